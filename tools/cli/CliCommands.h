@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+
+namespace korvex::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+struct Command {
+    const char* name;
+    const char* arguments;
+    const char* summary;
+    int (*run)(const QStringList& args);
+};
+
+// Prints `message` on stderr and returns kExitFailure.
+int fail(const QString& message);
+// Prints the usage line of one command on stderr and returns kExitUsage.
+int usageOf(const Command& command);
+
+} // namespace korvex::cli
