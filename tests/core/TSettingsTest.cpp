@@ -235,3 +235,25 @@ TEST(TSettings, RunTimeStateAndSelectors) {
     EXPECT_EQ(settings.rememberedIndex(2, 2), 0);
     EXPECT_EQ(settings.rememberedIndex(12, 0, -1), -1);
 }
+
+TEST(TSettings, ShippedInstallationLoads) {
+    // The runtime tree of the build: copies, so the test never rewrites it.
+    QTemporaryDir tmp;
+    for (const char* name : {"Settings.def", "Settings.txt"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(KORVEX_APP_DIR "/") + QLatin1String(name),
+                                tmp.filePath(QLatin1String(name))));
+    TSettings settings(tmp.path());
+    settings.setSaveOnDestroy(false);
+    ASSERT_TRUE(settings.Load()) << settings.errorString().toStdString();
+    EXPECT_EQ(settings.Version(), 141);
+    EXPECT_EQ(settings.Language(), QStringLiteral("English"));
+    EXPECT_TRUE(settings.CountPlayers());
+    EXPECT_EQ(settings.selectedRinks(), L({"Rink", "HalfRink", "IceSheet"}));
+    const QDir app(QStringLiteral(KORVEX_APP_DIR));
+    for (const QString& folder :
+         {settings.GMSaveDir(), settings.TXSaveDir(), settings.TPSaveDir(), settings.DMSaveDir(),
+          settings.CPSaveDir(), settings.DRSaveDir(), settings.TCSaveDir(),
+          settings.PlayCourtSaveDir(), settings.PhotosSaveDir(), settings.LanguageOpenDir(),
+          settings.PictureOpenDir()})
+        EXPECT_TRUE(app.exists(folder)) << folder.toStdString();
+}

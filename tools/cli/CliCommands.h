@@ -20,4 +20,8 @@ int fail(const QString& message);
 // Prints the usage line of one command on stderr and returns kExitUsage.
 int usageOf(const Command& command);
 
+// The commands, each defined in its own file.
+extern const Command kCipherCommand;
+extern const Command kSettingsCommand;
+
 } // namespace korvex::cli

@@ -13,6 +13,8 @@ namespace {
 
 // Every command of the tool; each lives in a file of its own.
 const std::vector<Command> kCommands = {
+    kCipherCommand,
+    kSettingsCommand,
 };
 
 int usage() {
