@@ -1,0 +1,265 @@
+#include "storage/KindBackup.h"
+
+#include "core/BinaryReader.h"
+#include "core/BinaryWriter.h"
+#include "core/FileHelpers.h"
+#include "core/Paths.h"
+#include "core/SafeSave.h"
+#include "core/StreamRecords.h"
+#include "storage/ItemNames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace korvex {
+
+namespace {
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// The names of the files of `folder` that end in `extension` (any letter case), in the
+// order the folder listing gives.
+QStringList filesWithExtension(const QString& folder, const QString& extension) {
+    QStringList names;
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : entries) {
+        if (name.endsWith(extension, Qt::CaseInsensitive))
+            names.append(name);
+    }
+    std::sort(names.begin(), names.end(), folderOrderLess);
+    return names;
+}
+
+void walk(const QString& root, const QString& relative, const QString& extension,
+          QStringList* files) {
+    const QString folder = joinPath(root, relative);
+    const QStringList subfolders = ListFolder(folder, QStringLiteral("*"), ListKind::Folders);
+    for (const QString& sub : subfolders)
+        walk(root, joinPath(relative, sub), extension, files);
+    // The folder's own files follow its sub-folders, so team files that lie beside the
+    // player-archive folder are kept too.
+    for (const QString& name : filesWithExtension(folder, extension))
+        files->append(joinPath(relative, name));
+}
+
+// Why a record may not be restored, or an empty text when it may.
+QString refusalReason(const QString& folder, const QString& fileName, const QString& extension) {
+    if (!isSafeRelativePath(folder))
+        return QStringLiteral("its folder lies outside the application directory");
+    if (!isSafeItemName(fileName))
+        return QStringLiteral("its file name is not a plain file name");
+    if (!fileName.endsWith(extension, Qt::CaseInsensitive) || fileName.size() <= extension.size())
+        return QStringLiteral("it is not a %1 file").arg(extension);
+    return {};
+}
+
+QString recordText(const QString& folder, const QString& fileName) {
+    return folder.isEmpty() ? fileName : folder + QLatin1Char('\\') + fileName;
+}
+
+} // namespace
+
+QStringList RestoreReport::summary() const {
+    QStringList lines;
+    if (!versionAccepted) {
+        lines.append(QStringLiteral("The backup has format version %1, which this program does "
+                                    "not read; nothing was restored.")
+                         .arg(version));
+        return lines;
+    }
+    lines.append(
+        QStringLiteral("%1 added, %2 replaced, %3 skipped.").arg(added).arg(replaced).arg(skipped));
+    for (const QString& text : refused)
+        lines.append(QStringLiteral("Refused: %1").arg(text));
+    for (const QString& text : rewriteFailures)
+        lines.append(QStringLiteral("Restored as stored, not rewritten: %1").arg(text));
+    if (stoppedByUser)
+        lines.append(QStringLiteral("The restore was stopped; the items before stay restored."));
+    if (!error.isEmpty())
+        lines.append(error);
+    return lines;
+}
+
+QStringList collectBackupFiles(const QString& root, const QString& walkFolder,
+                               const QString& extension) {
+    QStringList files;
+    const QString start = storedToPath(walkFolder);
+    if (QDir(joinPath(root, start)).exists())
+        walk(root, start, extension, &files);
+    return files;
+}
+
+bool writeKindBackup(const QString& root, const QString& walkFolder, const QString& extension,
+                     qint32 version, const QString& target, QString* error,
+                     const BackupProgress& progress) {
+    const QStringList files = collectBackupFiles(root, walkFolder, extension);
+    SafeSave save(target);
+    if (save.open()) {
+        BinaryWriter out(save.device());
+        out.writeInt32(version);
+        for (int i = 0; i < files.size() && out.ok(); ++i) {
+            writeStreamString(out, pathToStored(extractFolder(files[i])));
+            writeStreamString(out, extractFileName(files[i]));
+            writeFileBlock(out, joinPath(root, files[i]));
+            if (progress)
+                progress(i + 1, files.size());
+        }
+        if (!out.ok())
+            save.fail(out.errorString());
+    }
+    const bool ok = save.commit();
+    if (!ok && error)
+        *error = save.errorString();
+    return ok;
+}
+
+RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
+                                const RestoreOptions& options) {
+    RestoreReport report;
+    BinaryReader in(device, sourceName);
+    report.version = in.readInt32();
+    if (!in.ok()) {
+        report.error = in.errorString();
+        return report;
+    }
+    if (!isAcceptedVersion(report.version)) {
+        report.versionAccepted = false;
+        return report;
+    }
+    const bool teamFiles = options.style == RestoreStyle::TeamFiles;
+    const QString& ext = options.extension;
+    BackupDecision code = BackupDecision::None;
+    int recordNumber = 0;
+    QString folder;
+    QString fileName;
+
+    // Writes the content of the current record as `name` + extension.
+    auto writeItem = [&](const QString& name) {
+        const QString folderPath = joinPath(options.root, storedToPath(folder));
+        if (!QDir().mkpath(folderPath)) {
+            in.fail(QStringLiteral("%1: the folder cannot be made").arg(native(folderPath)));
+            return;
+        }
+        const QString stem = joinPath(folderPath, name);
+        const bool existed = QFileInfo::exists(stem + ext);
+        if (!readFileBlockToFile(in, stem + ext))
+            return;
+        ++(existed ? report.replaced : report.added);
+        if (teamFiles || !options.rewrite)
+            return;
+        QString rewriteError;
+        if (!options.rewrite(stem, &rewriteError))
+            report.rewriteFailures.append(
+                QStringLiteral("%1: %2").arg(recordText(folder, name + ext), rewriteError));
+    };
+    auto skipItem = [&] {
+        skipFileBlock(in);
+        ++report.skipped;
+    };
+
+    while (in.ok() && !in.atEnd()) {
+        if (teamFiles ? code == BackupDecision::SkipAll : code == BackupDecision::Close)
+            break;
+        ++recordNumber;
+        folder = readStreamString(in);
+        fileName = readStreamString(in);
+        if (!in.ok())
+            break;
+        const QString reason = refusalReason(folder, fileName, ext);
+        if (!reason.isEmpty()) {
+            skipFileBlock(in);
+            report.refused.append(
+                QStringLiteral("%1: %2").arg(recordText(folder, fileName), reason));
+        } else if (code == BackupDecision::ReplaceAll) {
+            writeItem(extractFileTitle(fileName));
+        } else {
+            const QString suggested = extractFileTitle(fileName);
+            const QStringList existing = ListFolder(joinPath(options.root, storedToPath(folder)),
+                                                    QStringLiteral("*") + ext, ListKind::Files);
+            if (!existing.contains(suggested)) {
+                writeItem(suggested);
+            } else if (code == BackupDecision::SkipAll) {
+                skipItem();
+            } else {
+                QString name = suggested;
+                code = options.decider ? options.decider->decide(QStringLiteral("...\\") + folder +
+                                                                     QLatin1Char('\\'),
+                                                                 suggested, existing, &name)
+                                       : BackupDecision::SkipAll;
+                if (code == BackupDecision::ReplaceAll)
+                    name = suggested;
+                switch (code) {
+                case BackupDecision::Add:
+                case BackupDecision::Replace:
+                case BackupDecision::ReplaceAll:
+                    if (isSafeItemName(name)) {
+                        writeItem(name);
+                    } else {
+                        skipFileBlock(in);
+                        report.refused.append(QStringLiteral("%1: \"%2\" is not a plain name")
+                                                  .arg(recordText(folder, fileName), name));
+                    }
+                    break;
+                case BackupDecision::Close:
+                    if (teamFiles) {
+                        skipItem();
+                    } else {
+                        report.stoppedByUser = true;
+                    }
+                    break;
+                default:
+                    skipItem();
+                    break;
+                }
+            }
+        }
+        if (options.progress)
+            options.progress(in.position(), device->size());
+    }
+    if (!in.ok()) {
+        report.error =
+            QStringLiteral("The restore stopped at record %1 (%2): %3. The items before it stay "
+                           "restored.")
+                .arg(recordNumber)
+                .arg(fileName.isEmpty() && folder.isEmpty() ? QStringLiteral("unreadable")
+                                                            : recordText(folder, fileName),
+                     in.errorString());
+    }
+    return report;
+}
+
+RestoreReport restoreKindBackup(const QString& path, const RestoreOptions& options) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        RestoreReport report;
+        report.error =
+            QStringLiteral("%1: cannot be read: %2").arg(native(path), file.errorString());
+        return report;
+    }
+    return restoreKindBackup(&file, native(path), options);
+}
+
+bool listKindBackup(QIODevice* device, const QString& sourceName, qint32* version,
+                    QList<BackupRecordInfo>* records, QString* error) {
+    BinaryReader in(device, sourceName);
+    *version = in.readInt32();
+    while (in.ok() && !in.atEnd()) {
+        BackupRecordInfo info;
+        info.folder = readStreamString(in);
+        info.fileName = readStreamString(in);
+        info.size = in.readInt32();
+        in.skip(info.size);
+        if (in.ok())
+            records->append(info);
+    }
+    if (!in.ok() && error)
+        *error = in.errorString();
+    return in.ok();
+}
+
+} // namespace korvex

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QIODevice;
+
+namespace korvex {
+
+// A kind backup file: int32 version, then until the end of the file records of
+// folder (StreamString, relative to the application directory, "\" separated),
+// file name (StreamString) and file content (FileBlock).
+
+// What the user decided for an item that exists already. The values are the codes the
+// backup dialog returns.
+enum class BackupDecision : int {
+    None = 0,
+    Add = 1,
+    Replace = 2,
+    Skip = 3,
+    ReplaceAll = 5,
+    SkipAll = 6,
+    Close = 7,
+};
+
+// Asks what to do with an item whose name exists in its folder. `pathText` is the
+// folder as shown to the user ("...\folder\"). For Add and Replace the decider sets
+// `finalName`, the name (without extension) to write under.
+class BackupDecider {
+public:
+    virtual ~BackupDecider() = default;
+    virtual BackupDecision decide(const QString& pathText, const QString& suggestedName,
+                                  const QStringList& existingNames, QString* finalName) = 0;
+};
+
+// A decider without a user: every existing item is replaced or every one is skipped.
+class FixedBackupDecider : public BackupDecider {
+public:
+    explicit FixedBackupDecider(bool replace) : m_replace(replace) {}
+    BackupDecision decide(const QString&, const QString& suggestedName, const QStringList&,
+                          QString* finalName) override {
+        *finalName = suggestedName;
+        return m_replace ? BackupDecision::ReplaceAll : BackupDecision::SkipAll;
+    }
+
+private:
+    bool m_replace;
+};
+
+// Progress of a long backup or restore: `done` of `total` units (files or bytes).
+using BackupProgress = std::function<void(qint64 done, qint64 total)>;
+// Loads the item stored under `stem` (path without extension) and saves it again, which
+// rewrites it in the current format (and for a graphic practise makes its pictures).
+using ItemRewriter = std::function<bool(const QString& stem, QString* error)>;
+
+enum class RestoreStyle {
+    // Practise kinds: every written item is loaded and saved again; skip-all goes on
+    // adding new items; closing the dialog stops the restore.
+    RewriteItems,
+    // Team files (cards, diary): files are written as stored; skip-all ends the file;
+    // closing the dialog skips the item and goes on.
+    TeamFiles,
+};
+
+struct RestoreOptions {
+    QString root;      // the application directory
+    QString extension; // the kind's data extension, with the dot
+    RestoreStyle style = RestoreStyle::RewriteItems;
+    BackupDecider* decider = nullptr; // null: existing items are skipped
+    ItemRewriter rewrite;             // used with RewriteItems when set
+    BackupProgress progress;          // bytes read of the file size
+};
+
+struct RestoreReport {
+    qint32 version = 0;
+    bool versionAccepted = true;
+    int added = 0;
+    int replaced = 0;
+    int skipped = 0;
+    // Records refused because their folder or name would leave the application
+    // directory or is not an item of the kind, with the reason.
+    QStringList refused;
+    // Items written whose load-and-save rewrite failed (they stay as stored).
+    QStringList rewriteFailures;
+    bool stoppedByUser = false;
+    // Set when the restore ended early: the file is cut short or corrupt, or a file
+    // could not be written. Items restored before stay.
+    QString error;
+
+    bool ok() const { return versionAccepted && error.isEmpty(); }
+    // A few plain lines for a message box or the terminal.
+    QStringList summary() const;
+};
+
+// One record of a backup as listed by the information command.
+struct BackupRecordInfo {
+    QString folder;   // as stored
+    QString fileName; // as stored
+    qint64 size = 0;
+};
+
+// The files a kind backup of `walkFolder` (relative to `root`, "/" or "\" separated)
+// holds, as root-relative paths with "/": a depth-first walk that first enters each
+// sub-folder in listing order and then takes the folder's own files ending in
+// `extension` (listing order).
+QStringList collectBackupFiles(const QString& root, const QString& walkFolder,
+                               const QString& extension);
+
+// Writes the kind backup of `walkFolder` to `target` (through SafeSave).
+bool writeKindBackup(const QString& root, const QString& walkFolder, const QString& extension,
+                     qint32 version, const QString& target, QString* error,
+                     const BackupProgress& progress = {});
+
+RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
+                                const RestoreOptions& options);
+RestoreReport restoreKindBackup(const QString& path, const RestoreOptions& options);
+
+// Lists the records of a kind backup without writing anything.
+bool listKindBackup(QIODevice* device, const QString& sourceName, qint32* version,
+                    QList<BackupRecordInfo>* records, QString* error);
+
+} // namespace korvex

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "storage/TTeamRecords.h"
+
+#include <array>
+
+namespace korvex {
+
+// The player cards of one team: a team file "<team>.cmp" in the card folder with
+// 323-byte player records. A file holds either a count and that many cards, or the
+// marker 1024 in place of the count and exactly one card (a single-player file), which
+// is added to the cards in memory when read.
+class TCardPractise : public TTeamRecords {
+public:
+    static constexpr int kRecordSize = 323;
+    static constexpr qint32 kOneCardMarker = 1024;
+    static constexpr int kMaxCards = 1023;
+    static constexpr int kColumnCount = 7;
+
+    // Fields in record order; the first seven are the grid columns.
+    enum Field { Surname, FirstName, Birth, Number, Position, Phone, EMail, Address };
+    static ShortStringField fieldOf(Field field);
+    // Language keys of the grid headings, in column order.
+    static QStringList headingKeys();
+
+    TCardPractise();
+
+    // The version written into team files (the installation's Version setting).
+    void setWriteVersion(qint32 version) { m_writeVersion = version; }
+    // The player archive: a card file in its own folder inside the card folder, shown in
+    // team lists under `caption` (the localized "Archive").
+    void setArchive(const QString& folderName, const QString& caption);
+    QString archiveFilePath() const;
+    bool archiveExists() const;
+    QString teamFilePath(const QString& team) const override;
+    // The archive caption first (when the archive folder exists), then every team.
+    QStringList listTeams() const override;
+    int maxEntries() const override { return kMaxCards; }
+
+    static FixedRecord makeRecord(const QStringList& fieldTexts);
+    QString field(int card, Field field) const;
+
+    // Writes card `index` alone in the one-card form to `path`.
+    bool saveOneCard(int index, const QString& path);
+    // Reads a card file into the open team without clearing it (a one-card file adds its
+    // card; a counted file replaces the cards).
+    bool importCardFile(const QString& path);
+
+    // Sorting: selection sort by the sort column; each column keeps its own direction.
+    void setSortColumn(int column);
+    int sortColumn() const { return m_sortColumn; }
+    void setAscending(int column, bool ascending);
+    bool ascending(int column) const;
+    void sort();
+
+    // The grid body after sorting: one row per card, the seven column texts. Row 0 of
+    // the view holds the localized headingKeys().
+    QList<QStringList> gridRows();
+    // Cards by surname ascending: surname, separator, first name, separator, number.
+    QStringList shortList(const QString& separator) const;
+
+protected:
+    bool readRecords(BinaryReader& in, QList<TeamEntry>& entries) override;
+    qint32 versionToWrite() const override { return m_writeVersion; }
+
+private:
+    int compareCards(const TeamEntry& a, const TeamEntry& b, int column) const;
+
+    qint32 m_writeVersion = 141;
+    QString m_archiveFolder;
+    QString m_archiveCaption;
+    int m_sortColumn = 0;
+    std::array<bool, kColumnCount> m_ascending{true, true, true, true, true, true, true};
+};
+
+} // namespace korvex
