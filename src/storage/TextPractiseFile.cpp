@@ -1,0 +1,109 @@
+#include "storage/TextPractiseFile.h"
+
+#include "core/BinaryReader.h"
+#include "core/BinaryWriter.h"
+#include "core/SafeSave.h"
+#include "core/StreamRecords.h"
+#include "storage/ItemNames.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace korvex {
+
+namespace {
+
+constexpr qint64 kJpegBlockHeader = 8;
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+bool readTextPractise(QIODevice* device, const QString& sourceName, TextPractiseData* data,
+                      QString* error) {
+    *data = TextPractiseData();
+    BinaryReader in(device, sourceName);
+    TextPractiseData read;
+    read.version = in.readInt32();
+    if (in.ok() && !isAcceptedVersion(read.version)) {
+        data->version = read.version;
+        data->versionAccepted = false;
+        return true;
+    }
+    read.text = readStreamStrings(in);
+    const qint32 count = in.readInt32();
+    if (in.checkCount(count, kJpegBlockHeader, QStringLiteral("pictures"))) {
+        for (qint32 i = 0; i < count && in.ok(); ++i) {
+            const qint64 size = in.readInt64();
+            const QByteArray bytes = in.readBytes(size);
+            if (in.ok() && !bytes.isEmpty())
+                read.pictures.append(bytes);
+        }
+    }
+    read.keywords = readStreamStrings(in);
+    if (!in.ok()) {
+        if (error)
+            *error = in.errorString();
+        return false;
+    }
+    *data = std::move(read);
+    return true;
+}
+
+bool writeTextPractise(QIODevice* device, const TextPractiseData& data, QString* error) {
+    BinaryWriter out(device);
+    out.writeInt32(data.version);
+    writeStreamStrings(out, data.text);
+    out.writeInt32(static_cast<qint32>(data.pictures.size()));
+    for (const QByteArray& picture : data.pictures) {
+        out.writeInt64(picture.size());
+        out.writeBytes(picture);
+    }
+    writeStreamStrings(out, data.keywords);
+    if (!out.ok() && error)
+        *error = out.errorString();
+    return out.ok();
+}
+
+bool readTextPractiseFile(const QString& path, TextPractiseData* data, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *data = TextPractiseData();
+        if (error)
+            *error = QStringLiteral("%1: cannot be read: %2").arg(native(path), file.errorString());
+        return false;
+    }
+    return readTextPractise(&file, native(path), data, error);
+}
+
+bool writeTextPractiseFile(const QString& path, const TextPractiseData& data, QString* error) {
+    SafeSave save(path);
+    QString writeError;
+    if (save.open() && !writeTextPractise(save.device(), data, &writeError))
+        save.fail(writeError);
+    const bool ok = save.commit();
+    if (!ok && error)
+        *error = save.errorString();
+    return ok;
+}
+
+bool rewriteTextPractise(const QString& stem, qint32 version, QString* error) {
+    const QString path = stem + QStringLiteral(".tmp");
+    TextPractiseData data;
+    if (!readTextPractiseFile(path, &data, error))
+        return false;
+    if (!data.versionAccepted) {
+        if (error)
+            *error = QStringLiteral("%1: format version %2 is not read by this program; the file "
+                                    "is kept as it is")
+                         .arg(native(path))
+                         .arg(data.version);
+        return false;
+    }
+    data.version = version;
+    return writeTextPractiseFile(path, data, error);
+}
+
+} // namespace korvex

@@ -1,0 +1,196 @@
+#include "storage/TrainingPlanFile.h"
+
+#include "core/BinaryReader.h"
+#include "core/BinaryWriter.h"
+#include "core/SafeSave.h"
+#include "core/StreamRecords.h"
+#include "storage/ItemNames.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace korvex {
+
+namespace {
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// Older plans stored the practise's file name as the item name.
+QString itemName(const QString& stored) {
+    if (stored.contains(QLatin1String(".gmp")) || stored.contains(QLatin1String(".tmp")))
+        return stored.left(stored.lastIndexOf(QLatin1Char('.')));
+    return stored;
+}
+
+QByteArray readPicture(BinaryReader& in) {
+    return in.readBytes(in.readInt64());
+}
+
+void readArchiveItems(BinaryReader& in, QList<PlanFileItem>* items) {
+    const qint32 count = in.readInt32();
+    // time, name, description and picture take at least 4 + 4 + 4 + 8 bytes.
+    if (!in.checkCount(count, 20, QStringLiteral("plan items")))
+        return;
+    for (qint32 i = 0; i < count && in.ok(); ++i) {
+        PlanFileItem item;
+        item.time = readStreamString(in);
+        item.name = itemName(readStreamString(in));
+        item.description = readStreamStrings(in);
+        item.picture = readPicture(in);
+        items->append(item);
+    }
+}
+
+bool readOrdinary(BinaryReader& in, TrainingPlanData* data) {
+    data->paths = readStreamStrings(in);
+    data->description = readStreamStrings(in);
+    data->date = readStreamString(in);
+    data->time = readStreamString(in);
+    const qint32 count = in.readInt32();
+    if (!in.checkCount(count, 8, QStringLiteral("plan items")))
+        return false;
+    for (qint32 i = 0; i < count && in.ok(); ++i) {
+        PlanFileItem item;
+        item.time = readStreamString(in);
+        item.name = itemName(readStreamString(in));
+        data->items.append(item);
+    }
+    if (data->version > 131 && data->version != 999) {
+        data->textBlocks.readFrom(in);
+        data->heading.readFrom(in);
+        data->team = readStreamString(in);
+        data->trainingNumber = readStreamString(in);
+    }
+    return in.ok();
+}
+
+bool readArchived(BinaryReader& in, TrainingPlanData* data) {
+    const qint32 v = data->version;
+    const bool older = (v >= 105 && v <= 123) || v == 999;
+    data->paths = readStreamStrings(in);
+    data->description = readStreamStrings(in);
+    data->evaluation = readStreamStrings(in);
+    data->date = readStreamString(in);
+    data->time = readStreamString(in);
+    if (older) {
+        readStreamString(in); // a field no longer used
+        data->heading.place = readStreamString(in);
+    } else {
+        data->heading.readFrom(in);
+        data->textBlocks.readFrom(in);
+    }
+    readArchiveItems(in, &data->items);
+    return in.ok();
+}
+
+} // namespace
+
+bool readPlan(QIODevice* device, const QString& sourceName, bool archive, TrainingPlanData* data,
+              QString* error) {
+    *data = TrainingPlanData();
+    BinaryReader in(device, sourceName);
+    TrainingPlanData read;
+    read.version = in.readInt32();
+    if (in.ok()) {
+        const qint32 v = read.version;
+        const bool accepted = archive ? (v >= 132 && v <= 141) || (v >= 105 && v <= 123) || v == 999
+                                      : isAcceptedVersion(v);
+        if (!accepted) {
+            data->version = v;
+            data->versionAccepted = false;
+            return true;
+        }
+        if (archive)
+            readArchived(in, &read);
+        else
+            readOrdinary(in, &read);
+    }
+    if (!in.ok()) {
+        if (error)
+            *error = in.errorString();
+        return false;
+    }
+    *data = std::move(read);
+    return true;
+}
+
+bool writePlan(QIODevice* device, bool archive, const TrainingPlanData& data, QString* error) {
+    BinaryWriter out(device);
+    out.writeInt32(data.version);
+    writeStreamStrings(out, data.paths);
+    writeStreamStrings(out, data.description);
+    if (archive) {
+        writeStreamStrings(out, data.evaluation);
+        writeStreamString(out, data.date);
+        writeStreamString(out, data.time);
+        data.heading.writeTo(out);
+        data.textBlocks.writeTo(out);
+        out.writeInt32(static_cast<qint32>(data.items.size()));
+        for (const PlanFileItem& item : data.items) {
+            writeStreamString(out, item.time);
+            writeStreamString(out, item.name);
+            writeStreamStrings(out, item.description);
+            out.writeInt64(item.picture.size());
+            out.writeBytes(item.picture);
+        }
+    } else {
+        writeStreamString(out, data.date);
+        writeStreamString(out, data.time);
+        out.writeInt32(static_cast<qint32>(data.items.size()));
+        for (const PlanFileItem& item : data.items) {
+            writeStreamString(out, item.time);
+            writeStreamString(out, item.name);
+        }
+        data.textBlocks.writeTo(out);
+        data.heading.writeTo(out);
+        writeStreamString(out, data.team);
+        writeStreamString(out, data.trainingNumber);
+    }
+    if (!out.ok() && error)
+        *error = out.errorString();
+    return out.ok();
+}
+
+bool readPlanFile(const QString& path, bool archive, TrainingPlanData* data, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *data = TrainingPlanData();
+        if (error)
+            *error = QStringLiteral("%1: cannot be read: %2").arg(native(path), file.errorString());
+        return false;
+    }
+    return readPlan(&file, native(path), archive, data, error);
+}
+
+bool writePlanFile(const QString& path, bool archive, const TrainingPlanData& data,
+                   QString* error) {
+    SafeSave save(path);
+    QString writeError;
+    if (save.open() && !writePlan(save.device(), archive, data, &writeError))
+        save.fail(writeError);
+    const bool ok = save.commit();
+    if (!ok && error)
+        *error = save.errorString();
+    return ok;
+}
+
+bool rewritePlan(const QString& stem, bool archive, qint32 version, QString* error) {
+    const QString path = stem + (archive ? QStringLiteral(".pamp") : QStringLiteral(".pmp"));
+    TrainingPlanData data;
+    if (!readPlanFile(path, archive, &data, error))
+        return false;
+    if (!data.versionAccepted) {
+        if (error)
+            *error = QStringLiteral("%1: format version %2 is not read by this program; the file "
+                                    "is kept as it is")
+                         .arg(native(path))
+                         .arg(data.version);
+        return false;
+    }
+    data.version = version;
+    return writePlanFile(path, archive, data, error);
+}
+
+} // namespace korvex

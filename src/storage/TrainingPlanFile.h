@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/PlanRecords.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+namespace korvex {
+
+// One practise of a plan as its file stores it. Archived plans also keep the practise's
+// description and picture (JPEG bytes; empty = a stored size 0).
+struct PlanFileItem {
+    QString time;
+    QString name;
+    QStringList description;
+    QByteArray picture;
+};
+
+// The content of a training plan file.
+//   Ordinary "<name>.pmp": version, paths (lines), description (lines), date, time,
+//     item count, per item time and name; above version 131 (not 999) then text
+//     blocks, heading, team, training number.
+//   Archived "<name>.pamp" (versions 132..141): version, paths, description, evaluation,
+//     date, time, heading, text blocks, item count, per item time, name, description
+//     (lines), picture (JpegBlock). Versions 105..123 and 999 use the older layout:
+//     paths, description, evaluation, date, time, one skipped string, the heading's
+//     place, item count, then the items as above.
+struct TrainingPlanData {
+    qint32 version = 0;
+    // False when the file's version is not read by this program (nothing else was read).
+    bool versionAccepted = true;
+    QStringList paths; // root-relative, "\" separated, with extension
+    QStringList description;
+    QStringList evaluation; // archived plans only
+    QString date;
+    QString time;
+    QList<PlanFileItem> items;
+    TTextDataList textBlocks;
+    TTPHeading heading;
+    QString team;           // ordinary plans only
+    QString trainingNumber; // ordinary plans only
+};
+
+bool readPlan(QIODevice* device, const QString& sourceName, bool archive, TrainingPlanData* data,
+              QString* error);
+bool writePlan(QIODevice* device, bool archive, const TrainingPlanData& data, QString* error);
+bool readPlanFile(const QString& path, bool archive, TrainingPlanData* data, QString* error);
+bool writePlanFile(const QString& path, bool archive, const TrainingPlanData& data, QString* error);
+
+// Reads the plan of stem `stem` and writes it again with `version`, keeping every
+// practise path even when the practise is not (yet) on disk: a restore of plans alone
+// must not strip their practises. A file of an unknown version is left as it is.
+bool rewritePlan(const QString& stem, bool archive, qint32 version, QString* error);
+
+} // namespace korvex
