@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/BinaryReader.h"
+#include "core/BinaryWriter.h"
+
+#include <QPoint>
+#include <QPointF>
+
+namespace korvex {
+
+struct DrawingSettings;
+
+// The two stream layouts of drawings. Versions 100..104 and 999 store int32 pixels of a
+// 450 x 280 canvas; versions 105..141 store f64 fractions of the canvas width and height.
+// Any other version is unknown: readers read nothing and leave the stream where it is.
+enum class DrawingLayout { Old, Current, Unknown };
+
+DrawingLayout drawingLayoutOf(qint32 version);
+
+// Width and height of the canvas the old layout was drawn on.
+inline constexpr int kOldCanvasWidth = 450;
+inline constexpr int kOldCanvasHeight = 280;
+
+// Rounds to the nearest integer, ties to the even neighbour (337.5 -> 338, 338.5 -> 338).
+double roundHalfEven(double value);
+int roundToInt(double value);
+
+// Reading positions into the current canvas. Every coordinate read from a stream is checked:
+// a value that is not finite or lies absurdly far outside the canvas fails the reader
+// instead of reaching integer conversion or the pixel loops.
+QPoint readOldPoint(BinaryReader& in, const DrawingSettings& settings);
+QPoint readCurrentPoint(BinaryReader& in, const DrawingSettings& settings);
+// A current-layout point scaled to pixels and kept as floats (line paths).
+QPointF readCurrentPointF(BinaryReader& in, const DrawingSettings& settings);
+
+void writeCurrentPoint(BinaryWriter& out, const DrawingSettings& settings, QPointF point);
+
+} // namespace korvex

@@ -1,0 +1,207 @@
+#include "drawing/LineGeometry.h"
+#include "DrawingTestSupport.h"
+#include "drawing/TLine.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace korvex;
+using namespace korvex::test;
+using namespace korvex::linegeometry;
+
+namespace {
+
+// The curve point as the factorial form gives it, in long double, where it is finite.
+QPointF factorialFormPoint(const std::vector<QPoint>& control, long double t) {
+    const int n = int(control.size());
+    const int degree = 6 * n - 1;
+    auto factorial = [](int k) {
+        long double f = 1;
+        for (int i = 2; i <= k; ++i)
+            f *= i;
+        return f;
+    };
+    long double x = 0, y = 0;
+    for (int j = 0; j <= degree; ++j) {
+        const long double binom = factorial(degree) / (factorial(degree - j) * factorial(j));
+        const long double w =
+            binom * std::pow(t, (long double)j) * std::pow(1 - t, (long double)(degree - j));
+        x += w * control[size_t(j / 6)].x();
+        y += w * control[size_t(j / 6)].y();
+    }
+    return QPointF(double(x), double(y));
+}
+
+std::unique_ptr<TLine> lineThrough(const DrawingSettings* settings, std::vector<QPoint> points,
+                                   int lineKind, int endKind, bool curved) {
+    auto line = std::make_unique<TLine>(settings);
+    for (QPoint p : points)
+        line->addPoint(p);
+    line->setLineKind(quint8(lineKind));
+    line->setEndKind(quint8(endKind));
+    line->setCurved(curved);
+    return line;
+}
+
+} // namespace
+
+TEST(LineGeometry, DirectionRule) {
+    EXPECT_DOUBLE_EQ(direction({1, 1}, {1, 1}), 0.0);
+    EXPECT_DOUBLE_EQ(direction({0, 0}, {0, 5}), kPi / 2);
+    EXPECT_DOUBLE_EQ(direction({0, 0}, {0, -5}), 3 * kPi / 2);
+    EXPECT_DOUBLE_EQ(direction({0, 0}, {-3, 0}), kPi);
+    EXPECT_NEAR(direction({0, 0}, {1, -1}), 7 * kPi / 4, 1e-12);
+}
+
+TEST(LineGeometry, StraightHorizontalLineAndItsTrim) {
+    const std::vector<QPoint> control{{10, 10}, {40, 10}};
+    const std::vector<QPointF> path = straightPath(control);
+    ASSERT_EQ(path.size(), 91u);
+    for (size_t i = 0; i < path.size(); ++i) {
+        EXPECT_NEAR(path[i].x(), 10 + i / 3.0, 1e-9);
+        EXPECT_EQ(path[i].y(), 10.0);
+    }
+
+    const DrawingSettings settings = installedSmall();
+    auto line = lineThrough(&settings, control, LineSolid, EndArrow, true);
+    EXPECT_FALSE(line->isCurved()); // two control points stay straight
+    line->recompute();
+    // Arrow: cut just past 2 pixels (seven steps of a third).
+    EXPECT_NEAR(line->path().back().x(), 40 - 7 / 3.0, 1e-9);
+    EXPECT_EQ(line->raster().front(), QPoint(10, 10));
+    EXPECT_EQ(line->raster().back(), QPoint(37, 10));
+
+    // Cross and double cross have no margin: one step is removed.
+    line->setEndKind(EndCross);
+    line->recompute();
+    EXPECT_EQ(line->path().size(), 90u);
+    EXPECT_EQ(line->raster().back(), QPoint(39, 10));
+
+    // No end mark: exactly the last point goes, whatever the line kind.
+    for (int kind : {LineSolid, LineDoubleSolid, LineTwiddle}) {
+        line->setLineKind(quint8(kind));
+        line->setEndKind(EndNone);
+        line->recompute();
+        EXPECT_EQ(line->path().size(), 90u);
+        EXPECT_EQ(line->raster().size(), 30u);
+    }
+    line->setEndKind(7);
+    line->recompute();
+    EXPECT_EQ(line->path().size(), 90u);
+
+    // Double solid makes room for 5 + 2, twiddle for 7 + 2.
+    line->setLineKind(LineDoubleSolid);
+    line->setEndKind(EndArc);
+    line->recompute();
+    EXPECT_NEAR(line->path().back().x(), 40 - 22 / 3.0, 1e-9);
+    EXPECT_EQ(line->raster().back(), QPoint(32, 10));
+    line->setLineKind(LineTwiddle);
+    line->recompute();
+    EXPECT_EQ(line->raster().back(), QPoint(30, 10));
+}
+
+TEST(LineGeometry, StraightSamplingFollowsTheMajorAxis) {
+    // Steep segment: sampled along y, one third apart; a tie samples along y too.
+    const std::vector<QPointF> steep = straightPath({{0, 0}, {3, 9}});
+    EXPECT_EQ(steep.size(), 28u);
+    EXPECT_NEAR(steep[1].y(), 1 / 3.0, 1e-12);
+    EXPECT_NEAR(steep[1].x(), 1 / 9.0, 1e-12);
+    const std::vector<QPointF> diagonal = straightPath({{5, 5}, {2, 2}});
+    EXPECT_EQ(diagonal.size(), 10u);
+    EXPECT_EQ(diagonal.back(), QPointF(2, 2));
+    // A polyline does not repeat the shared corner; a point alone gives no path.
+    EXPECT_EQ(straightPath({{0, 0}, {3, 0}, {3, 3}}).size(), 19u);
+    EXPECT_TRUE(straightPath({{4, 4}}).empty());
+    EXPECT_EQ(straightPath({{4, 4}, {4, 4}}).size(), 1u);
+    // Raster rounding keeps ties even and drops repeats.
+    EXPECT_EQ(rasterOf({{0.5, 0}, {0.4, 0}, {1.5, 0}, {2.5, 0.5}}),
+              (std::vector<QPoint>{{0, 0}, {2, 0}}));
+}
+
+TEST(LineGeometry, CurveStartsAtItsFirstPointAndMatchesTheFactorialForm) {
+    const std::vector<QPoint> control{{20, 100}, {100, 20}, {180, 100}, {260, 30}};
+    const std::vector<QPointF> path = curvedPath(control);
+    ASSERT_GT(path.size(), 100u);
+    EXPECT_EQ(path.front(), QPointF(20, 100));
+    EXPECT_LT(std::hypot(path.back().x() - 260, path.back().y() - 30), 0.5);
+    // Near, not through, the inner control points.
+    double nearest = 1e9;
+    for (const QPointF& p : path)
+        nearest = std::min(nearest, std::hypot(p.x() - 100, p.y() - 20));
+    EXPECT_GT(nearest, 1.0);
+    EXPECT_LT(nearest, 40.0);
+    // Consecutive points are more than 0.3 apart in x or y.
+    for (size_t i = 1; i < path.size(); ++i)
+        EXPECT_TRUE(std::fabs(path[i].x() - path[i - 1].x()) > 0.3 ||
+                    std::fabs(path[i].y() - path[i - 1].y()) > 0.3);
+
+    // Against the factorial form, which is finite for these sizes.
+    for (int n : {3, 10, 40}) {
+        std::vector<QPoint> points;
+        for (int i = 0; i < n; ++i)
+            points.push_back(QPoint(10 + 15 * i, 50 + ((i * 37) % 90)));
+        const std::vector<QPointF> curve = curvedPath(points);
+        for (long double t : {0.1L, 0.37L, 0.5L, 0.9L}) {
+            const QPointF expected = factorialFormPoint(points, t);
+            double best = 1e9;
+            for (const QPointF& p : curve)
+                best = std::min(best, std::hypot(p.x() - expected.x(), p.y() - expected.y()));
+            EXPECT_LT(best, 0.45) << "n=" << n << " t=" << double(t);
+        }
+    }
+}
+
+TEST(LineGeometry, HundredsOfControlPointsStayFinite) {
+    std::vector<QPoint> points;
+    for (int i = 0; i < 600; ++i)
+        points.push_back(QPoint(i % 450, (i * 7) % 280));
+    const std::vector<QPointF> path = curvedPath(points);
+    ASSERT_FALSE(path.empty());
+    for (const QPointF& p : path) {
+        ASSERT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()));
+        ASSERT_TRUE(p.x() >= 0 && p.x() <= 449 && p.y() >= 0 && p.y() <= 279);
+    }
+    EXPECT_EQ(path.front(), QPointF(points.front()));
+    EXPECT_LE(std::fabs(path.back().x() - points.back().x()), 0.3);
+    EXPECT_LE(std::fabs(path.back().y() - points.back().y()), 0.3);
+}
+
+TEST(LineGeometry, EditsMarkDirtyAndHitTestUsesEvenRasterPoints) {
+    const DrawingSettings settings = installedSmall();
+    auto line = lineThrough(&settings, {{10, 10}, {20, 10}}, LineSolid, EndNone, false);
+    EXPECT_TRUE(line->isDirty());
+    line->recompute();
+    EXPECT_FALSE(line->isDirty());
+    EXPECT_FALSE(line->setPoint(5, QPoint(1, 1)));
+    EXPECT_FALSE(line->isDirty());
+    EXPECT_TRUE(line->setPoint(1, QPoint(10, 30)));
+    EXPECT_TRUE(line->isDirty());
+    line->addPoint(QPoint(40, 30));
+    line->setCurved(true);
+    EXPECT_TRUE(line->isCurved());
+    line->setColour(kColourRed);
+    line->recompute();
+    line->setColour(kColourBlue);
+    EXPECT_FALSE(line->isDirty()); // colour changes pixels only
+
+    // Moving shifts the computed path with the control points.
+    const QPointF before = line->path()[5];
+    line->moveBy(3, -2);
+    EXPECT_EQ(line->path()[5], before + QPointF(3, -2));
+    EXPECT_EQ(line->controlPoints().front(), QPoint(13, 8));
+    EXPECT_FALSE(line->isDirty());
+
+    // A raster of four points, two apart: only the even ones (0 and 2) count.
+    TLine sparse(&settings);
+    QByteArray data = le32(15) + le32(0) + bytes({4, 0}) + le32(1) + bytes({0}) + le32(0) + le32(4);
+    for (int x : {0, 10, 20, 30})
+        data += f64(x / 450.0) + f64(100 / 280.0);
+    ASSERT_TRUE(readBytes(data, [&](BinaryReader& in) { return sparse.readFrom(141, in); }).ok);
+    ASSERT_EQ(sparse.raster().size(), 4u);
+    EXPECT_TRUE(sparse.hitTest(QPoint(3, 103)));
+    EXPECT_FALSE(sparse.hitTest(QPoint(4, 100)));
+    EXPECT_FALSE(sparse.hitTest(QPoint(10, 100))); // index 1
+    EXPECT_TRUE(sparse.hitTest(QPoint(17, 97)));   // index 2
+    EXPECT_FALSE(sparse.hitTest(QPoint(30, 100))); // index 3
+}
