@@ -23,5 +23,11 @@ int usageOf(const Command& command);
 // The commands, each defined in its own file.
 extern const Command kCipherCommand;
 extern const Command kSettingsCommand;
+extern const Command kBackupCommand;
+extern const Command kRestoreCommand;
+
+// korvex-cli info for text practises, plans, cards, diaries and backup files.
+bool isRecordsInfoExtension(const QString& extension);
+int runRecordsInfo(const QString& path);
 
 } // namespace korvex::cli

@@ -15,6 +15,8 @@ namespace {
 const std::vector<Command> kCommands = {
     kCipherCommand,
     kSettingsCommand,
+    kBackupCommand,
+    kRestoreCommand,
 };
 
 int usage() {
