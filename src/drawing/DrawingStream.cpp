@@ -29,20 +29,6 @@ DrawingLayout drawingLayoutOf(qint32 version) {
     return DrawingLayout::Unknown;
 }
 
-double roundHalfEven(double value) {
-    const double floor = std::floor(value);
-    const double diff = value - floor;
-    if (diff < 0.5)
-        return floor;
-    if (diff > 0.5)
-        return floor + 1.0;
-    return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
-}
-
-int roundToInt(double value) {
-    return static_cast<int>(roundHalfEven(value));
-}
-
 QPoint readOldPoint(BinaryReader& in, const DrawingSettings& settings) {
     const qint32 x = in.readInt32();
     const qint32 y = in.readInt32();

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QPointF>
 
+#include <cmath>
+
 namespace korvex {
 
 struct DrawingSettings;
@@ -22,8 +24,14 @@ inline constexpr int kOldCanvasWidth = 450;
 inline constexpr int kOldCanvasHeight = 280;
 
 // Rounds to the nearest integer, ties to the even neighbour (337.5 -> 338, 338.5 -> 338).
-double roundHalfEven(double value);
-int roundToInt(double value);
+// (The default floating-point rounding mode is to nearest, ties to even; nothing in the
+// program changes it.)
+inline double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
+inline int roundToInt(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 // Reading positions into the current canvas. Every coordinate read from a stream is checked:
 // a value that is not finite or lies absurdly far outside the canvas fails the reader

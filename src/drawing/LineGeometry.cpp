@@ -14,7 +14,7 @@ constexpr int kCurveSteps = 4000; // t = 0, 0.00025, ..., 1
 constexpr int kRepeats = 6;       // every control point counts six times
 // Bernstein weights below this (relative to the largest, which is 1 before normalising)
 // change a point by far less than 1e-9 pixels; the sums stop there.
-constexpr double kNegligibleWeight = 1e-20;
+constexpr double kNegligibleWeight = 1e-17;
 
 void appendUnlessNear(std::vector<QPointF>& path, QPointF p) {
     if (!path.empty()) {
@@ -27,7 +27,9 @@ void appendUnlessNear(std::vector<QPointF>& path, QPointF p) {
 }
 
 template <typename Point> double stepLength(const Point& a, const Point& b) {
-    return std::hypot(double(a.x()) - double(b.x()), double(a.y()) - double(b.y()));
+    const double dx = double(a.x()) - double(b.x());
+    const double dy = double(a.y()) - double(b.y());
+    return std::sqrt(dx * dx + dy * dy);
 }
 
 template <typename Point> void trimPoints(std::vector<Point>& points, double length) {
@@ -69,10 +71,20 @@ std::vector<QPointF> curvedPath(const std::vector<QPoint>& controlPoints) {
         return path;
     const int degree = kRepeats * n - 1; // N; the virtual points are Q[j] = P[j / 6]
 
-    // ratio[j] = binom(N, j) / binom(N, j - 1) = (N - j + 1) / j, for j = 1 .. N.
+    // ratio[j] = binom(N, j) / binom(N, j - 1) = (N - j + 1) / j, for j = 1 .. N, and its
+    // inverse; the virtual point coordinates Q[j] laid out flat.
     std::vector<double> ratio(size_t(degree) + 1, 0.0);
-    for (int j = 1; j <= degree; ++j)
-        ratio[size_t(j)] = double(degree - j + 1) / double(j);
+    std::vector<double> inverse(size_t(degree) + 1, 0.0);
+    std::vector<double> qx(size_t(degree) + 1);
+    std::vector<double> qy(size_t(degree) + 1);
+    for (int j = 0; j <= degree; ++j) {
+        if (j > 0) {
+            ratio[size_t(j)] = double(degree - j + 1) / double(j);
+            inverse[size_t(j)] = double(j) / double(degree - j + 1);
+        }
+        qx[size_t(j)] = controlPoints[size_t(j / kRepeats)].x();
+        qy[size_t(j)] = controlPoints[size_t(j / kRepeats)].y();
+    }
 
     path.reserve(1024);
     for (int step = 0; step <= kCurveSteps; ++step) {
@@ -89,31 +101,30 @@ std::vector<QPointF> curvedPath(const std::vector<QPoint>& controlPoints) {
         // with weight 1 and walk outward, where they only shrink, then normalise by the sum
         // (which is 1 for the exact weights).
         const double q = t / (1.0 - t);
+        const double invQ = (1.0 - t) / t;
         int mode = int(std::floor((degree + 1) * t));
         if (mode > degree)
             mode = degree;
         double sumW = 1.0;
-        double sumX = controlPoints[size_t(mode / kRepeats)].x();
-        double sumY = controlPoints[size_t(mode / kRepeats)].y();
+        double sumX = qx[size_t(mode)];
+        double sumY = qy[size_t(mode)];
         double w = 1.0;
         for (int j = mode + 1; j <= degree; ++j) {
             w *= ratio[size_t(j)] * q;
             if (w < kNegligibleWeight)
                 break;
-            const QPoint& p = controlPoints[size_t(j / kRepeats)];
             sumW += w;
-            sumX += w * p.x();
-            sumY += w * p.y();
+            sumX += w * qx[size_t(j)];
+            sumY += w * qy[size_t(j)];
         }
         w = 1.0;
         for (int j = mode; j >= 1; --j) {
-            w /= ratio[size_t(j)] * q;
+            w *= inverse[size_t(j)] * invQ;
             if (w < kNegligibleWeight)
                 break;
-            const QPoint& p = controlPoints[size_t((j - 1) / kRepeats)];
             sumW += w;
-            sumX += w * p.x();
-            sumY += w * p.y();
+            sumX += w * qx[size_t(j - 1)];
+            sumY += w * qy[size_t(j - 1)];
         }
         appendUnlessNear(path, QPointF(sumX / sumW, sumY / sumW));
     }

@@ -23,7 +23,9 @@ constexpr const char* kRingPattern[9] = {
 };
 
 double distance(QPointF a, QPointF b) {
-    return std::hypot(a.x() - b.x(), a.y() - b.y());
+    const double dx = a.x() - b.x();
+    const double dy = a.y() - b.y();
+    return std::sqrt(dx * dx + dy * dy);
 }
 
 QPoint rounded(QPointF p) {
@@ -155,9 +157,17 @@ void LinePainter::dash(const std::vector<QPoint>& raster) {
 void LinePainter::doubleSolid(const std::vector<QPointF>& path) {
     for (size_t k = 0; k < path.size(); ++k) {
         const QPointF p = path[k];
-        const double a = k == 0 ? 0.0 : direction(path[k - 1], p);
-        const double s = 1.5 * std::sin(a);
-        const double c = 1.5 * std::cos(a);
+        // sin and cos of the travel direction, straight from the step (0 for no step).
+        double s = 0.0;
+        double c = 1.5;
+        if (k > 0) {
+            const QPointF step = p - path[k - 1];
+            const double length = std::sqrt(step.x() * step.x() + step.y() * step.y());
+            if (length > 0) {
+                s = 1.5 * step.y() / length;
+                c = 1.5 * step.x() / length;
+            }
+        }
         put(QPoint(roundUp(p.x() + s), roundUp(p.y() - c)), m_colour);
         put(QPoint(roundUp(p.x() - s), roundUp(p.y() + c)), m_colour);
     }

@@ -16,14 +16,8 @@ PixelCanvas::PixelCanvas(QImage& image)
     }
 }
 
-void PixelCanvas::set(int x, int y, quint32 bgr) {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-        return;
-    const QRgb rgb = toRgb(bgr);
-    if (m_bits)
-        reinterpret_cast<QRgb*>(m_bits + y * m_bytesPerLine)[x] = rgb;
-    else
-        m_image.setPixelColor(x, y, QColor::fromRgb(rgb));
+void PixelCanvas::setSlow(int x, int y, quint32 bgr) {
+    m_image.setPixelColor(x, y, QColor::fromRgb(toRgb(bgr)));
 }
 
 } // namespace korvex

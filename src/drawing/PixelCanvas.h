@@ -10,7 +10,14 @@ class PixelCanvas {
 public:
     explicit PixelCanvas(QImage& image);
 
-    void set(int x, int y, quint32 bgr);
+    void set(int x, int y, quint32 bgr) {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+            return;
+        if (m_bits)
+            reinterpret_cast<QRgb*>(m_bits + y * m_bytesPerLine)[x] = toRgb(bgr);
+        else
+            setSlow(x, y, bgr);
+    }
     int width() const { return m_width; }
     int height() const { return m_height; }
 
@@ -19,6 +26,8 @@ public:
     }
 
 private:
+    void setSlow(int x, int y, quint32 bgr);
+
     QImage& m_image;
     uchar* m_bits = nullptr; // set for 32-bit formats, written directly
     qsizetype m_bytesPerLine = 0;
