@@ -162,6 +162,11 @@ void TFigure::draw(QPainter& painter, const QColor& textColour) const {
     painter.drawText(origin + QPoint(0, QFontMetrics(*font).ascent()), m_text);
 }
 
+void TFigure::draw(QImage& image, const QColor& textColour) const {
+    QPainter painter(&image);
+    draw(painter, textColour);
+}
+
 void TFigure::writeTo(BinaryWriter& out) const {
     out.writeByte(m_kind);
     writeCurrentPoint(out, *m_settings, QPointF(m_position));

@@ -58,7 +58,10 @@ public:
     // free texts, the picture otherwise.
     bool hitTest(QPoint point) const;
 
+    // Draws the picture centred on the position (not for free texts) and the text, if the
+    // kind shows one, in `textColour`.
     void draw(QPainter& painter, const QColor& textColour = Qt::black) const;
+    void draw(QImage& image, const QColor& textColour = Qt::black) const;
 
     void writeTo(BinaryWriter& out) const;
     // Reads one figure record; an unknown version reads nothing. A missing picture fails the

@@ -133,6 +133,18 @@ TEST(Figure, DrawingPlacesPicturesAndHonoursTheSelection) {
             inked |= bgrAt(image, x, y) != 0xFFFFFFu;
     EXPECT_TRUE(inked);
 
+    // A player's number is drawn over its picture in the canvas's text colour.
+    TFigure player(&settings);
+    player.setPosition(QPoint(40, 20));
+    player.setText(QStringLiteral("8"));
+    QImage numbered = whiteCanvas();
+    player.draw(numbered, QColor(0, 0, 255));
+    int blue = 0;
+    for (int y = 14; y < 27; ++y)
+        for (int x = 35; x < 46; ++x)
+            blue += qBlue(numbered.pixel(x, y)) > 150 && qRed(numbered.pixel(x, y)) < 100;
+    EXPECT_GT(blue, 3);
+
     // Hit testing: the picture box for the puck, the text box for the text.
     EXPECT_EQ(figures.indexAt(QPoint(22, 18)), 0);
     EXPECT_EQ(figures.indexAt(QPoint(60, 20)), 1);

@@ -242,3 +242,47 @@ TEST(LineRender, UnusualLinesStayInsideTheirArrays) {
         }
     }
 }
+
+TEST(LineRender, LineListEditsAndSelection) {
+    const DrawingSettings settings = installedSmall();
+    TLines lines(&settings);
+    auto make = [&](int y, quint32 colour) {
+        auto line = std::make_unique<TLine>(&settings);
+        line->addPoint(QPoint(10, y));
+        line->addPoint(QPoint(60, y));
+        line->setEndKind(EndNone);
+        line->setColour(colour);
+        return line;
+    };
+    TLine* top = lines.add(make(10, kColourRed));
+    TLine* bottom = lines.add(make(30, kColourGreen));
+    QImage image = whiteCanvas();
+    lines.draw(image);
+    EXPECT_EQ(bgrAt(image, 30, 10), kColourRed);
+    EXPECT_EQ(bgrAt(image, 30, 30), kColourGreen);
+    EXPECT_EQ(lines.indexAt(QPoint(30, 28)), 1);
+    EXPECT_EQ(lines.indexAt(QPoint(30, 20)), -1);
+
+    // A hidden selected line is skipped; recolouring and moving act on one line.
+    lines.setSelected(1);
+    lines.drawSelected = false;
+    EXPECT_TRUE(lines.recolourLine(0, kColourBlue));
+    EXPECT_TRUE(lines.moveLine(0, 0, 5));
+    EXPECT_FALSE(lines.moveLine(2, 0, 5));
+    QImage second = whiteCanvas();
+    lines.draw(second);
+    EXPECT_EQ(bgrAt(second, 30, 15), kColourBlue);
+    EXPECT_EQ(bgrAt(second, 30, 10), kWhite);
+    EXPECT_EQ(bgrAt(second, 30, 30), kWhite);
+
+    // Taking and re-inserting (an undo of a delete) keeps order and selection consistent.
+    std::unique_ptr<TLine> taken = lines.take(0);
+    EXPECT_EQ(taken.get(), top);
+    EXPECT_EQ(lines.selected(), 0);
+    EXPECT_EQ(lines.at(0), bottom);
+    lines.insert(0, std::move(taken));
+    EXPECT_EQ(lines.at(0), top);
+    EXPECT_EQ(lines.selected(), 1);
+    lines.setSelected(9);
+    EXPECT_EQ(lines.selected(), -1);
+}
