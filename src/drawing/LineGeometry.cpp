@@ -2,6 +2,7 @@
 
 #include "drawing/DrawingStream.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -66,65 +67,99 @@ double direction(QPointF a, QPointF b) {
 
 std::vector<QPointF> curvedPath(const std::vector<QPoint>& controlPoints) {
     std::vector<QPointF> path;
-    const int n = int(controlPoints.size());
+    const size_t n = controlPoints.size();
     if (n == 0)
         return path;
-    const int degree = kRepeats * n - 1; // N; the virtual points are Q[j] = P[j / 6]
+    const int degree = kRepeats * int(n) - 1; // N; the virtual points are Q[j] = P[j / 6]
 
-    // ratio[j] = binom(N, j) / binom(N, j - 1) = (N - j + 1) / j, for j = 1 .. N, and its
-    // inverse; the virtual point coordinates Q[j] laid out flat.
-    std::vector<double> ratio(size_t(degree) + 1, 0.0);
-    std::vector<double> inverse(size_t(degree) + 1, 0.0);
-    std::vector<double> qx(size_t(degree) + 1);
-    std::vector<double> qy(size_t(degree) + 1);
-    for (int j = 0; j <= degree; ++j) {
-        if (j > 0) {
-            ratio[size_t(j)] = double(degree - j + 1) / double(j);
-            inverse[size_t(j)] = double(j) / double(degree - j + 1);
+    // The weight of Q[j] is b(j) = binom(N, j) t^j (1-t)^(N-j). Consecutive weights differ by
+    // the factor ratio(j) q with ratio(j) = (N - j + 1) / j and q = t / (1 - t), so the six
+    // weights of control point i are b(6i) times a polynomial of degree 5 in q whose
+    // coefficients depend on N only:
+    //   group(i) = b(6i) (1 + c1 q + c2 q^2 + ... + c5 q^5), c_k = ratio(6i+1) ... ratio(6i+k)
+    // and b(6i + 6) = b(6i) step(i) q^6 with step(i) = c5 ratio(6i + 6).
+    auto ratio = [degree](int j) { return double(degree - j + 1) / double(j); };
+    std::vector<double> inverseRatio(size_t(degree) + 1, 0.0);
+    for (int j = 1; j <= degree; ++j)
+        inverseRatio[size_t(j)] = double(j) / double(degree - j + 1);
+    std::vector<double> inverseStep(n, 0.0);
+    std::vector<std::array<double, kRepeats>> coefficients(n);
+    std::vector<double> step(n, 0.0);
+    for (size_t i = 0; i < n; ++i) {
+        const int first = kRepeats * int(i);
+        double c = 1.0;
+        coefficients[i][0] = 1.0;
+        for (int k = 1; k < kRepeats; ++k) {
+            c *= ratio(first + k);
+            coefficients[i][size_t(k)] = c;
         }
-        qx[size_t(j)] = controlPoints[size_t(j / kRepeats)].x();
-        qy[size_t(j)] = controlPoints[size_t(j / kRepeats)].y();
+        if (i + 1 < n) {
+            step[i] = c * ratio(first + kRepeats);
+            inverseStep[i] = 1.0 / step[i];
+        }
     }
 
     path.reserve(1024);
-    for (int step = 0; step <= kCurveSteps; ++step) {
-        const double t = double(step) / kCurveSteps;
-        if (step == 0) {
+    for (int stepIndex = 0; stepIndex <= kCurveSteps; ++stepIndex) {
+        if (stepIndex == 0) {
             appendUnlessNear(path, QPointF(controlPoints.front()));
             continue;
         }
-        if (step == kCurveSteps) {
+        if (stepIndex == kCurveSteps) {
             appendUnlessNear(path, QPointF(controlPoints.back()));
             continue;
         }
-        // The weights t^j (1-t)^(N-j) binom(N, j) peak at the binomial mode; start there
-        // with weight 1 and walk outward, where they only shrink, then normalise by the sum
-        // (which is 1 for the exact weights).
+        const double t = double(stepIndex) / kCurveSteps;
         const double q = t / (1.0 - t);
         const double invQ = (1.0 - t) / t;
+        double powers[kRepeats];
+        powers[0] = 1.0;
+        for (int k = 1; k < kRepeats; ++k)
+            powers[k] = powers[k - 1] * q;
+        const double q6 = powers[kRepeats - 1] * q;
+        const double invQ2 = invQ * invQ;
+        const double invQ6 = invQ2 * invQ2 * invQ2;
+        auto groupSum = [&](size_t i, double firstWeight) {
+            const auto& c = coefficients[i];
+            double sum = 0.0;
+            for (int k = 0; k < kRepeats; ++k)
+                sum += c[size_t(k)] * powers[k];
+            return firstWeight * sum;
+        };
+
+        // The weights peak at the binomial mode; give that weight 1 and walk outward group by
+        // group, where the group sums only shrink, then normalise by the total (which is 1 for
+        // the exact weights). Nothing can overflow, and negligible groups end the walk.
         int mode = int(std::floor((degree + 1) * t));
         if (mode > degree)
             mode = degree;
-        double sumW = 1.0;
-        double sumX = qx[size_t(mode)];
-        double sumY = qy[size_t(mode)];
-        double w = 1.0;
-        for (int j = mode + 1; j <= degree; ++j) {
-            w *= ratio[size_t(j)] * q;
-            if (w < kNegligibleWeight)
+        const size_t home = size_t(mode / kRepeats);
+        double homeWeight = 1.0; // b(6 home) relative to b(mode)
+        for (int j = mode; j > kRepeats * int(home); --j)
+            homeWeight *= invQ * inverseRatio[size_t(j)];
+
+        double sumW = 0.0, sumX = 0.0, sumY = 0.0;
+        auto add = [&](size_t i, double g) {
+            sumW += g;
+            sumX += g * controlPoints[i].x();
+            sumY += g * controlPoints[i].y();
+        };
+        add(home, groupSum(home, homeWeight));
+        double w = homeWeight;
+        for (size_t i = home + 1; i < n; ++i) {
+            w *= step[i - 1] * q6;
+            const double g = groupSum(i, w);
+            if (g < kNegligibleWeight)
                 break;
-            sumW += w;
-            sumX += w * qx[size_t(j)];
-            sumY += w * qy[size_t(j)];
+            add(i, g);
         }
-        w = 1.0;
-        for (int j = mode; j >= 1; --j) {
-            w *= inverse[size_t(j)] * invQ;
-            if (w < kNegligibleWeight)
+        w = homeWeight;
+        for (size_t i = home; i-- > 0;) {
+            w *= invQ6 * inverseStep[i];
+            const double g = groupSum(i, w);
+            if (g < kNegligibleWeight)
                 break;
-            sumW += w;
-            sumX += w * qx[size_t(j - 1)];
-            sumY += w * qy[size_t(j - 1)];
+            add(i, g);
         }
         appendUnlessNear(path, QPointF(sumX / sumW, sumY / sumW));
     }
