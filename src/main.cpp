@@ -1,10 +1,22 @@
+// Korvex: the program entry. Creates the main window and the preview form and runs the
+// message loop. A start-up failure (settings or language unreadable) is reported in a
+// message box and ends the program with exit code 1.
+#include "ui/Dialogs.h"
+#include "ui/TFormKorvex.h"
+#include "ui/dialogs/TFormPreview.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Korvex"));
-    window.resize(1024, 735);
+    QApplication::setApplicationName(QStringLiteral("Korvex"));
+
+    korvex::TFormKorvex window(QCoreApplication::applicationDirPath());
+    if (!window.startUp()) {
+        korvex::dialogs().information(nullptr, window.errorString());
+        return 1;
+    }
+    korvex::TFormPreview preview;
     window.show();
     return app.exec();
 }

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "ui/TModeView.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QStackedLayout;
+class QToolButton;
+
+namespace korvex {
+
+class TLanguage;
+class TSettings;
+
+// The main window. It owns the settings and the language table for the whole run, the
+// menus and the tool bar, and hosts one mode view at a time below the tool bar:
+//   1 graphic practises, 2 text practises, 3 training plans, 4 diary, 5 player cards,
+//   6 training archive, 7 tactics (kept hidden by the menus), 8 explorer.
+// The mode numbers are also the Tag of the menu items and tool buttons that select a mode.
+// The explorer view, once made, lives until the window is destroyed.
+class TFormKorvex : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kModeCount = 8;
+    static const char* const kHomePage;
+
+    // `appDir` is {app}, the folder of the executable.
+    explicit TFormKorvex(const QString& appDir, QWidget* parent = nullptr);
+    ~TFormKorvex() override;
+
+    // Loads the settings and the language, converts an old training-unit tree, enters the
+    // graphic mode, applies the captions and sizes the window. False with errorString()
+    // when the settings or the language cannot be loaded; the window must then not be
+    // shown, and the settings files are left as they are.
+    bool startUp();
+    QString errorString() const { return m_error; }
+
+    void SwitchMode(int mode);
+    void EnterMode(int mode);
+    void LeaveMode(int mode);
+    void ApplyCaptions();
+    void SetEditMode(bool on);
+    void ToggleEditMode();
+    bool OpenInBrowser(const QString& url);
+    // Leaves the modes and writes the settings back; runs once, from closing or destruction.
+    void shutDown();
+
+    int currentMode() const;
+    TModeView* currentView() const;
+    TModeView* explorerView() const;
+    TSettings& settings() const { return *m_settings; }
+    TLanguage& language() const { return *m_language; }
+    const QString& appDir() const { return m_appDir; }
+
+    // The commands of the Help and Tools menus, also reachable for tests.
+    void showSettings();
+    void showHelp();
+    void showAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Menus and tool bar (TFormKorvexMenus.cpp).
+    void createMenus();
+    void createToolBar();
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption, int tag = 0);
+    QMenu* addSubmenu(QMenu* parent, const char* name, const QString& caption);
+    QMenu* addTopMenu(const char* name, const QString& caption);
+    QAction* viewItem(QMenu* menu, const char* name, const QString& caption, ViewCommand command,
+                      int tag = 0);
+    QToolButton* addToolButton(const char* name, const QString& glyph, int tag);
+    void setModeShortcuts(int mode, bool on);
+    void updateMenusForMode(int mode);
+    void updateCommandItems();
+    void onGraphicMenuShow();
+    void onPlanMenuShow();
+    QIcon glyph(const QString& fileName) const;
+
+    // Commands (TFormKorvexCommands.cpp).
+    void onModeItem();
+    void onViewCommand();
+    void onNewChange();
+    void onPlaceToPlan();
+    void onCreateArchive();
+    void applyFormSize();
+
+    // Captions (TFormKorvexCaptions.cpp).
+    void setWindowCaption(int mode);
+    void captionItem(const QString& itemName, const QString& key);
+    void updateEditSwitch();
+
+    QAction* action(const char* name) const;
+    TModeView* createView(int mode);
+    static int slotOf(int mode);
+
+    QString m_appDir;
+    QString m_error;
+    std::unique_ptr<TSettings> m_settings;
+    std::unique_ptr<TLanguage> m_language;
+    bool m_started = false;
+    bool m_shutDown = false;
+
+    // One slot per view class; modes 3 and 6 share the training-plan slot.
+    std::array<QPointer<TModeView>, 7> m_views;
+    QWidget* m_client = nullptr;
+    QStackedLayout* m_clientLayout = nullptr;
+    QWidget* m_coolBar = nullptr;
+    QHash<QAction*, ViewCommand> m_viewCommands;
+};
+
+} // namespace korvex

@@ -1,0 +1,201 @@
+// Language texts on the main window: menu captions, tool-button hints, window caption.
+#include "ui/TFormKorvex.h"
+
+#include "core/TLanguage.h"
+#include "ui/LanguageKeys.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolButton>
+
+namespace korvex {
+
+namespace {
+
+// Items captioned by the text of the key that equals their own name.
+const QStringList& ownNameItems() {
+    static const QStringList items = {
+        LK("mmFile"),
+        LK("mmTools"),
+        LK("mmView"),
+        LK("mmSaveBackUp"),
+        LK("mmLoadBackUp"),
+        LK("mmSaveBUAll"),
+        LK("mmExit"),
+        LK("mmHelp"),
+        LK("mmHelpContent"),
+        LK("mmHelpAbout"),
+        LK("mmHelpHomePage"),
+        LK("mmUndo"),
+        LK("mmSettings"),
+        LK("mmGraphicMode"),
+        LK("mmTextMode"),
+        LK("mmTrainingPlanMode"),
+        LK("mmDiaryMode"),
+        LK("mmPlayerCardsMode"),
+        LK("mmTrainingArchiveMode"),
+        LK("mmGMNew"),
+        LK("mmGMChangeViewMode"),
+        LK("mmGMPlaceToTP"),
+        LK("mmGMExport"),
+        LK("mmGMImport"),
+        LK("mmGMAddGround"),
+        LK("mmGMDeleteObject"),
+        LK("mmGMExportToHTML"),
+        LK("mmGMExportToZip"),
+        LK("mmGMChangePlayground"),
+        LK("mmTXNew"),
+        LK("mmTPNew"),
+        LK("mmTPPlace"),
+        LK("mmTPCreateArchive"),
+        LK("mmTUPlace"),
+        LK("mmTUPlaceTP"),
+        LK("mmTPPrint"),
+        LK("mmTPBasicPrint"),
+        LK("mmTPAdvancedPrint"),
+        LK("mmDRNewTeam"),
+        LK("mmDRDeleteTeam"),
+        LK("mmDRRenameTeam"),
+        LK("mmDRNewRecord"),
+        LK("mmDRDeleteRecord"),
+        LK("mmPCNewTeam"),
+        LK("mmPCDeleteTeam"),
+        LK("mmPCNewRecord"),
+        LK("mmPCDeleteRecord"),
+        LK("mmPCRenameTeam"),
+        LK("mmPCPrintPlayer"),
+        LK("mmPCPrintPlayerList"),
+        LK("mmPCPrintPhoneList"),
+        LK("mmPCEArchive"),
+        LK("mmPCExportPlayerAsFile"),
+        LK("mmPCImportPlayerFromFile"),
+        LK("mmGMCustomField"),
+        LK("mmGMCustomFieldFit"),
+        LK("mmGMCustomFieldFill"),
+        LK("mmGMCustomFieldCenter"),
+        LK("mmGMCustomFieldDelete"),
+        LK("mmGMCustomFieldChange"),
+    };
+    return items;
+}
+
+struct SharedCaption {
+    QString key;
+    QStringList items;
+};
+
+// Items that share the text of another key.
+const QList<SharedCaption>& sharedCaptions() {
+    static const QList<SharedCaption> captions = {
+        {LK("mmFile"),
+         {QStringLiteral("mmGPMode"), QStringLiteral("mmTXMode"), QStringLiteral("mmTPMode"),
+          QStringLiteral("mmDRMode"), QStringLiteral("mmPCMode"), QStringLiteral("mmTUMode"),
+          QStringLiteral("mmEXMode")}},
+        {LK("mmTPPrint"),
+         {QStringLiteral("mmPrint"), QStringLiteral("mmGMPrint"), QStringLiteral("mmTXPrint"),
+          QStringLiteral("mmDRPrint"), QStringLiteral("mmPCPrint"), QStringLiteral("mmTUPrint")}},
+        {LK("mmExit"),
+         {QStringLiteral("mmGMExit"), QStringLiteral("mmTXExit"), QStringLiteral("mmTPExit"),
+          QStringLiteral("mmDRExit"), QStringLiteral("mmPCExit"), QStringLiteral("mmTUExit"),
+          QStringLiteral("mmEXExit")}},
+        {LK("mmSaveBUAll"), {QStringLiteral("mmLoadBUAll")}},
+        {LK("mmGPMode"), {QStringLiteral("mmSaveBUGM"), QStringLiteral("mmLoadBUGM")}},
+        {LK("mmTXMode"), {QStringLiteral("mmSaveBUTX"), QStringLiteral("mmLoadBUTX")}},
+        {LK("mmTPMode"), {QStringLiteral("mmSaveBUTP"), QStringLiteral("mmLoadBUTP")}},
+        {LK("mmDRMode"), {QStringLiteral("mmSaveBUDR"), QStringLiteral("mmLoadBUDR")}},
+        {LK("mmPCMode"), {QStringLiteral("mmSaveBUPC"), QStringLiteral("mmLoadBUPC")}},
+        {LK("mmTPAMode"), {QStringLiteral("mmSaveBUTPA"), QStringLiteral("mmLoadBUTPA")}},
+        {LK("spbEXMode"), {QStringLiteral("mmExplorerMode")}},
+        {LK("mmGNExportPicture"), {QStringLiteral("mmGmExportPicture")}},
+        {LK("mmGMChangeViewMode"), {QStringLiteral("mmTXChangeViewMode")}},
+        {LK("mmGMPlaceToTP"), {QStringLiteral("mmTXPlaceToTP")}},
+        {LK("mmGMExport"), {QStringLiteral("mmTXExport")}},
+        {LK("mmGMImport"), {QStringLiteral("mmTXImport")}},
+        {LK("mmGMExportToHTML"),
+         {QStringLiteral("mmTXExportToHTML"), QStringLiteral("mmTPExportToHTML"),
+          QStringLiteral("mmTUExportToHTML")}},
+        {LK("mmTPNew"), {QStringLiteral("mmTUNew")}},
+        {LK("mmDRRenameTeam"), {QStringLiteral("mmTPRenameArchiveTeam")}},
+        {LK("mmDRDeleteTeam"), {QStringLiteral("mmTPDeleteArchiveTeam")}},
+        {LK("DeleteNumber"), {QStringLiteral("mmTPDeleteArchive")}},
+        {LK("RenameNumber"), {QStringLiteral("mmTPRenameArchive")}},
+        {LK("mmTPBasicPrint"), {QStringLiteral("mmTPExportToHTMLBasic")}},
+        {LK("mmTPAdvancedPrint"), {QStringLiteral("mmTPExportToHTMLAdvanced")}},
+    };
+    return captions;
+}
+
+// Tool-button hints: button name and key.
+const QList<std::pair<QString, QString>>& buttonHints() {
+    static const QList<std::pair<QString, QString>> hints = {
+        {QStringLiteral("spbGraphicMode"), LK("spbGPMode")},
+        {QStringLiteral("spbTextMode"), LK("spbTXMode")},
+        {QStringLiteral("spbTrainingMode"), LK("spbTPMode")},
+        {QStringLiteral("spbDiary"), LK("spbDRMode")},
+        {QStringLiteral("spbPlayerCards"), LK("spbPCMode")},
+        {QStringLiteral("spbTrainingArchiveMode"), LK("spbTPAMode")},
+        {QStringLiteral("spbExplorerMode"), LK("spbEXMode")},
+        {QStringLiteral("spbNewChange"), LK("spbNewChange")},
+    };
+    return hints;
+}
+
+} // namespace
+
+void TFormKorvex::captionItem(const QString& itemName, const QString& key) {
+    // Menus carry their name on the menu and on its action; the action's text is the title.
+    if (auto* item = findChild<QAction*>(itemName))
+        item->setText(m_language->Text(key));
+}
+
+void TFormKorvex::ApplyCaptions() {
+    for (const QString& item : ownNameItems())
+        captionItem(item, item);
+    for (const SharedCaption& caption : sharedCaptions()) {
+        for (const QString& item : caption.items)
+            captionItem(item, caption.key);
+    }
+    for (const auto& [button, key] : buttonHints()) {
+        if (auto* tool = findChild<QToolButton*>(button))
+            tool->setToolTip(m_language->Text(key));
+    }
+    setWindowCaption(currentMode());
+    updateEditSwitch();
+    if (TModeView* view = currentView())
+        view->applyCaptions();
+}
+
+void TFormKorvex::setWindowCaption(int mode) {
+    QString key;
+    switch (mode) {
+    case 1:
+        key = LK("spbGPMode");
+        break;
+    case 2:
+        key = LK("spbTXMode");
+        break;
+    case 3:
+        key = LK("spbTPMode");
+        break;
+    case 4:
+        key = LK("spbDRMode");
+        break;
+    case 5:
+        key = LK("spbPCMode");
+        break;
+    case 6:
+        key = LK("spbTPAMode");
+        break;
+    case 7:
+        setWindowTitle(QStringLiteral("Korvex - Tactics"));
+        return;
+    case 8:
+        key = LK("spbEXMode");
+        break;
+    default:
+        return;
+    }
+    setWindowTitle(QStringLiteral("Korvex - ") + m_language->Text(key));
+}
+
+} // namespace korvex

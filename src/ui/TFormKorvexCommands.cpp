@@ -1,0 +1,167 @@
+// The main window's commands: mode selection, the commands handed to the current view,
+// the view/edit switch, settings, help, home page and about box.
+#include "ui/TFormKorvex.h"
+
+#include "core/Paths.h"
+#include "core/TLanguage.h"
+#include "core/TSettings.h"
+#include "ui/Dialogs.h"
+#include "ui/LanguageKeys.h"
+#include "ui/dialogs/TFormAbout.h"
+#include "ui/dialogs/TFormSettings.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QToolButton>
+
+namespace korvex {
+
+namespace {
+
+int tagOf(const QObject* sender) {
+    return sender ? sender->property("Tag").toInt() : 0;
+}
+
+bool modeHasSwitch(int mode) {
+    return mode == 1 || mode == 2 || mode == 3 || mode == 6;
+}
+
+} // namespace
+
+void TFormKorvex::onModeItem() {
+    SwitchMode(tagOf(sender()));
+}
+
+void TFormKorvex::onViewCommand() {
+    auto* item = qobject_cast<QAction*>(sender());
+    TModeView* view = currentView();
+    if (item == nullptr || view == nullptr || !m_viewCommands.contains(item))
+        return;
+    const ViewCommand command = m_viewCommands.value(item);
+    if (view->supports(command))
+        view->run(command, tagOf(item));
+}
+
+void TFormKorvex::onNewChange() {
+    // The New button clicks the New item of the current mode; the archive's New does nothing.
+    const char* item = nullptr;
+    switch (currentMode()) {
+    case 1:
+        item = "mmGMNew";
+        break;
+    case 2:
+        item = "mmTXNew";
+        break;
+    case 3:
+        item = "mmTPNew";
+        break;
+    case 6:
+        item = "mmTUNew";
+        break;
+    default:
+        return;
+    }
+    if (QAction* newItem = action(item); newItem != nullptr && newItem->isEnabled())
+        newItem->trigger();
+}
+
+void TFormKorvex::onPlaceToPlan() {
+    TModeView* view = currentView();
+    if (view == nullptr || !view->supports(ViewCommand::PlaceToPlan))
+        return;
+    const QString path = view->pathForPlan();
+    if (path.isEmpty())
+        return;
+    SwitchMode(3);
+    if (TModeView* plan = currentView())
+        plan->placeFile(path);
+}
+
+void TFormKorvex::onCreateArchive() {
+    TModeView* view = currentView();
+    if (view != nullptr && view->supports(ViewCommand::CreateArchive) &&
+        view->run(ViewCommand::CreateArchive, 0))
+        SwitchMode(6);
+}
+
+void TFormKorvex::SetEditMode(bool on) {
+    const int mode = currentMode();
+    if (!modeHasSwitch(mode))
+        return;
+    TModeView* view = currentView();
+    m_settings->setEditFlag(view != nullptr && view->setEditMode(on));
+    updateEditSwitch();
+}
+
+void TFormKorvex::ToggleEditMode() {
+    SetEditMode(!m_settings->EditFlag());
+}
+
+void TFormKorvex::updateEditSwitch() {
+    // In edit state the switch offers the way back to viewing, and the other way round.
+    const bool editing = m_settings->EditFlag();
+    const QString text = m_language->Text(editing ? LK("ViewMode") : LK("EditMode"));
+    auto* button = findChild<QToolButton*>(QStringLiteral("spbChangePractiseViewMode"));
+    button->setToolTip(text);
+    button->setIcon(glyph(editing ? QStringLiteral("switch_edit20x20.bmp")
+                                  : QStringLiteral("switch_view20x20.bmp")));
+    action("mmGMChangeViewMode")->setText(text);
+    action("mmTXChangeViewMode")->setText(text);
+}
+
+bool TFormKorvex::OpenInBrowser(const QString& url) {
+    if (url.trimmed().isEmpty())
+        return false;
+    return dialogs().openUrl(QUrl(url));
+}
+
+void TFormKorvex::showHelp() {
+    // Compared exactly: only the three shipped languages have a help page.
+    const QString language = m_settings->Language();
+    QString page;
+    if (language == QLatin1String("Czech"))
+        page = QStringLiteral("Korvex.html");
+    else if (language == QLatin1String("English"))
+        page = QStringLiteral("KorvexEN.html");
+    else if (language == QLatin1String("German"))
+        page = QStringLiteral("KorvexDE.html");
+    else
+        return;
+    const QString path = joinPath(m_appDir, QStringLiteral("Help"), page);
+    if (QFileInfo(path).isFile())
+        dialogs().openUrl(QUrl::fromLocalFile(path));
+}
+
+void TFormKorvex::showAbout() {
+    TFormAbout form(*m_language, *m_settings, this);
+    dialogs().exec(&form);
+}
+
+void TFormKorvex::showSettings() {
+    const int mode = currentMode();
+    if (mode == 1 || mode == 2 || mode == 3) {
+        TModeView* view = currentView();
+        if (view != nullptr && view->isModified())
+            view->saveIfModified();
+    }
+    TFormSettings form(*m_language, *m_settings, this);
+    if (dialogs().exec(&form) != QDialog::Accepted)
+        return;
+    form.applyToSettings();
+
+    const QStringList previousTable = m_language->lines();
+    const QString previousLanguage = form.previousLanguage();
+    if (!m_language->LoadLanguage(m_settings->Language())) {
+        // Keep the table in use rather than continue with no texts at all.
+        const QString error = m_language->errorString();
+        m_language->setLines(previousTable);
+        m_settings->setLanguage(previousLanguage);
+        dialogs().information(this, m_language->Text(LK("LanguageNotLoaded")) +
+                                        QStringLiteral("\n\n") + error);
+    }
+    ApplyCaptions();
+    applyFormSize();
+    SwitchMode(currentMode());
+}
+
+} // namespace korvex

@@ -1,0 +1,499 @@
+// The main window's menus and tool bar: building them, and what changes with the mode
+// (shortcuts, visible menus, check marks, enabled commands, tool-bar width).
+#include "ui/TFormKorvex.h"
+
+#include "core/Paths.h"
+#include "core/TSettings.h"
+
+#include <QAction>
+#include <QBitmap>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace korvex {
+
+namespace {
+
+QString name(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+// Width of the tool-bar band per mode. The band holds 23-pixel buttons: seven mode
+// buttons, and the New and view/edit switches in modes 1, 2, 3 and 6.
+int toolBarWidth(int mode) {
+    switch (mode) {
+    case 1:
+    case 2:
+    case 3:
+    case 6: // the two switches are shown in mode 6 as well, so it needs the wide band
+        return 208;
+    case 7:
+        return 132;
+    default:
+        return 162;
+    }
+}
+
+} // namespace
+
+QAction* TFormKorvex::action(const char* objectName) const {
+    return findChild<QAction*>(name(objectName));
+}
+
+QAction* TFormKorvex::addItem(QMenu* menu, const char* objectName, const QString& caption,
+                              int tag) {
+    auto* item = new QAction(caption, menu);
+    item->setObjectName(name(objectName));
+    item->setProperty("Tag", tag);
+    menu->addAction(item);
+    // Also added to the window, so that its shortcut works while its menu is hidden.
+    addAction(item);
+    return item;
+}
+
+QMenu* TFormKorvex::addSubmenu(QMenu* parent, const char* objectName, const QString& caption) {
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(name(objectName));
+    menu->menuAction()->setObjectName(name(objectName));
+    parent->addMenu(menu);
+    return menu;
+}
+
+QMenu* TFormKorvex::addTopMenu(const char* objectName, const QString& caption) {
+    auto* menu = new QMenu(caption, menuBar());
+    menu->setObjectName(name(objectName));
+    menu->menuAction()->setObjectName(name(objectName));
+    menuBar()->addMenu(menu);
+    return menu;
+}
+
+QAction* TFormKorvex::viewItem(QMenu* menu, const char* objectName, const QString& caption,
+                               ViewCommand command, int tag) {
+    QAction* item = addItem(menu, objectName, caption, tag);
+    m_viewCommands.insert(item, command);
+    connect(item, &QAction::triggered, this, &TFormKorvex::onViewCommand);
+    return item;
+}
+
+void TFormKorvex::createMenus() {
+    menuBar()->setObjectName(QStringLiteral("MainMenu"));
+    const auto exitItem = [this](QMenu* menu, const char* objectName) {
+        QAction* item = addItem(menu, objectName, QStringLiteral("E&xit"));
+        connect(item, &QAction::triggered, this, &QWidget::close);
+    };
+    const auto noAction = [this](QMenu* menu, const char* objectName, const QString& caption,
+                                 int tag = 0) {
+        // Items kept for their place in the menus; they do nothing, so they are disabled.
+        addItem(menu, objectName, caption, tag)->setEnabled(false);
+    };
+
+    QMenu* file = addTopMenu("mmFile", QStringLiteral("&File"));
+    file->menuAction()->setVisible(false);
+    noAction(file, "mmPrint", QStringLiteral("&Print"), 3);
+    exitItem(file, "mmExit");
+
+    QMenu* gm = addTopMenu("mmGPMode", QStringLiteral("&File"));
+    connect(gm, &QMenu::aboutToShow, this, &TFormKorvex::onGraphicMenuShow);
+    viewItem(gm, "mmGMNew", QStringLiteral("&New"), ViewCommand::New, 1);
+    connect(addItem(gm, "mmGMChangeViewMode", QStringLiteral("&Edit")), &QAction::triggered, this,
+            &TFormKorvex::ToggleEditMode);
+    viewItem(gm, "mmUndo", QStringLiteral("&Undo"), ViewCommand::Undo);
+    viewItem(gm, "mmGMDeleteObject", QStringLiteral("&Delete object"), ViewCommand::DeleteObject)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    gm->addSeparator();
+    connect(addItem(gm, "mmGMPlaceToTP", QStringLiteral("&Place to training plan"), 1),
+            &QAction::triggered, this, &TFormKorvex::onPlaceToPlan);
+    m_viewCommands.insert(action("mmGMPlaceToTP"), ViewCommand::PlaceToPlan);
+    gm->addSeparator();
+    viewItem(gm, "mmGMExport", QStringLiteral("E&xport"), ViewCommand::Export);
+    viewItem(gm, "mmGMImport", QStringLiteral("Import"), ViewCommand::Import);
+    viewItem(gm, "mmGMExportToHTML", QStringLiteral("Export to html"), ViewCommand::ExportToHtml,
+             11);
+    viewItem(gm, "mmGMExportToZip", QStringLiteral("Export to zip"), ViewCommand::ExportToZip, 12);
+    viewItem(gm, "mmGmExportPicture", QStringLiteral("Export picture"), ViewCommand::ExportPicture);
+    gm->addSeparator();
+    viewItem(gm, "mmGMChangePlayground", QStringLiteral("Change playground"),
+             ViewCommand::ChangePlayground);
+    QMenu* custom = addSubmenu(gm, "mmGMCustomField", QStringLiteral("Custom field"));
+    custom->menuAction()->setEnabled(false);
+    viewItem(custom, "mmGMCustomFieldChange", QStringLiteral("Change custom field"),
+             ViewCommand::CustomField, 11);
+    custom->addSeparator();
+    for (const auto& [objectName, caption, tag] :
+         {std::tuple{"mmGMCustomFieldFit", "Fit", 1}, std::tuple{"mmGMCustomFieldFill", "Fill", 2},
+          std::tuple{"mmGMCustomFieldCenter", "Center", 3}}) {
+        QAction* item = viewItem(custom, objectName, QString::fromLatin1(caption),
+                                 ViewCommand::CustomField, tag);
+        item->setCheckable(true);
+        item->setChecked(tag == 1);
+    }
+    viewItem(custom, "mmGMCustomFieldDelete", QStringLiteral("Delete"), ViewCommand::CustomField)
+        ->setVisible(false);
+    gm->addSeparator();
+    viewItem(gm, "mmGMPrint", QStringLiteral("&Print"), ViewCommand::Print, 1);
+    gm->addSeparator();
+    exitItem(gm, "mmGMExit");
+
+    QMenu* tx = addTopMenu("mmTXMode", QStringLiteral("&File"));
+    viewItem(tx, "mmTXNew", QStringLiteral("&New"), ViewCommand::New, 2);
+    connect(addItem(tx, "mmTXChangeViewMode", QStringLiteral("&Edit")), &QAction::triggered, this,
+            &TFormKorvex::ToggleEditMode);
+    tx->addSeparator();
+    connect(addItem(tx, "mmTXPlaceToTP", QStringLiteral("&Place to training plan"), 2),
+            &QAction::triggered, this, &TFormKorvex::onPlaceToPlan);
+    m_viewCommands.insert(action("mmTXPlaceToTP"), ViewCommand::PlaceToPlan);
+    tx->addSeparator();
+    viewItem(tx, "mmTXExport", QStringLiteral("E&xport"), ViewCommand::Export);
+    viewItem(tx, "mmTXImport", QStringLiteral("Import"), ViewCommand::Import);
+    viewItem(tx, "mmTXExportToHTML", QStringLiteral("Export to html"), ViewCommand::ExportToHtml);
+    tx->addSeparator();
+    viewItem(tx, "mmTXPrint", QStringLiteral("&Print"), ViewCommand::Print, 2);
+    tx->addSeparator();
+    exitItem(tx, "mmTXExit");
+
+    QMenu* ex = addTopMenu("mmEXMode", QStringLiteral("&File"));
+    exitItem(ex, "mmEXExit");
+
+    QMenu* tp = addTopMenu("mmTPMode", QStringLiteral("&File"));
+    connect(tp, &QMenu::aboutToShow, this, &TFormKorvex::onPlanMenuShow);
+    viewItem(tp, "mmTPNew", QStringLiteral("&New"), ViewCommand::New, 3);
+    viewItem(tp, "mmTPPlace", QStringLiteral("&Place practise"), ViewCommand::Place, 3);
+    tp->addSeparator();
+    connect(addItem(tp, "mmTPCreateArchive", QStringLiteral("Create archive")), &QAction::triggered,
+            this, &TFormKorvex::onCreateArchive);
+    m_viewCommands.insert(action("mmTPCreateArchive"), ViewCommand::CreateArchive);
+    viewItem(tp, "mmTPDeleteArchive", QStringLiteral("Delete number"), ViewCommand::DeleteArchive);
+    viewItem(tp, "mmTPRenameArchive", QStringLiteral("Rename number"), ViewCommand::RenameArchive);
+    viewItem(tp, "mmTPDeleteArchiveTeam", QStringLiteral("Delete team"),
+             ViewCommand::DeleteArchiveTeam);
+    viewItem(tp, "mmTPRenameArchiveTeam", QStringLiteral("Rename team"),
+             ViewCommand::RenameArchiveTeam);
+    tp->addSeparator();
+    QMenu* tpHtml = addSubmenu(tp, "mmTPExportToHTML", QStringLiteral("Export to html"));
+    viewItem(tpHtml, "mmTPExportToHTMLBasic", QStringLiteral("Basic"), ViewCommand::ExportToHtml,
+             31);
+    viewItem(tpHtml, "mmTPExportToHTMLAdvanced", QStringLiteral("Advanced"),
+             ViewCommand::ExportToHtml, 32);
+    QMenu* tpPrint = addSubmenu(tp, "mmTPPrint", QStringLiteral("&Print"));
+    viewItem(tpPrint, "mmTPBasicPrint", QStringLiteral("Basic"), ViewCommand::Print, 31);
+    viewItem(tpPrint, "mmTPAdvancedPrint", QStringLiteral("Advanced"), ViewCommand::Print, 32);
+    tp->addSeparator();
+    exitItem(tp, "mmTPExit");
+
+    QMenu* dr = addTopMenu("mmDRMode", QStringLiteral("&File"));
+    viewItem(dr, "mmDRNewTeam", QStringLiteral("&New team"), ViewCommand::NewTeam, 1);
+    viewItem(dr, "mmDRDeleteTeam", QStringLiteral("&Delete team"), ViewCommand::DeleteTeam, 2);
+    viewItem(dr, "mmDRRenameTeam", QStringLiteral("Rename team"), ViewCommand::RenameTeam, 3);
+    dr->addSeparator();
+    viewItem(dr, "mmDRNewRecord", QStringLiteral("New &player"), ViewCommand::NewRecord, 4);
+    viewItem(dr, "mmDRDeleteRecord", QStringLiteral("Delete pl&ayer"), ViewCommand::DeleteRecord,
+             5);
+    dr->addSeparator();
+    viewItem(dr, "mmDRPrint", QStringLiteral("&Print"), ViewCommand::Print, 4);
+    dr->addSeparator();
+    exitItem(dr, "mmDRExit");
+
+    QMenu* pc = addTopMenu("mmPCMode", QStringLiteral("&File"));
+    viewItem(pc, "mmPCNewTeam", QStringLiteral("&New team"), ViewCommand::NewTeam, 1);
+    viewItem(pc, "mmPCDeleteTeam", QStringLiteral("&Delete team"), ViewCommand::DeleteTeam, 2);
+    viewItem(pc, "mmPCRenameTeam", QStringLiteral("Rename team"), ViewCommand::RenameTeam, 3);
+    pc->addSeparator();
+    viewItem(pc, "mmPCNewRecord", QStringLiteral("New &player"), ViewCommand::NewRecord, 4);
+    viewItem(pc, "mmPCDeleteRecord", QStringLiteral("Delete pl&ayer"), ViewCommand::DeleteRecord,
+             5);
+    pc->addSeparator();
+    viewItem(pc, "mmPCEArchive", QStringLiteral("Player archive"), ViewCommand::PlayerArchive, 51);
+    viewItem(pc, "mmPCExportPlayerAsFile", QStringLiteral("Export player"),
+             ViewCommand::ExportPlayer, 52);
+    viewItem(pc, "mmPCImportPlayerFromFile", QStringLiteral("Import player"),
+             ViewCommand::ImportPlayer, 53);
+    pc->addSeparator();
+    QMenu* pcPrint = addSubmenu(pc, "mmPCPrint", QStringLiteral("&Print"));
+    viewItem(pcPrint, "mmPCPrintPlayer", QStringLiteral("Player"), ViewCommand::Print, 51);
+    viewItem(pcPrint, "mmPCPrintPlayerList", QStringLiteral("Player list"), ViewCommand::Print, 52);
+    viewItem(pcPrint, "mmPCPrintPhoneList", QStringLiteral("Phone list"), ViewCommand::Print, 53);
+    pc->addSeparator();
+    exitItem(pc, "mmPCExit");
+
+    // The training-archive and tactics menus are kept hidden; the archive is served by the
+    // plan menu.
+    QMenu* tu = addTopMenu("mmTUMode", QStringLiteral("&File"));
+    tu->menuAction()->setVisible(false);
+    noAction(tu, "mmTUNew", QStringLiteral("&New"), 6);
+    noAction(tu, "mmTUPlace", QStringLiteral("&Place practise"), 6);
+    action("mmTUPlace")->setVisible(false);
+    noAction(tu, "mmTUPlaceTP", QStringLiteral("Place plan"));
+    noAction(tu, "Export1", QStringLiteral("E&xport"));
+    noAction(tu, "Import1", QStringLiteral("Import"));
+    viewItem(tu, "mmTUExportToHTML", QStringLiteral("Export to html"), ViewCommand::ExportToHtml,
+             31);
+    viewItem(tu, "mmTUPrint", QStringLiteral("&Print"), ViewCommand::Print, 6);
+    exitItem(tu, "mmTUExit");
+
+    QMenu* ta = addTopMenu("acticspractise1", QStringLiteral("Tactics practise"));
+    ta->menuAction()->setVisible(false);
+    viewItem(ta, "mmTANew", QStringLiteral("&New"), ViewCommand::New, 7);
+    exitItem(ta, "mmTAExit");
+
+    QMenu* view = addTopMenu("mmView", QStringLiteral("&View"));
+    const struct {
+        const char* objectName;
+        const char* caption;
+        int tag;
+        QKeyCombination key;
+    } modeItems[] = {
+        {"mmGraphicMode", "&Graphic mode", 1, Qt::CTRL | Qt::Key_Q},
+        {"mmTextMode", "Te&xt mode", 2, Qt::CTRL | Qt::Key_W},
+        {"mmTrainingPlanMode", "&Training plan mode", 3, Qt::CTRL | Qt::Key_E},
+        {"mmTrainingArchiveMode", "Training &archive mode", 6, Qt::CTRL | Qt::Key_Y},
+        {"mmDiaryMode", "&Diary mode", 4, Qt::CTRL | Qt::Key_R},
+        {"mmPlayerCardsMode", "&Cards mode", 5, Qt::CTRL | Qt::Key_T},
+        {"mmExplorerMode", "Explorer mode", 8, Qt::CTRL | Qt::Key_U},
+        {"mmTacticsMode", "Tactics mode", 7, QKeyCombination()},
+    };
+    for (const auto& entry : modeItems) {
+        QAction* item =
+            addItem(view, entry.objectName, QString::fromLatin1(entry.caption), entry.tag);
+        item->setCheckable(true);
+        if (entry.key != QKeyCombination())
+            item->setShortcut(QKeySequence(entry.key));
+        connect(item, &QAction::triggered, this, &TFormKorvex::onModeItem);
+    }
+    action("mmTacticsMode")->setVisible(false);
+
+    QMenu* tools = addTopMenu("mmTools", QStringLiteral("&Tools"));
+    // Adding rinks and backups come with their own commands; until then they are disabled.
+    noAction(tools, "mmGMAddGround", QStringLiteral("Add playground"));
+    QAction* settingsItem = addItem(tools, "mmSettings", QStringLiteral("&Settings"));
+    settingsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(settingsItem, &QAction::triggered, this, &TFormKorvex::showSettings);
+    tools->addSeparator();
+    QMenu* save = addSubmenu(tools, "mmSaveBackUp", QStringLiteral("Save backup"));
+    QMenu* load = addSubmenu(tools, "mmLoadBackUp", QStringLiteral("Load backup"));
+    const struct {
+        const char* saveName;
+        const char* loadName;
+        const char* caption;
+        int tag;
+    } backups[] = {
+        {"mmSaveBUAll", "mmLoadBUAll", "All", 0},
+        {"mmSaveBUGM", "mmLoadBUGM", "Graphic practises", 1},
+        {"mmSaveBUTX", "mmLoadBUTX", "Text practises", 2},
+        {"mmSaveBUTP", "mmLoadBUTP", "Training plans", 3},
+        {"mmSaveBUTPA", "mmLoadBUTPA", "Training archive", 6},
+        {"mmSaveBUDR", "mmLoadBUDR", "Diary", 4},
+        {"mmSaveBUPC", "mmLoadBUPC", "Player cards", 5},
+    };
+    for (const auto& entry : backups) {
+        noAction(save, entry.saveName, QString::fromLatin1(entry.caption), entry.tag);
+        noAction(load, entry.loadName, QString::fromLatin1(entry.caption), entry.tag);
+    }
+
+    QMenu* help = addTopMenu("mmHelp", QStringLiteral("&Help"));
+    QAction* content = addItem(help, "mmHelpContent", QStringLiteral("Content"));
+    content->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(content, &QAction::triggered, this, &TFormKorvex::showHelp);
+    connect(addItem(help, "mmHelpHomePage", QStringLiteral("Home page")), &QAction::triggered, this,
+            [this] { OpenInBrowser(QString::fromLatin1(kHomePage)); });
+    help->addSeparator();
+    connect(addItem(help, "mmHelpAbout", QStringLiteral("About")), &QAction::triggered, this,
+            &TFormKorvex::showAbout);
+}
+
+QIcon TFormKorvex::glyph(const QString& fileName) const {
+    // Button glyphs are bitmaps whose bottom-left pixel holds the transparent colour.
+    QPixmap pixmap(joinPath(m_appDir, m_settings->PictureOpenDir(), fileName));
+    if (pixmap.isNull())
+        return QIcon();
+    const QImage image = pixmap.toImage();
+    const QRgb transparent = image.pixel(0, image.height() - 1);
+    pixmap.setMask(QBitmap::fromImage(image.createMaskFromColor(transparent, Qt::MaskInColor)));
+    return QIcon(pixmap);
+}
+
+QToolButton* TFormKorvex::addToolButton(const char* objectName, const QString& glyphName, int tag) {
+    auto* button = new QToolButton(m_coolBar);
+    button->setObjectName(name(objectName));
+    button->setProperty("Tag", tag);
+    button->setAutoRaise(true);
+    button->setFixedSize(23, 22);
+    button->setIconSize(QSize(20, 20));
+    button->setIcon(glyph(glyphName));
+    m_coolBar->layout()->addWidget(button);
+    return button;
+}
+
+void TFormKorvex::createToolBar() {
+    auto* controlBar = new QToolBar(this);
+    controlBar->setObjectName(QStringLiteral("ControlBar"));
+    controlBar->setMovable(false);
+    controlBar->setFloatable(false);
+    controlBar->toggleViewAction()->setVisible(false);
+    controlBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::TopToolBarArea, controlBar);
+
+    m_coolBar = new QWidget(controlBar);
+    m_coolBar->setObjectName(QStringLiteral("CoolBar"));
+    auto* layout = new QHBoxLayout(m_coolBar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    const struct {
+        const char* objectName;
+        const char* glyph;
+        int tag;
+    } modeButtons[] = {
+        {"spbGraphicMode", "mode_graphic20x20.bmp", 1},
+        {"spbTextMode", "mode_text20x20.bmp", 2},
+        {"spbTrainingMode", "mode_training20x20.bmp", 3},
+        {"spbTrainingArchiveMode", "mode_archive20x20.bmp", 6},
+        {"spbDiary", "mode_diary20x20.bmp", 4},
+        {"spbPlayerCards", "mode_cards20x20.bmp", 5},
+        {"spbExplorerMode", "mode_explorer20x20.bmp", 8},
+    };
+    for (const auto& entry : modeButtons) {
+        QToolButton* button = addToolButton(entry.objectName, name(entry.glyph), entry.tag);
+        button->setCheckable(true);
+        connect(button, &QToolButton::clicked, this, &TFormKorvex::onModeItem);
+    }
+    connect(addToolButton("spbNewChange", QStringLiteral("new20x20.bmp"), 0), &QToolButton::clicked,
+            this, &TFormKorvex::onNewChange);
+    connect(addToolButton("spbChangePractiseViewMode", QStringLiteral("switch_view20x20.bmp"), 0),
+            &QToolButton::clicked, this, &TFormKorvex::ToggleEditMode);
+    layout->addStretch(1);
+    controlBar->addWidget(m_coolBar);
+}
+
+void TFormKorvex::setModeShortcuts(int mode, bool on) {
+    const auto set = [this, on](const char* objectName, QKeyCombination key) {
+        if (QAction* item = action(objectName))
+            item->setShortcut(on ? QKeySequence(key) : QKeySequence());
+    };
+    const QKeyCombination newKey = Qt::CTRL | Qt::Key_A;
+    const QKeyCombination placeKey = Qt::CTRL | Qt::Key_L;
+    const QKeyCombination printKey = Qt::CTRL | Qt::Key_P;
+    switch (mode) {
+    case 1:
+        set("mmGMNew", newKey), set("mmGMPlaceToTP", placeKey), set("mmGMPrint", printKey);
+        break;
+    case 2:
+        set("mmTXNew", newKey), set("mmTXPlaceToTP", placeKey), set("mmTXPrint", printKey);
+        break;
+    case 3:
+        set("mmTPNew", newKey), set("mmTPPlace", placeKey), set("mmTPPrint", printKey);
+        break;
+    case 4:
+        set("mmDRPrint", printKey);
+        break;
+    case 5:
+        set("mmPCPrint", printKey);
+        break;
+    case 6:
+        // The archive's items get no shortcuts; leaving it clears what they might hold.
+        if (!on)
+            set("mmTUNew", {}), set("mmTUPlace", {}), set("mmTUPrint", {});
+        break;
+    default:
+        break;
+    }
+}
+
+void TFormKorvex::updateMenusForMode(int mode) {
+    const bool archive = mode == 6;
+    for (const char* objectName : {"mmTUNew", "mmTPPlace", "mmTPCreateArchive", "mmTPNew"})
+        action(objectName)->setVisible(!archive);
+    for (const char* objectName : {"mmTPDeleteArchive", "mmTPRenameArchive",
+                                   "mmTPDeleteArchiveTeam", "mmTPRenameArchiveTeam"})
+        action(objectName)->setVisible(archive);
+
+    const struct {
+        const char* item;
+        const char* button;
+        int mode;
+    } modes[] = {
+        {"mmGraphicMode", "spbGraphicMode", 1},
+        {"mmTextMode", "spbTextMode", 2},
+        {"mmTrainingPlanMode", "spbTrainingMode", 3},
+        {"mmDiaryMode", "spbDiary", 4},
+        {"mmPlayerCardsMode", "spbPlayerCards", 5},
+        {"mmTrainingArchiveMode", "spbTrainingArchiveMode", 6},
+        {"mmTacticsMode", nullptr, 7},
+        {"mmExplorerMode", "spbExplorerMode", 8},
+    };
+    for (const auto& entry : modes) {
+        action(entry.item)->setChecked(entry.mode == mode);
+        if (entry.button != nullptr)
+            findChild<QToolButton*>(name(entry.button))->setChecked(entry.mode == mode);
+    }
+
+    const struct {
+        const char* menu;
+        int modeA;
+        int modeB;
+    } menus[] = {{"mmGPMode", 1, 1}, {"mmTXMode", 2, 2}, {"mmTPMode", 3, 6},
+                 {"mmDRMode", 4, 4}, {"mmPCMode", 5, 5}, {"mmEXMode", 8, 8}};
+    for (const auto& entry : menus)
+        action(entry.menu)->setVisible(mode == entry.modeA || mode == entry.modeB);
+
+    const bool switches = mode == 1 || mode == 2 || mode == 3 || mode == 6;
+    findChild<QToolButton*>(QStringLiteral("spbChangePractiseViewMode"))->setVisible(switches);
+    findChild<QToolButton*>(QStringLiteral("spbNewChange"))->setVisible(switches);
+    m_coolBar->setFixedWidth(toolBarWidth(mode));
+}
+
+void TFormKorvex::updateCommandItems() {
+    // A menu item whose command the current view does not offer (yet) is disabled rather
+    // than pretending to work.
+    TModeView* view = currentView();
+    for (auto it = m_viewCommands.cbegin(); it != m_viewCommands.cend(); ++it)
+        it.key()->setEnabled(view != nullptr && view->supports(it.value()));
+    const char* newItem = nullptr;
+    switch (currentMode()) {
+    case 1:
+        newItem = "mmGMNew";
+        break;
+    case 2:
+        newItem = "mmTXNew";
+        break;
+    case 3:
+        newItem = "mmTPNew";
+        break;
+    case 6:
+        newItem = "mmTUNew";
+        break;
+    default:
+        break;
+    }
+    findChild<QToolButton*>(QStringLiteral("spbNewChange"))
+        ->setEnabled(newItem != nullptr && action(newItem)->isEnabled());
+}
+
+void TFormKorvex::onGraphicMenuShow() {
+    TModeView* view = currentView();
+    const int fieldMode = view != nullptr ? view->customFieldMode() : 0;
+    action("mmGMCustomField")->setEnabled(fieldMode != 0);
+    action("mmGMChangePlayground")
+        ->setEnabled(view != nullptr && view->supports(ViewCommand::ChangePlayground) &&
+                     !isBlank(view->itemName()));
+    action("mmGMCustomFieldFit")->setChecked(fieldMode == 1);
+    action("mmGMCustomFieldFill")->setChecked(fieldMode == 2);
+    action("mmGMCustomFieldCenter")->setChecked(fieldMode == 3);
+}
+
+void TFormKorvex::onPlanMenuShow() {
+    TModeView* view = currentView();
+    if (view == nullptr)
+        return;
+    const bool team = !isBlank(view->subcategoryName());
+    const bool plan = !isBlank(view->itemName());
+    action("mmTPDeleteArchiveTeam")
+        ->setEnabled(team && view->supports(ViewCommand::DeleteArchiveTeam));
+    action("mmTPRenameArchiveTeam")
+        ->setEnabled(team && view->supports(ViewCommand::RenameArchiveTeam));
+    action("mmTPDeleteArchive")->setEnabled(plan && view->supports(ViewCommand::DeleteArchive));
+    action("mmTPRenameArchive")->setEnabled(plan && view->supports(ViewCommand::RenameArchive));
+}
+
+} // namespace korvex
