@@ -175,8 +175,9 @@ void TFormKorvex::EnterMode(int mode) {
             LeaveMode(mode);
         TModeView* view = createView(mode);
         m_views[slot] = view;
-        m_clientLayout->addWidget(view);
+        // Initialised before it joins the visible stack, so the controls it makes are shown.
         view->initialise();
+        m_clientLayout->addWidget(view);
     }
     m_clientLayout->setCurrentWidget(m_views[slot]);
 
