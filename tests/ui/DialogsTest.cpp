@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -97,6 +98,8 @@ class SettingsDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(app.isValid());
+        // Only the rink pictures of this test, not the shipped ones.
+        QDir(app.file(QStringLiteral("Playgrounds"))).removeRecursively();
         for (const char* rink : {"Rink", "RinkSmall", "BlueSmall", "Half", "HalfSmall", "Wide"})
             ASSERT_TRUE(app.writeText(QStringLiteral("Playgrounds/") + QString::fromLatin1(rink) +
                                           QStringLiteral(".jpg"),
