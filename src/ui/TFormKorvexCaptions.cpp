@@ -163,6 +163,9 @@ void TFormKorvex::ApplyCaptions() {
     updateEditSwitch();
     if (TModeView* view = currentView())
         view->applyCaptions();
+    // The explorer view lives on below other modes; it takes a new language as well.
+    if (TModeView* explorer = explorerView(); explorer != nullptr && explorer != currentView())
+        explorer->applyCaptions();
 }
 
 void TFormKorvex::setWindowCaption(int mode) {

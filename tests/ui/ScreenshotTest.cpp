@@ -3,6 +3,7 @@
 // to a temporary folder; the test checks only that every grab has content.
 #include "UiTestSupport.h"
 
+#include "core/TLanguage.h"
 #include "core/TSettings.h"
 #include "ui/ScriptedDialogs.h"
 #include "ui/TFormKorvex.h"
@@ -60,14 +61,20 @@ TEST(Screenshots, EveryModeAndBothDialogsInBothSizes) {
         menu->popup(window->mapToGlobal(QPoint(0, 0)));
         menu->grab().toImage().save(QStringLiteral("%1/menu-graphic-%2.png").arg(folder, suffix));
         menu->hide();
-        TFormSettings settingsForm(window->language(), window->settings(), window.get());
-        settingsForm.show();
-        EXPECT_TRUE(hasContent(settingsForm.grab().toImage()));
-        settingsForm.grab().save(QStringLiteral("%1/settings-%2.png").arg(folder, suffix));
-        TFormAbout about(window->language(), window->settings(), window.get());
-        about.show();
-        EXPECT_TRUE(hasContent(about.grab().toImage()));
-        about.grab().save(QStringLiteral("%1/about-%2.png").arg(folder, suffix));
+        for (const QString& language :
+             {QStringLiteral("English"), QStringLiteral("Czech"), QStringLiteral("German")}) {
+            ASSERT_TRUE(window->language().LoadLanguage(language));
+            const QString name = suffix + QLatin1Char('-') + language;
+            TFormSettings settingsForm(window->language(), window->settings(), window.get());
+            settingsForm.show();
+            EXPECT_TRUE(hasContent(settingsForm.grab().toImage()));
+            settingsForm.grab().save(QStringLiteral("%1/settings-%2.png").arg(folder, name));
+            TFormAbout about(window->language(), window->settings(), window.get());
+            about.show();
+            EXPECT_TRUE(hasContent(about.grab().toImage()));
+            about.grab().save(QStringLiteral("%1/about-%2.png").arg(folder, name));
+        }
+        ASSERT_TRUE(window->language().LoadLanguage(QStringLiteral("English")));
     }
 }
 
