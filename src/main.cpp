@@ -16,6 +16,9 @@ int main(int argc, char** argv) {
         korvex::dialogs().information(nullptr, window.errorString());
         return 1;
     }
+    // A quit that does not close the window first (the session ending) still writes the
+    // settings back.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &korvex::TFormKorvex::shutDown);
     korvex::TFormPreview preview;
     window.show();
     return app.exec();

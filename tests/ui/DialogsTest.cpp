@@ -14,7 +14,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -65,6 +67,41 @@ TEST(TextPrompt, CancelOrClosingGivesEmptyTextOkGivesTheEdit) {
                                         TextPromptLayout::Short, QStringLiteral("x")),
               QString());
     EXPECT_EQ(dialogs.textPrompts.size(), 4);
+}
+
+TEST(ScriptedDialogs, AnswersFromQueuesRecordsAndDefaultsToCancel) {
+    ScriptedDialogs scripted;
+    EXPECT_EQ(&korvex::dialogs(), &scripted);
+    scripted.answerConfirm(true);
+    EXPECT_TRUE(korvex::dialogs().confirm(nullptr, QStringLiteral("Delete?")));
+    EXPECT_FALSE(korvex::dialogs().confirm(nullptr, QStringLiteral("Again?")));
+    EXPECT_EQ(scripted.confirmations.size(), 2);
+    scripted.answerSaveFile(QStringLiteral("/tmp/a.gmp"));
+    const FileDialogOptions options{QStringLiteral("Save"), QString(), QString(),
+                                    QStringLiteral("Practise (*.gmp)"), QStringLiteral("gmp")};
+    EXPECT_EQ(korvex::dialogs().saveFileName(nullptr, options), QStringLiteral("/tmp/a.gmp"));
+    EXPECT_TRUE(korvex::dialogs().openFileName(nullptr, options).isEmpty());
+    ASSERT_EQ(scripted.fileDialogs.size(), 2);
+    EXPECT_EQ(scripted.fileDialogs.first().defaultSuffix, QStringLiteral("gmp"));
+    EXPECT_FALSE(korvex::dialogs().print(nullptr, nullptr));
+
+    // A pop-up choice triggers the chosen action, as the real menu does; a disabled one is
+    // returned but not triggered.
+    QMenu menu;
+    QAction* red = menu.addAction(QStringLiteral("Red"));
+    red->setObjectName(QStringLiteral("ppmColorRed"));
+    QAction* blue = menu.addAction(QStringLiteral("Blue"));
+    blue->setObjectName(QStringLiteral("ppmColorBlue"));
+    blue->setEnabled(false);
+    QSignalSpy redSpy(red, &QAction::triggered);
+    QSignalSpy blueSpy(blue, &QAction::triggered);
+    scripted.answerPopup(QStringLiteral("ppmColorRed"));
+    scripted.answerPopup(QStringLiteral("ppmColorBlue"));
+    EXPECT_EQ(korvex::dialogs().popup(&menu, QPoint()), red);
+    EXPECT_EQ(korvex::dialogs().popup(&menu, QPoint()), blue);
+    EXPECT_EQ(korvex::dialogs().popup(&menu, QPoint()), nullptr);
+    EXPECT_EQ(redSpy.count(), 1);
+    EXPECT_EQ(blueSpy.count(), 0);
 }
 
 TEST(TextPrompt, LayoutVariantsSizeFormEditAndButtons) {
