@@ -56,8 +56,9 @@ void renderGround(QImage& bitmap, int mode, const QImage& standardGround, const 
             break;
         if (ownPicture.width() <= w && ownPicture.height() <= h) {
             QPainter painter(&bitmap);
-            painter.drawImage(QPoint(w / 2 - ownPicture.width() / 2, h / 2 - ownPicture.height() / 2),
-                              ownPicture);
+            painter.drawImage(
+                QPoint(w / 2 - ownPicture.width() / 2, h / 2 - ownPicture.height() / 2),
+                ownPicture);
         } else {
             drawPlaceholderText(bitmap, centreErrorText);
         }

@@ -23,6 +23,8 @@ int usageOf(const Command& command);
 // The commands, each defined in its own file.
 extern const Command kCipherCommand;
 extern const Command kSettingsCommand;
+extern const Command kInfoCommand;
+extern const Command kRenderCommand;
 extern const Command kBackupCommand;
 extern const Command kRestoreCommand;
 

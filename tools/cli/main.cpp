@@ -17,6 +17,8 @@ const std::vector<Command> kCommands = {
     kSettingsCommand,
     kBackupCommand,
     kRestoreCommand,
+    kInfoCommand,
+    kRenderCommand,
 };
 
 int usage() {

@@ -1,0 +1,141 @@
+// Saving and loading a graphic practise with 50 lines and 30 figures on the large canvas,
+// and the JPEG encoding part of the save (picture and thumbnail) on its own.
+#include "core/Jpeg.h"
+#include "core/SafeSave.h"
+#include "core/SettingsCipher.h"
+#include "core/TLanguage.h"
+#include "core/TSettings.h"
+#include "drawing/FigurePictures.h"
+#include "storage/TGraphicPractise.h"
+#include "storage/Thumbnail.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace korvex;
+
+namespace {
+
+// A throw-away installation: settings, figure pictures and a rink.
+struct Installation {
+    QTemporaryDir dir;
+    std::unique_ptr<TSettings> settings;
+    TLanguage language;
+
+    Installation() {
+        const QDir root(dir.path());
+        saveTextLines(
+            root.filePath(QStringLiteral("Settings.txt")),
+            {QStringLiteral("Version=141"), QStringLiteral("VersionText=1.41"),
+             QStringLiteral("GMSaveDir=GraphicPractises"), QStringLiteral("TXSaveDir=T"),
+             QStringLiteral("TPSaveDir=P"), QStringLiteral("DMSaveDir=D"),
+             QStringLiteral("CPSaveDir=C"), QStringLiteral("DRSaveDir=R"),
+             QStringLiteral("TCSaveDir=Tactics"), QStringLiteral("PlayerArchiveSaveDir=A"),
+             QStringLiteral("PlayCourtSaveDir=Playgrounds"), QStringLiteral("PhotosSaveDir=Photos"),
+             QStringLiteral("LanguageOpenDir=L"), QStringLiteral("PictureOpenDir=Pictures")});
+        saveTextLines(root.filePath(QStringLiteral("plain.txt")),
+                      {QStringLiteral("Language=English"), QStringLiteral("FormSize=1"),
+                       QStringLiteral("CountPlayers=-1"), QStringLiteral("IndexOfGroundLine=4")});
+        cipherSettingsFile(root.filePath(QStringLiteral("plain.txt")),
+                           root.filePath(QStringLiteral("Settings.def")));
+        settings = std::make_unique<TSettings>(dir.path());
+        settings->setSaveOnDestroy(false);
+        settings->Load();
+        root.mkpath(QStringLiteral("Pictures"));
+        QImage figure(21, 15, QImage::Format_RGB32);
+        figure.fill(QColor(0, 0, 200));
+        for (const QString& name : allFigurePictureFileNames())
+            figure.save(root.filePath(QStringLiteral("Pictures/") + name), "BMP");
+        root.mkpath(QStringLiteral("Playgrounds"));
+        QImage rink(675, 420, QImage::Format_RGB32);
+        rink.fill(QColor(230, 240, 255));
+        saveBytes(root.filePath(QStringLiteral("Playgrounds/Rink.jpg")), encodeJpeg(rink));
+        root.mkpath(QStringLiteral("GraphicPractises/C/S"));
+    }
+
+    QString stem() const { return dir.filePath(QStringLiteral("GraphicPractises/C/S/bench")); }
+};
+
+void fill(TGraphicPractise& practise) {
+    practise.setGroundName(QStringLiteral("Rink"));
+    practise.loadStandardGround();
+    for (int i = 0; i < 30; ++i) {
+        auto figure = std::make_unique<TFigure>(practise.figures().settings());
+        figure->setKind(static_cast<quint8>(i % 11));
+        figure->setPosition(QPoint(20 + (i * 97) % 640, 20 + (i * 53) % 380));
+        figure->setText(QString::number(i + 1));
+        practise.figures().add(std::move(figure));
+    }
+    for (int i = 0; i < 50; ++i) {
+        auto line = std::make_unique<TLine>(&practise.drawingSettings());
+        for (int p = 0; p < 4; ++p)
+            line->addPoint(QPoint(30 + (i * 13 + p * 90) % 620, 30 + (i * 29 + p * 60) % 360));
+        line->setLineKind(static_cast<quint8>(i % 7));
+        line->setEndKind(static_cast<quint8>(i % 5));
+        line->setCurved(i % 2 == 0);
+        practise.lines().add(std::move(line));
+    }
+}
+
+void BM_SavePractise(benchmark::State& state) {
+    Installation inst;
+    TGraphicPractise practise(*inst.settings, inst.language);
+    fill(practise);
+    for (auto _ : state) {
+        if (!practise.Save(inst.stem()))
+            state.SkipWithError("save failed");
+    }
+}
+
+void BM_LoadPractise(benchmark::State& state) {
+    Installation inst;
+    TGraphicPractise practise(*inst.settings, inst.language);
+    fill(practise);
+    practise.Save(inst.stem());
+    for (auto _ : state) {
+        if (!practise.Load(inst.stem()))
+            state.SkipWithError("load failed");
+    }
+}
+
+// The JPEG share of a save: encoding the picture and its thumbnail.
+void BM_SaveJpegEncoding(benchmark::State& state) {
+    Installation inst;
+    TGraphicPractise practise(*inst.settings, inst.language);
+    fill(practise);
+    const QImage picture = practise.RenderPicture();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(encodeJpeg(picture));
+        benchmark::DoNotOptimize(encodeJpeg(boxFilterThumbnail(picture)));
+    }
+}
+
+// The rendering share of a save: ground, 50 lines and 30 figures.
+void BM_RenderPractise(benchmark::State& state) {
+    Installation inst;
+    TGraphicPractise practise(*inst.settings, inst.language);
+    fill(practise);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(practise.RenderPicture());
+}
+
+} // namespace
+
+BENCHMARK(BM_SavePractise)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadPractise)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveJpegEncoding)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderPractise)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

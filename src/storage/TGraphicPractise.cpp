@@ -1,0 +1,282 @@
+#include "storage/TGraphicPractise.h"
+
+#include "storage/CanvasTexts.h"
+#include "storage/ItemFiles.h"
+#include "storage/LevelListing.h"
+#include "storage/PractiseVersions.h"
+#include "storage/Thumbnail.h"
+
+#include "core/Jpeg.h"
+#include "core/Paths.h"
+#include "core/SafeSave.h"
+#include "core/TLanguage.h"
+#include "core/TSettings.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+
+namespace korvex {
+
+TGraphicPractise::TGraphicPractise(TSettings& settings, TLanguage& language)
+    : TGraphicPractise(settings, language, ItemKind::GraphicPractise) {}
+
+TGraphicPractise::TGraphicPractise(TSettings& settings, TLanguage& language, ItemKind kind)
+    : TPractiseObject(
+          settings.appDir(),
+          kind == ItemKind::TacticsPractise ? settings.TCSaveDir() : settings.GMSaveDir(),
+          korvex::dataExtension(kind), korvex::backupExtension(kind), &language, &settings),
+      m_settings(settings), m_language(language), m_kind(kind) {
+    syncDrawingSettings();
+    m_lines = std::make_unique<TLines>(&m_drawing);
+    m_ownFigures = std::make_unique<TFigures>(&m_drawing);
+    m_figures = m_ownFigures.get();
+}
+
+TGraphicPractise::~TGraphicPractise() = default;
+
+void TGraphicPractise::syncDrawingSettings() {
+    // The rink size follows the form size; before the settings set one, the large layout.
+    const bool small = m_settings.RinkWidth() == 450;
+    m_drawing = small ? DrawingSettings::small(m_settings.appDir())
+                      : DrawingSettings::large(m_settings.appDir());
+    if (!isBlank(m_settings.PictureOpenDir()))
+        m_drawing.pictureFolder = m_settings.PictureOpenDir();
+}
+
+int TGraphicPractise::pictureWidth() const {
+    return m_drawing.canvasWidth;
+}
+int TGraphicPractise::pictureHeight() const {
+    return m_drawing.canvasHeight;
+}
+
+QString TGraphicPractise::rinkFolder() const {
+    return joinPath(m_settings.appDir(), m_settings.PlayCourtSaveDir());
+}
+
+QString TGraphicPractise::languageText(const char* key) const {
+    return m_language.Text(QLatin1String(key));
+}
+
+void TGraphicPractise::setCurrentFigures(TFigures* figures) {
+    m_figures = figures ? figures : m_ownFigures.get();
+    m_figures->drawSelected = true;
+}
+
+void TGraphicPractise::clearContent() {
+    syncDrawingSettings();
+    m_description.clear();
+    m_keywords.clear();
+    m_lines->clear();
+    m_figures->clear();
+    m_numbersA.clear();
+    m_numbersB.clear();
+    m_selectedObject = -1;
+    m_selectedPoint = -1;
+    m_lines->drawSelected = true;
+    m_figures->drawSelected = true;
+    m_groundMode = GroundStandard;
+}
+
+void TGraphicPractise::Clear() {
+    clearContent();
+    if (m_groundCanvas) {
+        drawTitleCard(
+            *m_groundCanvas, [this](const QString& key) { return m_language.Text(key); },
+            m_settings.VersionText());
+        if (m_display)
+            *m_display = m_groundCanvas->copy();
+    }
+}
+
+void TGraphicPractise::attachCanvas(QImage* groundCanvas, QImage* display) {
+    m_groundCanvas = groundCanvas;
+    m_display = display;
+}
+
+void TGraphicPractise::setGroundMode(int mode) {
+    m_groundMode = static_cast<quint8>(mode);
+    setModified(true);
+}
+
+void TGraphicPractise::loadStandardGround(const QString& missingText) {
+    const QString text = missingText.isEmpty() ? m_groundName + QLatin1Char(' ') +
+                                                     languageText("PlayGroundIsNotAvailable")
+                                               : missingText;
+    m_standardGround = korvex::loadStandardGround(rinkFolder(), m_groundName, pictureWidth(),
+                                                  pictureHeight(), text);
+}
+
+void TGraphicPractise::Render(QImage& bitmap) {
+    renderGround(bitmap, m_groundMode, m_standardGround, m_groundPicture.image(),
+                 languageText("GCCenterError"));
+    m_lines->draw(bitmap);
+    m_figures->draw(bitmap);
+}
+
+QImage TGraphicPractise::RenderPicture() {
+    QImage picture(pictureWidth(), pictureHeight(), QImage::Format_RGB32);
+    // The saved picture shows every object, also one the editor is dragging.
+    const bool figuresFlag = m_figures->drawSelected;
+    const bool linesFlag = m_lines->drawSelected;
+    m_figures->drawSelected = true;
+    m_lines->drawSelected = true;
+    Render(picture);
+    m_figures->drawSelected = figuresFlag;
+    m_lines->drawSelected = linesFlag;
+    return picture;
+}
+
+void TGraphicPractise::refreshCanvas() {
+    if (!m_groundCanvas)
+        return;
+    if (m_groundCanvas->size() != QSize(pictureWidth(), pictureHeight()))
+        *m_groundCanvas = QImage(pictureWidth(), pictureHeight(), QImage::Format_RGB32);
+    Render(*m_groundCanvas);
+    if (m_display)
+        *m_display = m_groundCanvas->copy();
+}
+
+void TGraphicPractise::DrawPlaceholderText(QImage& bitmap, const QString& text) {
+    drawPlaceholderText(bitmap, text);
+}
+
+bool TGraphicPractise::readDataFile(const QString& path, QByteArray* bytes) {
+    // Read whole: the readers take many small fields, and a file device asks the file
+    // system for its size on each of them.
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failWith(QStringLiteral("%1: cannot be read: %2").arg(shown, file.errorString()));
+    if (file.size() > kMaxDataFileSize)
+        return failWith(QStringLiteral("%1: the file is too large (%2 bytes) to be a practise")
+                            .arg(shown)
+                            .arg(file.size()));
+    *bytes = file.readAll();
+    if (bytes->size() != file.size())
+        return failWith(QStringLiteral("%1: cannot be read: %2").arg(shown, file.errorString()));
+    return true;
+}
+
+bool TGraphicPractise::failWith(const QString& message) {
+    m_error = message;
+    return false;
+}
+
+bool TGraphicPractise::checkSaveAllowed(const QString& stem, const QString& dataFile) {
+    if (stem.isEmpty())
+        return failWith(QStringLiteral("No practise name is set; nothing was saved."));
+    if (!m_refusedStem.isEmpty() && QDir::cleanPath(stem) == QDir::cleanPath(m_refusedStem))
+        return failWith(QStringLiteral("%1 is not overwritten: %2")
+                            .arg(QDir::toNativeSeparators(dataFile), m_refusedReason));
+    return true;
+}
+
+void TGraphicPractise::refuseSaveTo(const QString& stem, const QString& reason) {
+    m_refusedStem = stem;
+    m_refusedReason = reason;
+}
+
+bool TGraphicPractise::writableVersion(qint32* version, bool graphic) {
+    const qint32 v = m_settings.Version();
+    // New files are written in the full layout with current-layout drawings, so the
+    // version stored must be one that reads back that way.
+    const bool ok = graphic ? isGraphicFullLayout(v) : (v >= 105 && v <= 141);
+    if (!ok)
+        return failWith(QStringLiteral("The format version %1 of the settings cannot be written; "
+                                       "nothing was saved.")
+                            .arg(v));
+    *version = v;
+    return true;
+}
+
+bool TGraphicPractise::Save(const QString& stem) {
+    m_error.clear();
+    const QString dataFile = stem + QStringLiteral(".gmp");
+    qint32 version = 0;
+    if (!checkSaveAllowed(stem, dataFile) || !writableVersion(&version, true))
+        return false;
+
+    // Both pictures are made before any file is written, so a failure leaves all three.
+    const QImage picture = RenderPicture();
+    const QByteArray pictureBytes = encodeJpeg(picture);
+    const QByteArray thumbnailBytes = encodeJpeg(boxFilterThumbnail(picture));
+    if (pictureBytes.isEmpty() || thumbnailBytes.isEmpty())
+        return failWith(QStringLiteral("%1: the picture could not be encoded; nothing was saved.")
+                            .arg(QDir::toNativeSeparators(stem + QStringLiteral(".jpg"))));
+
+    SafeSave out(dataFile);
+    if (out.open()) {
+        setFormatVersion(version);
+        if (!writeTo(out.device(), dataFile))
+            out.fail(m_error);
+    }
+    if (!out.commit())
+        return failWith(out.errorString());
+    QString error;
+    if (!saveBytes(stem + QStringLiteral(".jpg"), pictureBytes, &error) ||
+        !saveBytes(stem + QStringLiteral("Small.jpg"), thumbnailBytes, &error))
+        return failWith(error);
+    setModified(false);
+    return true;
+}
+
+bool TGraphicPractise::Load(const QString& stem) {
+    return LoadFile(stem + QStringLiteral(".gmp"));
+}
+
+bool TGraphicPractise::LoadFile(const QString& dataFile) {
+    const QString stem = pathWithoutExtension(dataFile);
+    m_error.clear();
+    clearContent();
+    clearRefusal();
+    m_standardGround = QImage();
+    m_groundPicture.clear();
+    m_groundName.clear();
+    const QString shown = QDir::toNativeSeparators(dataFile);
+    QByteArray bytes;
+    if (!readDataFile(dataFile, &bytes))
+        return false;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    if (!readFrom(&buffer, shown)) {
+        refuseSaveTo(stem, QStringLiteral("it could not be read (%1).").arg(m_error));
+        refreshCanvas();
+        return false;
+    }
+    if (!isGraphicVersionAccepted(formatVersion())) {
+        // A newer program's file or a damaged one: show an empty practise, keep the file.
+        refuseSaveTo(stem, QStringLiteral("its format version %1 is not one this program reads.")
+                               .arg(formatVersion()));
+        setModified(false);
+        refreshCanvas();
+        return true;
+    }
+    if (m_groundMode == GroundStandard)
+        loadStandardGround();
+    refreshCanvas();
+    setModified(needsRewrite(formatVersion()));
+    return true;
+}
+
+bool TGraphicPractise::Delete(const QString& stem) {
+    return deleteItemFiles(m_kind, stem);
+}
+
+bool TGraphicPractise::Rename(const QString& stem) {
+    return hasCurrentItem() && renameItemFiles(m_kind, currentPath(), stem);
+}
+
+bool TGraphicPractise::Copy(const QString& stem) {
+    return hasCurrentItem() && copyItemFiles(m_kind, currentPath(), stem);
+}
+
+QStringList TGraphicPractise::ListItems() {
+    if (category().isEmpty() || subcategory().isEmpty())
+        return {};
+    return listItemLevel(subcategoryPath(), korvex::dataExtension(m_kind));
+}
+
+} // namespace korvex

@@ -1,0 +1,189 @@
+#pragma once
+
+#include "storage/ItemKinds.h"
+#include "storage/PlayerNumbers.h"
+#include "storage/PractiseGround.h"
+
+#include "core/JpegPicture.h"
+#include "core/TPractiseObject.h"
+#include "drawing/DrawingSettings.h"
+#include "drawing/TFigures.h"
+#include "drawing/TLines.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QIODevice;
+
+namespace korvex {
+
+class BinaryReader;
+class BinaryWriter;
+class TLanguage;
+class TSettings;
+
+// One graphic practise: a ground (a standard rink or an own picture), the lines and
+// figures drawn on it, a description and keywords. It owns the practise's files
+// <stem>.gmp (data), <stem>.jpg (picture) and <stem>Small.jpg (thumbnail), paints the
+// practise (Render is the only code that does), selects objects under the mouse and
+// numbers the players.
+//
+// Errors are returned as false with errorString() set; nothing here shows a message.
+class TGraphicPractise : public TPractiseObject {
+public:
+    // Which number set a numbered player draws from: A for defenders (kinds 1 and 14),
+    // B for forwards (kinds 0 and 13).
+    enum NumberSet { NumbersA, NumbersB };
+
+    TGraphicPractise(TSettings& settings, TLanguage& language);
+    ~TGraphicPractise() override;
+    TGraphicPractise(const TGraphicPractise&) = delete;
+    TGraphicPractise& operator=(const TGraphicPractise&) = delete;
+
+    // An empty practise: no texts, lines, figures or numbers, nothing selected, ground
+    // mode 0. An attached ground canvas shows the title card.
+    void Clear() override;
+    // Writes the files of `stem` (a full path without extension).
+    bool Save(const QString& stem) override;
+    // Reads the practise from the files of `stem`. A file of a format version this
+    // program does not read gives an empty practise and true, but the practise then refuses
+    // to be saved over that file (see isSaveRefused). A truncated or corrupt file gives
+    // false, an empty practise and an error naming the file; the file is not touched.
+    bool Load(const QString& stem) override;
+    // Load from the data file `dataFile` itself (any letter case of its extension).
+    bool LoadFile(const QString& dataFile);
+    // The item's whole file set: deleted at `stem`, or the current item's files moved or
+    // copied to `stem`. False, touching nothing, while no current item is selected.
+    bool Delete(const QString& stem) override;
+    bool Rename(const QString& stem) override;
+    bool Copy(const QString& stem) override;
+    // The items of the current subcategory folder.
+    QStringList ListItems() override;
+
+    QString errorString() const { return m_error; }
+    // True when the last Load found a file that must not be overwritten (unknown format
+    // version, damaged data); Save to that stem then fails until another Load.
+    bool isSaveRefused() const { return !m_refusedStem.isEmpty(); }
+
+    // Stream form of the data file (also used by backup and import).
+    bool writeTo(QIODevice* device, const QString& name);
+    bool readFrom(QIODevice* device, const QString& name);
+
+    // Content.
+    QStringList& description() { return m_description; }
+    QStringList& keywords() { return m_keywords; }
+    TLines& lines() { return *m_lines; }
+    TFigures& figures() { return *m_figures; }
+    PlayerNumbers& numbers(NumberSet set) { return set == NumbersA ? m_numbersA : m_numbersB; }
+    int groundMode() const { return m_groundMode; }
+    // Changes the ground mode and marks the practise modified.
+    void setGroundMode(int mode);
+    const QString& groundName() const { return m_groundName; }
+    void setGroundName(const QString& name) { m_groundName = name; }
+    // The practise's own ground picture (ground modes 1..3).
+    const JpegPicture& groundPicture() const { return m_groundPicture; }
+    void setGroundPicture(const JpegPicture& picture) { m_groundPicture = picture; }
+    // Loads the standard ground of groundName() from the rink folder. A missing rink shows
+    // `missingText` instead, by default the ground name and "PlayGroundIsNotAvailable".
+    void loadStandardGround(const QString& missingText = {});
+
+    // The editor's ground canvas and display bitmap, not owned (null when no editor is
+    // attached). Load renders the practise onto the canvas and copies it to the display.
+    void attachCanvas(QImage* groundCanvas, QImage* display);
+
+    // Paints the practise on `bitmap`: the background by ground mode, the lines, then the
+    // figures. The editor, thumbnails, printing and export all paint through here.
+    void Render(QImage& bitmap);
+    // The whole practise as a fresh W x H picture, every object drawn.
+    QImage RenderPicture();
+    int pictureWidth() const;
+    int pictureHeight() const;
+    const DrawingSettings& drawingSettings() const { return m_drawing; }
+
+    // Selection. Objects are numbered figures first (0 .. figure count - 1), then lines.
+    int selectedObject() const { return m_selectedObject; }
+    int selectedPoint() const { return m_selectedPoint; }
+    // The first figure in list order under `point` (free texts by their text box); a
+    // miss selects nothing. Returns whether a figure was hit.
+    bool SelectAt(QPoint point);
+    // The first line under `point`; a miss leaves the selection as it was.
+    bool SelectLineAt(QPoint point);
+    // Figures first, then lines; a miss selects nothing.
+    bool SelectObjectAt(QPoint point);
+    // On a selected line: the first control point within 3 pixels in x and y.
+    bool SelectLinePointAt(QPoint point);
+    void clearSelection();
+    // Black 6 x 6 squares on a selected line's points, or a dotted frame 2 pixels outside a
+    // selected figure's box.
+    void PaintSelectionFrame(QImage& bitmap) const;
+    // Deletes the selected figure or line; a numbered player gives its number back to its
+    // set. Returns false when nothing was selected.
+    bool DeleteSelected();
+    // The lowest free number from 1 upward of `set`, now taken; PlayerNumbers::kNone when
+    // all of 1..255 are in use.
+    int NextFreeNumber(NumberSet set);
+
+    // Draws the placeholder text card on `bitmap`.
+    static void DrawPlaceholderText(QImage& bitmap, const QString& text);
+
+protected:
+    TGraphicPractise(TSettings& settings, TLanguage& language, ItemKind kind);
+    ItemKind itemKind() const { return m_kind; }
+    // The figures being drawn on: the practise's own list, or a tactics frame.
+    void setCurrentFigures(TFigures* figures);
+    TFigures& ownFigures() { return *m_ownFigures; }
+    void syncDrawingSettings();
+    // Clears the content without touching an attached canvas.
+    void clearContent();
+    // Renders onto the attached canvas and copies it to the display bitmap.
+    void refreshCanvas();
+    QImage* groundCanvas() const { return m_groundCanvas; }
+    QString rinkFolder() const;
+    QString languageText(const char* key) const;
+    // Reads a whole data file; false with an error naming it when it cannot be read or is
+    // larger than any practise (kMaxDataFileSize).
+    bool readDataFile(const QString& path, QByteArray* bytes);
+    static constexpr qint64 kMaxDataFileSize = qint64(256) * 1024 * 1024;
+    // Takes the error of a failed save or load.
+    bool failWith(const QString& message);
+    // Saving is refused over a file whose content this program could not read.
+    bool checkSaveAllowed(const QString& stem, const QString& dataFile);
+    void refuseSaveTo(const QString& stem, const QString& reason);
+    // The version written into new files; false (with an error) when it does not read back
+    // as the layout written.
+    bool writableVersion(qint32* version, bool graphic);
+    void clearRefusal() { m_refusedStem.clear(); }
+
+    TSettings& m_settings;
+    TLanguage& m_language;
+    QString m_error;
+
+private:
+    ItemKind m_kind;
+    void readBody(BinaryReader& in, qint32 version);
+
+    DrawingSettings m_drawing;
+    QStringList m_description;
+    QStringList m_keywords;
+    std::unique_ptr<TLines> m_lines;
+    std::unique_ptr<TFigures> m_ownFigures;
+    TFigures* m_figures = nullptr;
+    PlayerNumbers m_numbersA;
+    PlayerNumbers m_numbersB;
+    int m_selectedPoint = -1;
+    int m_selectedObject = -1;
+    QString m_groundName;
+    quint8 m_groundMode = GroundStandard;
+    JpegPicture m_groundPicture;
+    QImage m_standardGround;
+    QImage* m_groundCanvas = nullptr;
+    QImage* m_display = nullptr;
+    QString m_refusedStem;
+    QString m_refusedReason;
+};
+
+} // namespace korvex

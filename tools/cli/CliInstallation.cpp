@@ -1,0 +1,47 @@
+#include "cli/CliInstallation.h"
+
+#include "core/Paths.h"
+#include "core/TLanguage.h"
+#include "core/TSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace korvex::cli {
+
+QString installationFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+bool loadInstallation(const QString& appDir, TSettings& settings, TLanguage& language,
+                      QString* error) {
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        *error = QStringLiteral("cannot make a scratch folder: %1").arg(scratch.errorString());
+        return false;
+    }
+    for (const char* name : {"Settings.def", "Settings.txt"}) {
+        const QString source = joinPath(appDir, QLatin1String(name));
+        if (QFile::exists(source) && !QFile::copy(source, scratch.filePath(QLatin1String(name)))) {
+            *error = QStringLiteral("%1: cannot be read").arg(QDir::toNativeSeparators(source));
+            return false;
+        }
+    }
+    settings.setAppDir(scratch.path());
+    settings.setSaveOnDestroy(false);
+    const bool loaded = settings.Load();
+    settings.setAppDir(appDir);
+    if (!loaded) {
+        *error = settings.errorString();
+        error->replace(QDir::toNativeSeparators(scratch.path()), QDir::toNativeSeparators(appDir));
+        return false;
+    }
+    language.setAppDir(appDir);
+    language.setLanguageDir(settings.LanguageOpenDir());
+    language.LoadLanguage(settings.Language());
+    return true;
+}
+
+} // namespace korvex::cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace korvex {
+class TLanguage;
+class TSettings;
+} // namespace korvex
+
+namespace korvex::cli {
+
+// The folder of the installation the tool runs from ({app}: the tool's own folder).
+QString installationFolder();
+
+// Loads the settings and the language table of the installation in `appDir` without
+// writing anything there: the settings files are read from scratch copies and the
+// settings object is then pointed back at `appDir`. A language that cannot be loaded leaves
+// the table empty (texts then read as empty), which is no error for the tools.
+bool loadInstallation(const QString& appDir, TSettings& settings, TLanguage& language,
+                      QString* error);
+
+} // namespace korvex::cli
