@@ -1,6 +1,7 @@
 // The main window's menus and tool bar: building them, and what changes with the mode
 // (shortcuts, visible menus, check marks, enabled commands, tool-bar width).
 #include "ui/TFormKorvex.h"
+#include "ui/TFormKorvexBackup.h"
 
 #include "core/Paths.h"
 #include "core/TSettings.h"
@@ -291,6 +292,7 @@ void TFormKorvex::createMenus() {
         noAction(save, entry.saveName, QString::fromLatin1(entry.caption), entry.tag);
         noAction(load, entry.loadName, QString::fromLatin1(entry.caption), entry.tag);
     }
+    installBackupCommands(this);
 
     QMenu* help = addTopMenu("mmHelp", QStringLiteral("&Help"));
     QAction* content = addItem(help, "mmHelpContent", QStringLiteral("Content"));

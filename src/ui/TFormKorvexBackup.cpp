@@ -1,0 +1,230 @@
+// The backup commands of the main window: back up one data kind or all of them into a
+// file, and restore such a file into the installation. The work is done by the storage
+// layer; this file picks files, asks about existing items through TFormBackUp, shows
+// progress and reports what could not be restored. The mode shown before a command is the
+// mode shown after it.
+#include "ui/TFormKorvexBackup.h"
+
+#include "core/TLanguage.h"
+#include "core/TSettings.h"
+#include "storage/FullBackup.h"
+#include "ui/Dialogs.h"
+#include "ui/LanguageKeys.h"
+#include "ui/TFormKorvex.h"
+#include "ui/dialogs/TFormBackUp.h"
+
+#include <QAction>
+#include <QProgressDialog>
+
+#include <memory>
+
+namespace korvex {
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+
+TSettings::ReloadList reloadListOf(BackupKind kind) {
+    switch (kind) {
+    case BackupKind::Graphic:
+        return TSettings::GraphicList;
+    case BackupKind::Text:
+        return TSettings::TextList;
+    case BackupKind::Plans:
+        return TSettings::TrainingPlanList;
+    case BackupKind::Archive:
+        return TSettings::TrainingArchiveList;
+    case BackupKind::Cards:
+        return TSettings::PlayerCardList;
+    case BackupKind::Diary:
+        return TSettings::DiaryList;
+    }
+    return TSettings::GraphicList;
+}
+
+FileDialogOptions backupFileOptions(TFormKorvex* window, const QString& backupExtension) {
+    FileDialogOptions options;
+    options.title = window->language().Text(LK("mmSaveBackUp")).remove(QLatin1Char('&'));
+    options.folder = window->settings().appDir();
+    options.filter = QStringLiteral("*%1 (*%1)").arg(backupExtension);
+    options.defaultSuffix = backupExtension.mid(1);
+    return options;
+}
+
+// A progress dialog that appears when the work takes more than a moment.
+class Progress {
+public:
+    Progress(TFormKorvex* window, const QString& caption) {
+        m_dialog = std::make_unique<QProgressDialog>(caption, QString(), 0, kProgressSteps, window);
+        m_dialog->setObjectName(QStringLiteral("BackUpProgress"));
+        m_dialog->setWindowModality(Qt::WindowModal);
+        m_dialog->setMinimumDuration(500);
+        m_dialog->setAutoClose(false);
+        m_dialog->setValue(0);
+    }
+    ~Progress() { m_dialog->close(); }
+    BackupProgress callback() {
+        return [dialog = m_dialog.get()](qint64 done, qint64 total) {
+            if (total > 0)
+                dialog->setValue(static_cast<int>(done * kProgressSteps / total));
+        };
+    }
+
+private:
+    std::unique_ptr<QProgressDialog> m_dialog;
+};
+
+// The user's view of a restore that did not go cleanly (nothing when it did).
+QStringList problemsOf(const TLanguage& language, const RestoreReport& report) {
+    QStringList lines;
+    if (!report.versionAccepted) {
+        lines.append(language.Text(LK("BackUpVersionRefused")).arg(report.version));
+        return lines;
+    }
+    if (!report.refused.isEmpty()) {
+        lines.append(language.Text(LK("BackUpItemsRefused")));
+        lines.append(report.refused);
+    }
+    if (!report.rewriteFailures.isEmpty()) {
+        lines.append(language.Text(LK("BackUpItemsNotRewritten")));
+        lines.append(report.rewriteFailures);
+    }
+    if (!report.error.isEmpty()) {
+        lines.append(language.Text(LK("BackUpDamaged")));
+        lines.append(report.error);
+    }
+    return lines;
+}
+
+void reportProblems(TFormKorvex* window, const QStringList& lines) {
+    if (!lines.isEmpty())
+        dialogs().information(window, lines.join(QLatin1Char('\n')));
+}
+
+void reportFailure(TFormKorvex* window, const QString& error) {
+    dialogs().information(window,
+                          window->language().Text(LK("BackUpFailed")) + QLatin1Char('\n') + error);
+}
+
+} // namespace
+
+void installBackupCommands(TFormKorvex* window) {
+    static const char* const kSave[] = {"mmSaveBUAll", "mmSaveBUGM", "mmSaveBUTX", "mmSaveBUTP",
+                                        "mmSaveBUTPA", "mmSaveBUDR", "mmSaveBUPC"};
+    static const char* const kLoad[] = {"mmLoadBUAll", "mmLoadBUGM", "mmLoadBUTX", "mmLoadBUTP",
+                                        "mmLoadBUTPA", "mmLoadBUDR", "mmLoadBUPC"};
+    for (const char* name : kSave) {
+        if (QAction* item = window->findChild<QAction*>(QLatin1String(name))) {
+            item->setEnabled(true);
+            QObject::connect(item, &QAction::triggered, window, [window, item] {
+                saveBackupCommand(window, item->property("Tag").toInt());
+            });
+        }
+    }
+    for (const char* name : kLoad) {
+        if (QAction* item = window->findChild<QAction*>(QLatin1String(name))) {
+            item->setEnabled(true);
+            QObject::connect(item, &QAction::triggered, window, [window, item] {
+                loadBackupCommand(window, item->property("Tag").toInt());
+            });
+        }
+    }
+}
+
+void saveBackupCommand(TFormKorvex* window, int tag) {
+    TSettings& settings = window->settings();
+    const int startMode = settings.CurrentMode();
+    const InstallationFolders folders = InstallationFolders::fromSettings(settings);
+    QString error;
+    if (tag == 0) {
+        const QString file =
+            dialogs().saveFileName(window, backupFileOptions(window, QStringLiteral(".abp")));
+        if (file.isEmpty())
+            return;
+        Progress progress(window, window->language().Text(LK("BackUpSaving")));
+        FullBackupHooks hooks;
+        // Entering each kind's mode saves what its view still holds unsaved.
+        hooks.beforeKind = [window](BackupKind kind) { window->SwitchMode(int(kind)); };
+        hooks.progress = progress.callback();
+        const bool ok = writeFullBackup(folders, file, &error, hooks);
+        window->SwitchMode(startMode);
+        if (!ok)
+            reportFailure(window, error);
+        return;
+    }
+    if (tag < 1 || tag > 6)
+        return;
+    const auto kind = static_cast<BackupKind>(tag);
+    if (startMode != tag)
+        window->SwitchMode(tag);
+    const QString file =
+        dialogs().saveFileName(window, backupFileOptions(window, kindBackupExtension(kind)));
+    bool ok = true;
+    if (!file.isEmpty()) {
+        Progress progress(window, window->language().Text(LK("BackUpSaving")));
+        ok = writeKindBackup(folders.root, backupWalkFolder(kind, folders), kindExtension(kind),
+                             folders.version, file, &error, progress.callback());
+    }
+    if (settings.CurrentMode() != startMode)
+        window->SwitchMode(startMode);
+    if (!ok)
+        reportFailure(window, error);
+}
+
+void loadBackupCommand(TFormKorvex* window, int tag) {
+    TSettings& settings = window->settings();
+    const TLanguage& language = window->language();
+    const int startMode = settings.CurrentMode();
+    const InstallationFolders folders = InstallationFolders::fromSettings(settings);
+    FormBackupDecider decider(language, window);
+    if (tag == 0) {
+        FileDialogOptions options = backupFileOptions(window, QStringLiteral(".abp"));
+        options.title = language.Text(LK("mmLoadBackUp")).remove(QLatin1Char('&'));
+        const QString file = dialogs().openFileName(window, options);
+        if (!file.isEmpty()) {
+            settings.setAllReloadNeeded(true);
+            Progress progress(window, language.Text(LK("BackUpLoading")));
+            FullBackupHooks hooks;
+            // Each kind is restored with its view entered fresh, so no stale view saves
+            // over a restored file afterwards.
+            hooks.beforeKind = [window](BackupKind kind) { window->SwitchMode(int(kind)); };
+            hooks.decider = [&decider](BackupKind) { return &decider; };
+            hooks.progress = progress.callback();
+            const FullRestoreReport report = restoreFullBackup(folders, file, hooks);
+            QStringList problems;
+            for (const RestoreReport& kindReport : report.reports)
+                problems += problemsOf(language, kindReport);
+            if (!report.error.isEmpty()) {
+                problems.append(language.Text(LK("BackUpDamaged")));
+                problems.append(report.error);
+            }
+            reportProblems(window, problems);
+        }
+        window->SwitchMode(startMode);
+        return;
+    }
+    if (tag < 1 || tag > 6)
+        return;
+    const auto kind = static_cast<BackupKind>(tag);
+    // Entered even when it is the current mode: leaving saves the view's unsaved item, and
+    // the fresh view holds nothing that could later be saved over a restored file.
+    window->SwitchMode(tag);
+    FileDialogOptions options = backupFileOptions(window, kindBackupExtension(kind));
+    options.title = language.Text(LK("mmLoadBackUp")).remove(QLatin1Char('&'));
+    const QString file = dialogs().openFileName(window, options);
+    if (!file.isEmpty()) {
+        settings.setReloadNeeded(reloadListOf(kind), true);
+        Progress progress(window, language.Text(LK("BackUpLoading")));
+        RestoreOptions restore;
+        restore.root = folders.root;
+        restore.extension = kindExtension(kind);
+        restore.style = restoreStyleOf(kind);
+        restore.decider = &decider;
+        restore.rewrite = defaultItemRewriter(kind, folders);
+        restore.progress = progress.callback();
+        reportProblems(window, problemsOf(language, restoreKindBackup(file, restore)));
+    }
+    window->SwitchMode(startMode);
+}
+
+} // namespace korvex

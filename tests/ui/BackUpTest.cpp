@@ -1,0 +1,140 @@
+// The backup dialog and the Tools menu's backup commands on the real main window, headless.
+#include "UiTestSupport.h"
+
+#include "../storage/RecordFixtures.h"
+
+#include "core/TLanguage.h"
+#include "core/TSettings.h"
+#include "storage/FullBackup.h"
+#include "ui/ScriptedDialogs.h"
+#include "ui/TFormKorvex.h"
+#include "ui/dialogs/TFormBackUp.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace korvex;
+using korvex::test::AppCopy;
+
+namespace {
+
+QPushButton* button(QWidget* form, const char* name) {
+    return form->findChild<QPushButton*>(QLatin1String(name));
+}
+
+class BackUpTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(app.isValid());
+        ASSERT_TRUE(app.writeSettingsDef(test::defaultSettingsDef()));
+        window = test::startWindow(app);
+        ASSERT_NE(window, nullptr);
+    }
+    QString text(const char* key) const { return window->language().Text(QLatin1String(key)); }
+    QAction* item(const char* name) const {
+        return window->findChild<QAction*>(QLatin1String(name));
+    }
+    void putCard(const QString& team) {
+        ASSERT_TRUE(test::writeFile(app.file(QStringLiteral("PlayerCards/%1.cmp").arg(team)),
+                                    test::le32(141) + test::le32(0)));
+    }
+
+    ScriptedDialogs dialogs;
+    AppCopy app;
+    std::unique_ptr<TFormKorvex> window;
+};
+
+TEST_F(BackUpTest, FormKeepsAnExistingNameFromAddAndExplainsTheEditedName) {
+    const QStringList existing = {QStringLiteral("Drill"), QStringLiteral("Other")};
+    TFormBackUp form(window->language(), QStringLiteral("Drill"), QStringLiteral("...\\T\\c\\s\\"),
+                     existing, window.get());
+    form.show();
+    auto* edit = form.findChild<QLineEdit*>(QStringLiteral("edtLoadedPractise"));
+    auto* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("memBackUpText"));
+    EXPECT_EQ(edit->text(), QStringLiteral("Drill"));
+    EXPECT_EQ(memo->toPlainText(), text("memBackUpTextReplace"));
+    EXPECT_EQ(button(&form, "btnSkipAll")->text(), text("btnSkipAll"));
+    EXPECT_EQ(form.windowTitle(), text("FormBackUp"));
+
+    button(&form, "btnAdd")->click();
+    EXPECT_EQ(dialogs.informations, QStringList{text("PracAlreadyExist")});
+    EXPECT_EQ(form.code(), BackupDecision::None);
+    EXPECT_TRUE(form.isVisible());
+
+    edit->setText(QStringLiteral("../Drill"));
+    button(&form, "btnAdd")->click();
+    EXPECT_EQ(form.code(), BackupDecision::None);
+    EXPECT_EQ(dialogs.informations.size(), 2);
+
+    edit->setText(QStringLiteral("Drill 2"));
+    EXPECT_EQ(memo->toPlainText(), text("memBackUpTextAdd"));
+    button(&form, "btnAdd")->click();
+    EXPECT_EQ(form.code(), BackupDecision::Add);
+    EXPECT_EQ(form.name(), QStringLiteral("Drill 2"));
+    EXPECT_FALSE(form.isVisible());
+
+    TFormBackUp closed(window->language(), QStringLiteral("Drill"), QString(), existing);
+    closed.show();
+    closed.close(); // the window's close box
+    EXPECT_EQ(closed.code(), BackupDecision::Close);
+    TFormBackUp skipped(window->language(), QStringLiteral("Drill"), QString(), existing);
+    button(&skipped, "btnSkip")->click();
+    EXPECT_EQ(skipped.code(), BackupDecision::Skip);
+    EXPECT_TRUE(skipped.name().isEmpty());
+}
+
+TEST_F(BackUpTest, CommandsKeepTheModeAndAskOnlyAboutExistingItems) {
+    putCard(QStringLiteral("A"));
+    putCard(QStringLiteral("B"));
+    window->SwitchMode(2);
+    const QString file = app.path() + QStringLiteral("/all.abp");
+    dialogs.answerSaveFile(file);
+    item("mmSaveBUAll")->trigger();
+    EXPECT_EQ(window->currentMode(), 2);
+    ASSERT_TRUE(QFile::exists(file));
+    for (const QString& temporary : fullBackupTemporaryFiles(file))
+        EXPECT_FALSE(QFile::exists(temporary));
+
+    // One card file is gone and one exists: only the existing one is asked about.
+    ASSERT_TRUE(QFile::remove(app.file(QStringLiteral("PlayerCards/B.cmp"))));
+    window->settings().setAllReloadNeeded(false);
+    dialogs.answerOpenFile(file);
+    dialogs.answerForm([](QDialog* form) { button(form, "btnSkip")->click(); });
+    item("mmLoadBUAll")->trigger();
+    EXPECT_EQ(dialogs.forms, QStringList{QStringLiteral("korvex::TFormBackUp")});
+    EXPECT_TRUE(QFile::exists(app.file(QStringLiteral("PlayerCards/B.cmp"))));
+    EXPECT_EQ(window->currentMode(), 2);
+    EXPECT_TRUE(window->settings().reloadNeeded(TSettings::PlayerCardList));
+    EXPECT_TRUE(dialogs.informations.isEmpty())
+        << dialogs.informations.join(QLatin1Char('\n')).toStdString();
+
+    // Cancelling the file dialog of a single kind still comes back to the mode.
+    item("mmSaveBUPC")->trigger();
+    EXPECT_EQ(window->currentMode(), 2);
+}
+
+TEST_F(BackUpTest, RefusedVersionsAndEscapingRecordsAreReportedToTheUser) {
+    window->SwitchMode(1);
+    const QString newer = app.path() + QStringLiteral("/newer.dbp");
+    ASSERT_TRUE(test::writeFile(newer, test::le32(150)));
+    dialogs.answerOpenFile(newer);
+    item("mmLoadBUDR")->trigger();
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_TRUE(dialogs.informations[0].contains(QStringLiteral("150")));
+    EXPECT_EQ(window->currentMode(), 1);
+
+    const QString escaping = app.path() + QStringLiteral("/escaping.cbp");
+    ASSERT_TRUE(test::writeFile(escaping, test::le32(141) + test::streamString("..\\..") +
+                                              test::streamString("x.cmp") + test::le32(1) + "x"));
+    dialogs.answerOpenFile(escaping);
+    item("mmLoadBUPC")->trigger();
+    ASSERT_EQ(dialogs.informations.size(), 2);
+    EXPECT_TRUE(dialogs.informations[1].startsWith(text("BackUpItemsRefused")));
+    EXPECT_FALSE(QFile::exists(app.path() + QStringLiteral("/../../x.cmp")));
+}
+
+} // namespace
