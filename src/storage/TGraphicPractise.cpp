@@ -56,10 +56,6 @@ QString TGraphicPractise::rinkFolder() const {
     return joinPath(m_settings.appDir(), m_settings.PlayCourtSaveDir());
 }
 
-QString TGraphicPractise::languageText(const char* key) const {
-    return m_language.Text(QLatin1String(key));
-}
-
 void TGraphicPractise::setCurrentFigures(TFigures* figures) {
     m_figures = figures ? figures : m_ownFigures.get();
     m_figures->drawSelected = true;
@@ -102,16 +98,17 @@ void TGraphicPractise::setGroundMode(int mode) {
 }
 
 void TGraphicPractise::loadStandardGround(const QString& missingText) {
-    const QString text = missingText.isEmpty() ? m_groundName + QLatin1Char(' ') +
-                                                     languageText("PlayGroundIsNotAvailable")
-                                               : missingText;
+    const QString text = missingText.isEmpty()
+                             ? m_groundName + QLatin1Char(' ') +
+                                   m_language.Text(QStringLiteral("PlayGroundIsNotAvailable"))
+                             : missingText;
     m_standardGround = korvex::loadStandardGround(rinkFolder(), m_groundName, pictureWidth(),
                                                   pictureHeight(), text);
 }
 
 void TGraphicPractise::Render(QImage& bitmap) {
     renderGround(bitmap, m_groundMode, m_standardGround, m_groundPicture.image(),
-                 languageText("GCCenterError"));
+                 m_language.Text(QStringLiteral("GCCenterError")));
     m_lines->draw(bitmap);
     m_figures->draw(bitmap);
 }

@@ -143,7 +143,6 @@ protected:
     void refreshCanvas();
     QImage* groundCanvas() const { return m_groundCanvas; }
     QString rinkFolder() const;
-    QString languageText(const char* key) const;
     // Reads a whole data file; false with an error naming it when it cannot be read or is
     // larger than any practise (kMaxDataFileSize).
     bool readDataFile(const QString& path, QByteArray* bytes);
