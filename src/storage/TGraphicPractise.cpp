@@ -97,16 +97,28 @@ void TGraphicPractise::setGroundMode(int mode) {
     setModified(true);
 }
 
-void TGraphicPractise::loadStandardGround(const QString& missingText) {
-    const QString text = missingText.isEmpty()
-                             ? m_groundName + QLatin1Char(' ') +
-                                   m_language.Text(QStringLiteral("PlayGroundIsNotAvailable"))
-                             : missingText;
-    m_standardGround = korvex::loadStandardGround(rinkFolder(), m_groundName, pictureWidth(),
-                                                  pictureHeight(), text);
+QString TGraphicPractise::missingGroundText() const {
+    return m_groundName + QLatin1Char(' ') +
+           m_language.Text(QStringLiteral("PlayGroundIsNotAvailable"));
+}
+
+void TGraphicPractise::loadStandardGround() {
+    // No ground chosen yet: the plain white background.
+    m_standardGround = isBlank(m_groundName)
+                           ? QImage()
+                           : korvex::loadStandardGround(rinkFolder(), m_groundName, pictureWidth(),
+                                                        pictureHeight(), missingGroundText());
+    m_standardGroundName = m_groundName;
+    m_standardGroundLoaded = true;
 }
 
 void TGraphicPractise::Render(QImage& bitmap) {
+    // A ground chosen since the last load (or a layout change) is fetched before painting.
+    if (m_groundMode == GroundStandard &&
+        (!m_standardGroundLoaded || m_standardGroundName != m_groundName ||
+         (!m_standardGround.isNull() &&
+          m_standardGround.size() != QSize(pictureWidth(), pictureHeight()))))
+        loadStandardGround();
     renderGround(bitmap, m_groundMode, m_standardGround, m_groundPicture.image(),
                  m_language.Text(QStringLiteral("GCCenterError")));
     m_lines->draw(bitmap);
@@ -230,6 +242,8 @@ bool TGraphicPractise::LoadFile(const QString& dataFile) {
     clearContent();
     clearRefusal();
     m_standardGround = QImage();
+    m_standardGroundName.clear();
+    m_standardGroundLoaded = false;
     m_groundPicture.clear();
     m_groundName.clear();
     const QString shown = QDir::toNativeSeparators(dataFile);

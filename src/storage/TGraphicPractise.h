@@ -57,7 +57,8 @@ public:
     // Load from the data file `dataFile` itself (any letter case of its extension).
     bool LoadFile(const QString& dataFile);
     // The item's whole file set: deleted at `stem`, or the current item's files moved or
-    // copied to `stem`. False, touching nothing, while no current item is selected.
+    // copied to `stem` (Rename and Copy are false, touching nothing, while no current item
+    // is selected).
     bool Delete(const QString& stem) override;
     bool Rename(const QString& stem) override;
     bool Copy(const QString& stem) override;
@@ -87,9 +88,9 @@ public:
     // The practise's own ground picture (ground modes 1..3).
     const JpegPicture& groundPicture() const { return m_groundPicture; }
     void setGroundPicture(const JpegPicture& picture) { m_groundPicture = picture; }
-    // Loads the standard ground of groundName() from the rink folder. A missing rink shows
-    // `missingText` instead, by default the ground name and "PlayGroundIsNotAvailable".
-    void loadStandardGround(const QString& missingText = {});
+    // Loads the standard ground of groundName() from the rink folder; a missing rink shows
+    // missingGroundText() instead. Render reloads it by itself when the name has changed.
+    void loadStandardGround();
 
     // The editor's ground canvas and display bitmap, not owned (null when no editor is
     // attached). Load renders the practise onto the canvas and copies it to the display.
@@ -143,6 +144,8 @@ protected:
     void refreshCanvas();
     QImage* groundCanvas() const { return m_groundCanvas; }
     QString rinkFolder() const;
+    // The placeholder text of a missing rink: its name and "PlayGroundIsNotAvailable".
+    virtual QString missingGroundText() const;
     // Reads a whole data file; false with an error naming it when it cannot be read or is
     // larger than any practise (kMaxDataFileSize).
     bool readDataFile(const QString& path, QByteArray* bytes);
@@ -179,6 +182,8 @@ private:
     quint8 m_groundMode = GroundStandard;
     JpegPicture m_groundPicture;
     QImage m_standardGround;
+    QString m_standardGroundName; // the ground name m_standardGround was loaded for
+    bool m_standardGroundLoaded = false;
     QImage* m_groundCanvas = nullptr;
     QImage* m_display = nullptr;
     QString m_refusedStem;

@@ -122,10 +122,14 @@ bool TTacticsPractise::Load(const QString& stem) {
         refuseSaveTo(stem, QStringLiteral("its format version %1 is not one this program reads.")
                                .arg(formatVersion()));
     else
-        loadStandardGround(groundName()); // a missing rink shows its name on white
+        loadStandardGround();
     PaintFrame();
     setModified(false);
     return ok;
+}
+
+QString TTacticsPractise::missingGroundText() const {
+    return groundName();
 }
 
 void TTacticsPractise::PaintFrame() {

@@ -37,6 +37,10 @@ public:
     // Paints the ground and the current frame on the attached canvas.
     void PaintFrame();
 
+protected:
+    // A missing rink shows just its name.
+    QString missingGroundText() const override;
+
 private:
     void clearAnimation();
     bool appendCopyOfLastFrame();

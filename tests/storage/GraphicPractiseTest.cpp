@@ -224,6 +224,17 @@ TEST(GraphicPractise, GroundModesAndPlaceholders) {
         EXPECT_EQ(display.pixel(10, 200), qRgb(255, 255, 255)) << name;
     }
 
+    // A rink chosen after loading is what the next picture shows (the margin of the fitted
+    // 600-wide rink is dark grey).
+    practise.setGroundName(QStringLiteral("Rink"));
+    QImage chosen(675, 420, QImage::Format_RGB32);
+    practise.Render(chosen);
+    EXPECT_EQ(chosen.pixel(10, 200), qRgb(0x50, 0x50, 0x50));
+    // No rink chosen: plain white inside the border.
+    practise.setGroundName(QString());
+    practise.Render(chosen);
+    EXPECT_EQ(chosen.pixel(337, 210), qRgb(255, 255, 255));
+
     // Own picture: fitted on white (1), stretched (2), centred (3); a picture larger than
     // the canvas cannot be centred and shows the placeholder text instead.
     QImage green(100, 420, QImage::Format_RGB32);
