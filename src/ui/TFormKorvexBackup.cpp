@@ -8,6 +8,7 @@
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
 #include "storage/FullBackup.h"
+#include "storage/PractiseRewriters.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
 #include "ui/TFormKorvex.h"
@@ -173,7 +174,7 @@ void saveBackupCommand(TFormKorvex* window, int tag) {
 
 void loadBackupCommand(TFormKorvex* window, int tag) {
     TSettings& settings = window->settings();
-    const TLanguage& language = window->language();
+    TLanguage& language = window->language();
     const int startMode = settings.CurrentMode();
     const InstallationFolders folders = InstallationFolders::fromSettings(settings);
     FormBackupDecider decider(language, window);
@@ -189,6 +190,9 @@ void loadBackupCommand(TFormKorvex* window, int tag) {
             // over a restored file afterwards.
             hooks.beforeKind = [window](BackupKind kind) { window->SwitchMode(int(kind)); };
             hooks.decider = [&decider](BackupKind) { return &decider; };
+            hooks.rewriter = [window](BackupKind kind) {
+                return practiseRewriter(kind, window->settings(), window->language());
+            };
             hooks.progress = progress.callback();
             const FullRestoreReport report = restoreFullBackup(folders, file, hooks);
             QStringList problems;
@@ -220,7 +224,7 @@ void loadBackupCommand(TFormKorvex* window, int tag) {
         restore.extension = kindExtension(kind);
         restore.style = restoreStyleOf(kind);
         restore.decider = &decider;
-        restore.rewrite = defaultItemRewriter(kind, folders);
+        restore.rewrite = practiseRewriter(kind, settings, language);
         restore.progress = progress.callback();
         reportProblems(window, problemsOf(language, restoreKindBackup(file, restore)));
     }

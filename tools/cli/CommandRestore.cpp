@@ -4,14 +4,16 @@
 // was refused or ended early.
 #include "cli/CliCommands.h"
 
+#include "cli/CliInstallation.h"
+#include "core/TLanguage.h"
+#include "core/TSettings.h"
 #include "storage/FullBackup.h"
+#include "storage/PractiseRewriters.h"
 
 #include <QFileInfo>
 #include <QTextStream>
 
 namespace korvex::cli {
-
-ItemRewriter cliItemRewriter(BackupKind kind, const InstallationFolders& folders);
 
 namespace {
 
@@ -19,10 +21,14 @@ int runRestore(const QStringList& args) {
     const bool replace = args.size() == 3 && args[2] == QLatin1String("--replace");
     if (args.size() != 2 && !replace)
         return usageOf(kRestoreCommand);
-    InstallationFolders folders;
+    // The installation's settings and language: restored graphic practises are drawn again
+    // with its rinks and figure pictures.
+    TSettings settings;
+    TLanguage language;
     QString error;
-    if (!InstallationFolders::fromSettingsFile(args[1], &folders, &error))
+    if (!loadInstallation(args[1], settings, language, &error))
         return fail(error);
+    const InstallationFolders folders = InstallationFolders::fromSettings(settings);
     const QString extension = QStringLiteral(".") + QFileInfo(args[0]).suffix();
     FixedBackupDecider decider(replace);
     QStringList summary;
@@ -30,7 +36,9 @@ int runRestore(const QStringList& args) {
     if (extension.compare(QLatin1String(".abp"), Qt::CaseInsensitive) == 0) {
         FullBackupHooks hooks;
         hooks.decider = [&decider](BackupKind) { return &decider; };
-        hooks.rewriter = [&folders](BackupKind kind) { return cliItemRewriter(kind, folders); };
+        hooks.rewriter = [&](BackupKind kind) {
+            return practiseRewriter(kind, settings, language);
+        };
         const FullRestoreReport report = restoreFullBackup(folders, args[0], hooks);
         summary = report.summary();
         ok = report.ok();
@@ -43,7 +51,7 @@ int runRestore(const QStringList& args) {
         options.extension = kindExtension(kind);
         options.style = restoreStyleOf(kind);
         options.decider = &decider;
-        options.rewrite = cliItemRewriter(kind, folders);
+        options.rewrite = practiseRewriter(kind, settings, language);
         const RestoreReport report = restoreKindBackup(args[0], options);
         summary = report.summary();
         ok = report.ok();
@@ -53,10 +61,6 @@ int runRestore(const QStringList& args) {
 }
 
 } // namespace
-
-ItemRewriter cliItemRewriter(BackupKind kind, const InstallationFolders& folders) {
-    return defaultItemRewriter(kind, folders);
-}
 
 const Command kRestoreCommand = {
     "restore", "FILE ROOT [--replace]",
