@@ -3,6 +3,8 @@
 #include "ui/TFormKorvex.h"
 #include "ui/TFormKorvexBackup.h"
 
+#include "ui/dialogs/TFormChooseGround.h"
+
 #include "core/Paths.h"
 #include "core/TSettings.h"
 
@@ -266,8 +268,9 @@ void TFormKorvex::createMenus() {
     action("mmTacticsMode")->setVisible(false);
 
     QMenu* tools = addTopMenu("mmTools", QStringLiteral("&Tools"));
-    // Adding rinks and backups come with their own commands; until then they are disabled.
-    noAction(tools, "mmGMAddGround", QStringLiteral("Add playground"));
+    // Backups come with their own commands; until then they are disabled.
+    connect(addItem(tools, "mmGMAddGround", QStringLiteral("Add playground")), &QAction::triggered,
+            this, [this] { addGround(this, *m_language, *m_settings); });
     QAction* settingsItem = addItem(tools, "mmSettings", QStringLiteral("&Settings"));
     settingsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(settingsItem, &QAction::triggered, this, &TFormKorvex::showSettings);

@@ -1,0 +1,67 @@
+#include "ui/graphic/ToolGlyphs.h"
+
+#include "drawing/DrawingSettings.h"
+#include "drawing/TFigure.h"
+#include "drawing/TLine.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace korvex {
+
+namespace {
+
+constexpr int kGlyph = 26;
+constexpr quint8 kTextFigure = 11;
+
+QImage blank() {
+    QImage image(kGlyph, kGlyph, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QIcon sampleLine(int lineKind, int endKind, const DrawingSettings* settings) {
+    QImage image = blank();
+    TLine line(settings);
+    line.setLineKind(quint8(lineKind));
+    line.setEndKind(quint8(endKind));
+    line.addPoint(QPoint(3, kGlyph - 6));
+    line.addPoint(QPoint(kGlyph - 4, 5));
+    line.draw(image);
+    return QIcon(QPixmap::fromImage(image));
+}
+
+} // namespace
+
+QIcon lineKindGlyph(int lineKind, const DrawingSettings* settings) {
+    return sampleLine(lineKind, 4, settings);
+}
+
+QIcon endKindGlyph(int endKind, const DrawingSettings* settings) {
+    return sampleLine(0, endKind, settings);
+}
+
+QIcon figureGlyph(int figureKind, const DrawingSettings* settings) {
+    QImage image = blank();
+    QPainter painter(&image);
+    if (figureKind == kTextFigure) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(15);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("T"));
+        return QIcon(QPixmap::fromImage(image));
+    }
+    TFigure figure(settings);
+    if (!figure.setKind(quint8(figureKind)))
+        return QIcon(QPixmap::fromImage(image));
+    // Large pictures (nets of the large layout) are scaled into the button.
+    QImage picture = figure.picture();
+    if (picture.width() > kGlyph - 2 || picture.height() > kGlyph - 2)
+        picture =
+            picture.scaled(kGlyph - 2, kGlyph - 2, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    painter.drawImage((kGlyph - picture.width()) / 2, (kGlyph - picture.height()) / 2, picture);
+    return QIcon(QPixmap::fromImage(image));
+}
+
+} // namespace korvex
