@@ -106,17 +106,17 @@ void TFormChooseGround::next() {
     m_custom = false;
     const int count = int(m_settings.selectedRinks().size());
     m_index = m_index + 1 >= count ? 0 : m_index + 1;
-    show(m_index);
+    showRink(m_index);
 }
 
 void TFormChooseGround::previous() {
     m_custom = false;
     const int count = int(m_settings.selectedRinks().size());
     m_index = m_index - 1 < 0 ? count - 1 : m_index - 1;
-    show(m_index);
+    showRink(m_index);
 }
 
-void TFormChooseGround::show(int index) {
+void TFormChooseGround::showRink(int index) {
     const QStringList& rinks = m_settings.selectedRinks();
     if (rinks.isEmpty() || index < 0 || index >= rinks.size()) {
         dialogs().information(this, m_language.Text(LK("NoneGroundSelected")));

@@ -36,7 +36,7 @@ protected:
 
 private:
     QString rinkFolder() const;
-    void show(int index);
+    void showRink(int index);
     void setPreview(const QImage& image);
 
     TLanguage& m_language;

@@ -162,8 +162,8 @@ void TFormEditPractises::createControls() {
         refill(TreeLevel::Subcategory);
         refill(TreeLevel::Practise);
     };
-    connect(m_cmbCategoryS, &QComboBox::activated, this, [=] { chooseCategory(m_cmbCategoryS); });
-    connect(m_cmbCategoryP, &QComboBox::activated, this, [=] { chooseCategory(m_cmbCategoryP); });
+    connect(m_cmbCategoryS, &QComboBox::activated, this, [this, chooseCategory] { chooseCategory(m_cmbCategoryS); });
+    connect(m_cmbCategoryP, &QComboBox::activated, this, [this, chooseCategory] { chooseCategory(m_cmbCategoryP); });
     connect(m_cmbSubCategory, &QComboBox::activated, this, [this] {
         m_item.setSubcategory(m_cmbSubCategory->currentText());
         refill(TreeLevel::Subcategory);

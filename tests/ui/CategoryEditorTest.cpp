@@ -1,0 +1,192 @@
+// The category editor, the rink chooser and the add-rink command, driven through the
+// dialog seam.
+#include "GraphicEditorSupport.h"
+
+#include "core/Jpeg.h"
+#include "core/SafeSave.h"
+#include "storage/RinkFolder.h"
+#include "ui/dialogs/EditPractisesRules.h"
+#include "ui/dialogs/TFormChooseGround.h"
+#include "ui/dialogs/TFormEditPractises.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace korvex;
+using korvex::test::GraphicEditorTest;
+
+namespace {
+
+class CategoryEditorTest : public GraphicEditorTest {
+protected:
+    std::unique_ptr<TFormEditPractises> editor() {
+        return std::make_unique<TFormEditPractises>(window->language(), window->settings(),
+                                                    practise(), 1, view);
+    }
+    void type(TFormEditPractises& form, const char* edit, const QString& text) {
+        form.findChild<QLineEdit*>(QString::fromLatin1(edit))->setText(text);
+    }
+    void press(TFormEditPractises& form, const char* button) {
+        QTest::mouseClick(form.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+    }
+    QListWidget* list(TFormEditPractises& form, const char* name) {
+        return form.findChild<QListWidget*>(QString::fromLatin1(name));
+    }
+    QString rinkFolder() const { return app.file(QStringLiteral("Playgrounds")); }
+    QString writePicture(const QString& name, int w, int h) const {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const QString path = app.file(name);
+        saveBytes(path, encodeJpeg(image));
+        return path;
+    }
+};
+
+} // namespace
+
+TEST(CategoryEditorRules, NamesAndSelection) {
+    const QStringList existing{QStringLiteral("Drills"), QStringLiteral("Games")};
+    EXPECT_EQ(newNameRefusal(TreeLevel::Practise, QStringLiteral("   "), existing),
+              QStringLiteral("EnterNameNewPrac"));
+    EXPECT_EQ(newNameRefusal(TreeLevel::Category, QString(), existing), QStringLiteral("CatAlreadyExist"));
+    EXPECT_EQ(newNameRefusal(TreeLevel::Category, QStringLiteral("drills"), existing),
+              QStringLiteral("CatAlreadyExist"));
+    EXPECT_EQ(newNameRefusal(TreeLevel::Subcategory, QStringLiteral("a/b"), existing),
+              QStringLiteral("NameNotAllowed"));
+    EXPECT_EQ(newNameRefusal(TreeLevel::Practise, QStringLiteral(".."), existing),
+              QStringLiteral("NameNotAllowed"));
+    EXPECT_TRUE(newNameRefusal(TreeLevel::Practise, QStringLiteral("Breakout"), existing).isEmpty());
+    EXPECT_EQ(selectionAfterDelete(2, 2), 1);
+    EXPECT_EQ(selectionAfterDelete(0, 2), 0);
+    EXPECT_EQ(selectionAfterDelete(0, 0), -1);
+}
+
+TEST_F(CategoryEditorTest, RefusalsAndDeletingTheLastCategory) {
+    auto form = editor();
+    type(*form, "edtNewPractise", QStringLiteral("   "));
+    press(*form, "btnPractiseNew");
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_EQ(dialogs.informations.last(), text("EnterNameNewPrac"));
+    type(*form, "edtNewCategory", QStringLiteral("drills"));
+    press(*form, "btnCategoryNew");
+    EXPECT_EQ(dialogs.informations.last(), text("CatAlreadyExist"));
+
+    for (const char* name : {"Games", "Power play"}) {
+        type(*form, "edtNewCategory", QString::fromLatin1(name));
+        press(*form, "btnCategoryNew");
+    }
+    QListWidget* categories = list(*form, "lbxCategoryList");
+    ASSERT_EQ(categories->count(), 3);
+    categories->setCurrentRow(2);
+    EXPECT_EQ(practise().category(), QStringLiteral("Power play"));
+    dialogs.answerConfirm(true); // reference warning
+    dialogs.answerConfirm(true); // delete
+    press(*form, "btnCategoryDelete");
+    EXPECT_EQ(dialogs.confirmations.last(), QStringLiteral(" ") + text("DoUWantDel") +
+                                                QStringLiteral(" Power play?"));
+    ASSERT_EQ(categories->count(), 2);
+    EXPECT_EQ(categories->currentRow(), 1);
+    EXPECT_EQ(practise().category(), QStringLiteral("Games"));
+    EXPECT_FALSE(QDir(app.file(QStringLiteral("GraphicPractises/Power play"))).exists());
+}
+
+TEST_F(CategoryEditorTest, CancellingTheReferenceWarningLeavesTheCategory) {
+    auto form = editor();
+    list(*form, "lbxCategoryList")->setCurrentRow(0);
+    dialogs.answerConfirm(false);
+    press(*form, "btnCategoryDelete");
+    dialogs.answerConfirm(false);
+    press(*form, "btnCategoryRename");
+    EXPECT_EQ(dialogs.confirmations.size(), 2);
+    EXPECT_TRUE(dialogs.textPrompts.isEmpty());
+    EXPECT_TRUE(QDir(app.file(QStringLiteral("GraphicPractises/Drills"))).exists());
+    EXPECT_EQ(practise().category(), QStringLiteral("Drills"));
+    EXPECT_EQ(list(*form, "lbxCategoryList")->count(), 1);
+}
+
+TEST_F(CategoryEditorTest, NewPractiseThroughTheMenuOpensTheChooserAndThenTheEditor) {
+    window->SetEditMode(false);
+    // The editor creates a practise; the chooser picks the second rink and is done.
+    dialogs.answerForm([](QDialog* dialog) {
+        auto* form = qobject_cast<TFormEditPractises*>(dialog);
+        ASSERT_NE(form, nullptr);
+        form->findChild<QLineEdit*>(QStringLiteral("edtNewPractise"))->setText(QStringLiteral("Breakout"));
+        form->newPractise();
+        form->done();
+    });
+    dialogs.answerForm([](QDialog* dialog) {
+        auto* chooser = qobject_cast<TFormChooseGround*>(dialog);
+        ASSERT_NE(chooser, nullptr);
+        chooser->next();
+        chooser->done();
+    });
+    window->findChild<QAction*>(QStringLiteral("mmGMNew"))->trigger();
+    EXPECT_EQ(dialogs.forms, (QStringList{QStringLiteral("korvex::TFormEditPractises"),
+                                          QStringLiteral("korvex::TFormChooseGround")}));
+    EXPECT_EQ(practise().name(), QStringLiteral("Breakout"));
+    EXPECT_EQ(practise().groundName(), QStringLiteral("HalfRink"));
+    EXPECT_TRUE(window->settings().EditFlag());
+    EXPECT_TRUE(QFileInfo::exists(app.file(QStringLiteral("GraphicPractises/Drills/Skating/Breakout.gmp"))));
+
+    // Cancelling the chooser deletes the new practise again.
+    auto form = editor();
+    type(*form, "edtNewPractise", QStringLiteral("Dropped"));
+    form->newPractise();
+    EXPECT_FALSE(QFileInfo::exists(app.file(QStringLiteral("GraphicPractises/Drills/Skating/Dropped.gmp"))));
+    EXPECT_FALSE(list(*form, "lbxPractiseList")->findItems(QStringLiteral("Dropped"), Qt::MatchExactly).size());
+
+    // Done with a typed but uncreated name asks first.
+    type(*form, "edtNewPractise2", QStringLiteral("Pending"));
+    form->show();
+    form->done();
+    EXPECT_EQ(dialogs.confirmations.last(), text("PractiseWasNotCreated"));
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(CategoryEditorTest, ChooserWrapsAroundAndMakesMissingThumbnails) {
+    ASSERT_TRUE(QFile::remove(rinkFolder() + QStringLiteral("/HalfRinkSmall.jpg")));
+    TFormChooseGround chooser(window->language(), window->settings(), practise(), view);
+    chooser.show();
+    EXPECT_EQ(chooser.shownName(), QStringLiteral("Rink"));
+    chooser.previous(); // from the first to the last
+    EXPECT_EQ(chooser.shownName(), QStringLiteral("HalfRink"));
+    EXPECT_EQ(chooser.preview().size(), QSize(225, 140));
+    EXPECT_TRUE(QFileInfo::exists(rinkFolder() + QStringLiteral("/HalfRinkSmall.jpg")));
+    chooser.next(); // from the last to the first
+    EXPECT_EQ(chooser.shownName(), QStringLiteral("Rink"));
+    EXPECT_EQ(practise().groundName(), QStringLiteral("Rink"));
+    EXPECT_TRUE(dialogs.informations.isEmpty());
+}
+
+TEST_F(CategoryEditorTest, AddingARinkChecksSizeAndName) {
+    const QString wide = writePicture(QStringLiteral("Wide.jpg"), 676, 420);
+    dialogs.answerOpenFile(wide);
+    window->findChild<QAction*>(QStringLiteral("mmGMAddGround"))->trigger();
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_TRUE(dialogs.informations.last().contains(QStringLiteral("676x420")));
+    EXPECT_FALSE(QFileInfo::exists(rinkFolder() + QStringLiteral("/Wide.jpg")));
+
+    const QString small = writePicture(QStringLiteral("Pond.jpg"), 450, 280);
+    dialogs.answerOpenFile(small);
+    dialogs.answerText(QStringLiteral("rink")); // taken (letter case aside): asked again
+    dialogs.answerText(QStringLiteral("Pond"));
+    window->findChild<QAction*>(QStringLiteral("mmGMAddGround"))->trigger();
+    EXPECT_EQ(dialogs.informations.last(), text("GroundAllreadyExists"));
+    EXPECT_EQ(dialogs.textPrompts.size(), 2);
+    EXPECT_TRUE(QFileInfo::exists(rinkFolder() + QStringLiteral("/Pond.jpg")));
+    EXPECT_EQ(window->settings().selectedRinks().last(), QStringLiteral("Pond"));
+    EXPECT_EQ(loadRinkThumbnail(rinkFolder(), QStringLiteral("Pond")).status, RinkThumbnail::Shown);
+}
+
+TEST(ShippedRinks, EveryRinkAndThumbnailHasItsSize) {
+    const QString folder = QStringLiteral(KORVEX_APP_DIR "/Playgrounds");
+    for (const char* name : {"Rink", "HalfRink", "IceSheet"}) {
+        const QImage picture(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".jpg"));
+        const QImage thumbnail(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral("Small.jpg"));
+        EXPECT_EQ(picture.size(), QSize(675, 420)) << name;
+        EXPECT_EQ(thumbnail.size(), QSize(225, 140)) << name;
+    }
+}

@@ -1,0 +1,248 @@
+// The graphic editor driven by mouse events on its canvas, as a coach would use it.
+#include "GraphicEditorSupport.h"
+
+#include "drawing/TFigure.h"
+#include "drawing/TFigures.h"
+#include "drawing/TLine.h"
+#include "drawing/TLines.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QProcess>
+
+using namespace korvex;
+using korvex::test::GraphicEditorTest;
+
+namespace {
+
+constexpr quint8 kForward = 0;
+constexpr quint8 kStartForward = 13;
+
+} // namespace
+
+TEST_F(GraphicEditorTest, LineToolRightClickFinishesOrDropsTheLineAndReturnsToSelecting) {
+    // A single point is no line: it is dropped.
+    pick("spbLineSolid");
+    click(QPoint(100, 100));
+    EXPECT_TRUE(view->lineInProgress());
+    click(QPoint(140, 100), Qt::RightButton);
+    EXPECT_FALSE(view->lineInProgress());
+    EXPECT_EQ(practise().lines().count(), 0);
+    EXPECT_TRUE(view->isSelectState());
+    EXPECT_TRUE(tool("spbArrowArrow")->isChecked());
+
+    // Three points make a curved line unless "straight" is checked.
+    drawLine("spbLineSolid", {QPoint(100, 100), QPoint(200, 150), QPoint(300, 100)});
+    ASSERT_EQ(practise().lines().count(), 1);
+    EXPECT_EQ(practise().lines().at(0)->controlPointCount(), 3);
+    EXPECT_TRUE(practise().lines().at(0)->isCurved());
+    view->findChild<QCheckBox*>(QStringLiteral("chbGMLineType"))->setChecked(true);
+    drawLine("spbLineTwiddle", {QPoint(100, 300), QPoint(200, 350), QPoint(300, 300)});
+    ASSERT_EQ(practise().lines().count(), 2);
+    EXPECT_FALSE(practise().lines().at(1)->isCurved());
+    EXPECT_EQ(practise().lines().at(1)->setting().lineKind, 3);
+}
+
+TEST_F(GraphicEditorTest, DashAndDoubleSolidForceTheArrowEnd) {
+    pick("spbLineSolid");
+    pick("spbArrowCross");
+    EXPECT_EQ(view->endKind(), 1);
+    pick("spbLineDash");
+    EXPECT_TRUE(tool("spbArrowArrow")->isChecked());
+    EXPECT_EQ(view->endKind(), 0);
+    pick("spbArrowCross"); // refused while dash is down
+    EXPECT_TRUE(tool("spbArrowArrow")->isChecked());
+    EXPECT_EQ(view->endKind(), 0);
+    drawLine("spbLineDash", {QPoint(50, 50), QPoint(150, 80)});
+
+    pick("spbLineSolid");
+    pick("spbArrowDbCross");
+    pick("spbLineDbSolid");
+    EXPECT_TRUE(tool("spbArrowArrow")->isChecked());
+    drawLine("spbLineDbSolid", {QPoint(50, 200), QPoint(150, 230)});
+
+    pick("spbLineSolid");
+    pick("spbArrowArc");
+    click(QPoint(400, 50));
+    click(QPoint(500, 60));
+    click(QPoint(500, 60), Qt::RightButton);
+    ASSERT_EQ(practise().lines().count(), 3);
+    EXPECT_EQ(practise().lines().at(0)->setting().endKind, 0);
+    EXPECT_EQ(practise().lines().at(1)->setting().endKind, 0);
+    EXPECT_EQ(practise().lines().at(2)->setting().endKind, 3);
+    // Finishing a line puts the arrow end down again.
+    EXPECT_EQ(view->endKind(), 0);
+}
+
+TEST_F(GraphicEditorTest, ForwardsAreNumberedAndAFreedNumberIsReused) {
+    window->settings().setCountPlayers(true);
+    pick("spbFigureForward");
+    for (int x : {100, 200, 300})
+        click(QPoint(x, 200));
+    click(QPoint(300, 300), Qt::RightButton);
+    TFigures& figures = practise().figures();
+    ASSERT_EQ(figures.count(), 3);
+    EXPECT_EQ(figures.at(0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(figures.at(1)->text(), QStringLiteral("2"));
+    EXPECT_EQ(figures.at(2)->text(), QStringLiteral("3"));
+
+    click(QPoint(200, 200)); // select number 2
+    EXPECT_EQ(practise().selectedObject(), 1);
+    window->findChild<QAction*>(QStringLiteral("mmGMDeleteObject"))->trigger();
+    ASSERT_EQ(figures.count(), 2);
+    EXPECT_EQ(practise().selectedObject(), -1);
+
+    place("spbFigureForward", QPoint(400, 200));
+    EXPECT_EQ(figures.at(2)->text(), QStringLiteral("2"));
+    // Defenders count on their own.
+    place("spbFigureDefender", QPoint(400, 300));
+    EXPECT_EQ(figures.at(3)->text(), QStringLiteral("1"));
+
+    window->settings().setCountPlayers(false);
+    place("spbFigureForward", QPoint(500, 200));
+    EXPECT_TRUE(figures.at(4)->text().isEmpty());
+}
+
+TEST_F(GraphicEditorTest, DraggingMovesObjectsWithoutRecomputingLinesUntilRelease) {
+    drawLine("spbLineSolid", {QPoint(100, 100), QPoint(200, 100)});
+    drawLine("spbLineSolid", {QPoint(100, 300), QPoint(300, 300)});
+    place("spbFigureCone", QPoint(400, 200));
+    TLine* first = practise().lines().at(0);
+    TLine* second = practise().lines().at(1);
+    ASSERT_FALSE(second->isDirty());
+
+    // A figure follows the mouse on the screen picture; the buffer gets it on release.
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
+    QTest::mouseMove(canvas, QPoint(420, 230));
+    EXPECT_EQ(practise().figures().at(0)->position(), QPoint(420, 230));
+    EXPECT_NE(view->screen(), view->buffer());
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(420, 230));
+    QImage clean = view->buffer();
+    practise().Render(clean);
+    EXPECT_EQ(clean, view->buffer());
+
+    // Select the second line, then drag its end point: while moving only the control point
+    // changes; the path is recomputed once, on release.
+    click(QPoint(100, 300));
+    ASSERT_EQ(practise().selectedObject(), 2);
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    QTest::mouseMove(canvas, QPoint(320, 350));
+    QTest::mouseMove(canvas, QPoint(330, 360));
+    EXPECT_EQ(second->controlPoints().at(1), QPoint(330, 360));
+    EXPECT_TRUE(second->isDirty());
+    EXPECT_FALSE(first->isDirty());
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(330, 360));
+    EXPECT_FALSE(second->isDirty());
+    EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(GraphicEditorTest, DraggingALinePointOutsideTheCanvasEndsTheDrag) {
+    drawLine("spbLineSolid", {QPoint(100, 100), QPoint(200, 120)});
+    click(QPoint(100, 100));
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(200, 120));
+    QTest::mouseMove(canvas, QPoint(250, 130));
+    QTest::mouseMove(canvas, QPoint(-20, 130)); // outside: the drag ends here
+    QTest::mouseMove(canvas, QPoint(60, 60));   // no longer dragging
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(60, 60));
+    EXPECT_EQ(practise().lines().at(0)->controlPoints().at(1), QPoint(250, 130));
+    EXPECT_FALSE(practise().lines().at(0)->isDirty());
+}
+
+TEST_F(GraphicEditorTest, RightClicksOnPlayersAndNets) {
+    place("spbFigureForward", QPoint(150, 150));
+    place("spbFigureNet", QPoint(400, 200));
+    TFigure* forward = practise().figures().at(0);
+    TFigure* net = practise().figures().at(1);
+
+    // Ctrl + right click toggles the start picture, without a menu.
+    click(QPoint(150, 150), Qt::RightButton, Qt::ControlModifier);
+    EXPECT_EQ(forward->kind(), kStartForward);
+    EXPECT_EQ(dialogs.popups, 0);
+    click(QPoint(150, 150), Qt::RightButton, Qt::ControlModifier);
+    EXPECT_EQ(forward->kind(), kForward);
+    // A plain right click offers the figure menu; its second item toggles too.
+    dialogs.answerPopup(QStringLiteral("ppmChangeColor"));
+    click(QPoint(150, 150), Qt::RightButton);
+    EXPECT_EQ(dialogs.popups, 1);
+    EXPECT_EQ(forward->kind(), kStartForward);
+    dialogs.answerText(QStringLiteral("C"));
+    dialogs.answerPopup(QStringLiteral("ppmChangeText"));
+    click(QPoint(150, 150), Qt::RightButton);
+    EXPECT_EQ(forward->text(), QStringLiteral("C"));
+
+    // Each right click on a net turns it: variants 1..7, then 0 again.
+    for (int expected : {1, 2, 3, 4, 5, 6, 7, 0}) {
+        click(QPoint(400, 200), Qt::RightButton);
+        EXPECT_EQ(net->variant(), expected);
+    }
+    EXPECT_EQ(dialogs.popups, 2);
+    // The buffer shows the net as it is now.
+    QImage clean = view->buffer();
+    practise().Render(clean);
+    EXPECT_EQ(clean, view->buffer());
+}
+
+TEST_F(GraphicEditorTest, LineColourAndTextFigures) {
+    drawLine("spbLineSolid", {QPoint(100, 100), QPoint(250, 100)});
+    dialogs.answerPopup(QStringLiteral("ppmColorRed"));
+    click(QPoint(100, 100), Qt::RightButton);
+    EXPECT_EQ(practise().lines().at(0)->colour(), 0x0000FFu);
+
+    // A text figure asks for its text; Cancel still places it, empty.
+    dialogs.answerText(QStringLiteral("Start"));
+    place("spbFigureText", QPoint(300, 300));
+    place("spbFigureText", QPoint(400, 300));
+    ASSERT_EQ(practise().figures().count(), 2);
+    EXPECT_EQ(practise().figures().at(0)->text(), QStringLiteral("Start"));
+    EXPECT_TRUE(practise().figures().at(1)->text().isEmpty());
+}
+
+TEST_F(GraphicEditorTest, ViewStateIgnoresTheMouseAndTheMemos) {
+    window->SetEditMode(false);
+    EXPECT_FALSE(tool("spbFigureForward")->isEnabled());
+    click(QPoint(100, 100));
+    click(QPoint(100, 100), Qt::RightButton);
+    EXPECT_EQ(practise().figures().count(), 0);
+    EXPECT_FALSE(practise().modified());
+    auto* memo = view->findChild<QPlainTextEdit*>(QStringLiteral("memGMText"));
+    memo->setFocus();
+    QTest::keyClicks(memo, QStringLiteral("abc"));
+    EXPECT_TRUE(memo->toPlainText().isEmpty());
+    window->SetEditMode(true);
+    QTest::keyClicks(memo, QStringLiteral("Loop drill"));
+    EXPECT_TRUE(practise().modified());
+}
+
+TEST_F(GraphicEditorTest, DrawingSurvivesARestartAndRendersLikeTheCommandLine) {
+    window->settings().setCountPlayers(true);
+    place("spbFigureForward", QPoint(120, 200));
+    place("spbFigureGoalie", QPoint(620, 210));
+    drawLine("spbLineTwiddle", {QPoint(140, 200), QPoint(300, 120), QPoint(450, 200)});
+    drawLine("spbLineDbSolid", {QPoint(460, 200), QPoint(600, 210)});
+    auto* memo = view->findChild<QPlainTextEdit*>(QStringLiteral("memGMText"));
+    QTest::keyClicks(memo, QStringLiteral("Skate the loop, shoot"));
+    const QImage drawn = view->buffer();
+    const QString stem = practise().currentPath();
+
+    window->close();
+    window.reset();
+    for (const char* suffix : {".gmp", ".jpg", "Small.jpg"})
+        EXPECT_TRUE(QFileInfo::exists(stem + QLatin1String(suffix))) << suffix;
+    start();
+    ASSERT_EQ(practise().name(), QStringLiteral("Loop"));
+    EXPECT_EQ(practise().figures().count(), 2);
+    EXPECT_EQ(practise().lines().count(), 2);
+    EXPECT_EQ(view->findChild<QPlainTextEdit*>(QStringLiteral("memGMText"))->toPlainText(),
+              QStringLiteral("Skate the loop, shoot"));
+    EXPECT_EQ(view->buffer(), drawn);
+
+    const QString png = app.file(QStringLiteral("render.png"));
+    QProcess cli;
+    cli.start(QStringLiteral(KORVEX_APP_DIR "/korvex-cli"),
+              {QStringLiteral("render"), stem + QStringLiteral(".gmp"), png});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32),
+              view->buffer().convertToFormat(QImage::Format_RGB32));
+}
