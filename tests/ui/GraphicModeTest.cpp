@@ -7,6 +7,7 @@
 #include "drawing/TLines.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -245,4 +246,41 @@ TEST_F(GraphicEditorTest, DrawingSurvivesARestartAndRendersLikeTheCommandLine) {
     ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
     EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32),
               view->buffer().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(GraphicEditorTest, ACoachDrawsASmallDrill) {
+    // Drawn as a coach would, in the large layout; with KORVEX_SCREENSHOT_DIR set the view is
+    // also saved there as graphic-mode.png (the picture shown in the README).
+    window->settings().setCountPlayers(true);
+    pick("spbFigureForward");
+    for (QPoint p : {QPoint(250, 110), QPoint(250, 310), QPoint(190, 210)})
+        click(p);
+    click(QPoint(190, 210), Qt::RightButton);
+    place("spbFigureDefender", QPoint(430, 345));
+    place("spbFigureGoalie", QPoint(640, 210));
+    place("spbFigurePuks", QPoint(150, 120));
+    pick("spbFigureCone");
+    for (QPoint p : {QPoint(360, 150), QPoint(360, 270), QPoint(470, 210)})
+        click(p);
+    click(QPoint(470, 210), Qt::RightButton);
+    drawLine("spbLineTwiddle", {QPoint(262, 110), QPoint(400, 95), QPoint(500, 160), QPoint(520, 235)});
+    drawLine("spbLineSolid", {QPoint(262, 310), QPoint(380, 330), QPoint(455, 290), QPoint(470, 250)});
+    drawLine("spbLineDash", {QPoint(203, 210), QPoint(505, 240)});
+    drawLine("spbLineDbSolid", {QPoint(530, 238), QPoint(622, 214)});
+    auto* memo = view->findChild<QPlainTextEdit*>(QStringLiteral("memGMText"));
+    memo->insertPlainText(QStringLiteral("Loop and shoot.\n1 and 2 skate around the cones, "
+                                          "3 passes to 1, who shoots.\nThe defender closes "
+                                          "the lane from the point."));
+    EXPECT_EQ(practise().figures().count(), 9);
+    EXPECT_EQ(practise().lines().count(), 4);
+    EXPECT_TRUE(practise().SaveCurrent());
+
+    window->resize(window->settings().WindowWidth(), window->settings().WindowHeight());
+    const QImage shot = window->grab().toImage();
+    EXPECT_EQ(shot.size(), QSize(1024, 735));
+    if (qEnvironmentVariableIsSet("KORVEX_SCREENSHOT_DIR")) {
+        const QString folder = qEnvironmentVariable("KORVEX_SCREENSHOT_DIR");
+        QDir().mkpath(folder);
+        shot.save(folder + QStringLiteral("/graphic-mode.png"));
+    }
 }
