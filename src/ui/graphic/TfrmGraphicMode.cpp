@@ -93,8 +93,7 @@ void TfrmGraphicMode::initialise() {
     m_practise->FillCombos(false, settings());
     copyTextsFromPractise();
     m_loading = false;
-    renderBuffer();
-    blit();
+    showPractise();
     applyCaptions();
 }
 
@@ -340,8 +339,7 @@ void TfrmGraphicMode::onComboChanged(int level) {
             settings().setRememberedIndex(1, l, m_boxes[l]->currentIndex());
         m_lineInProgress = false;
         m_newLine.reset();
-        renderBuffer();
-        blit();
+        showPractise();
     }
 }
 
@@ -358,6 +356,17 @@ void TfrmGraphicMode::reloadSelection() {
     m_practise->LoadCurrent();
     copyTextsFromPractise();
     m_loading = false;
+    showPractise();
+}
+
+void TfrmGraphicMode::showPractise() {
+    if (m_practise->name().isEmpty()) {
+        // No practise: the canvas shows the title card that clearing paints on it.
+        m_practise->Clear();
+        m_buffer = m_screen.copy();
+        m_canvas->update();
+        return;
+    }
     renderBuffer();
     blit();
 }

@@ -65,6 +65,8 @@ public:
     // Re-reads the lists from disk and loads the practise they select (after the category
     // editor or a ground change).
     void reloadSelection();
+    // Renders the loaded practise, or shows the title card when none is loaded.
+    void showPractise();
 
 private:
     // Construction and layout (TfrmGraphicMode.cpp).
