@@ -159,6 +159,13 @@ TEST_F(CategoryEditorTest, ChooserWrapsAroundAndMakesMissingThumbnails) {
     EXPECT_EQ(chooser.shownName(), QStringLiteral("Rink"));
     EXPECT_EQ(practise().groundName(), QStringLiteral("Rink"));
     EXPECT_TRUE(dialogs.informations.isEmpty());
+    if (qEnvironmentVariableIsSet("KORVEX_SCREENSHOT_DIR")) {
+        const QString folder = qEnvironmentVariable("KORVEX_SCREENSHOT_DIR");
+        chooser.grab().save(folder + QStringLiteral("/choose-ground.png"));
+        auto form = editor();
+        form->show();
+        form->grab().save(folder + QStringLiteral("/edit-practises.png"));
+    }
 }
 
 TEST_F(CategoryEditorTest, AddingARinkChecksSizeAndName) {
