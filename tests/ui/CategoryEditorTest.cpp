@@ -30,7 +30,8 @@ protected:
         form.findChild<QLineEdit*>(QString::fromLatin1(edit))->setText(text);
     }
     void press(TFormEditPractises& form, const char* button) {
-        QTest::mouseClick(form.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QPushButton*>(QString::fromLatin1(button)),
+                          Qt::LeftButton);
     }
     QListWidget* list(TFormEditPractises& form, const char* name) {
         return form.findChild<QListWidget*>(QString::fromLatin1(name));
@@ -51,14 +52,16 @@ TEST(CategoryEditorRules, NamesAndSelection) {
     const QStringList existing{QStringLiteral("Drills"), QStringLiteral("Games")};
     EXPECT_EQ(newNameRefusal(TreeLevel::Practise, QStringLiteral("   "), existing),
               QStringLiteral("EnterNameNewPrac"));
-    EXPECT_EQ(newNameRefusal(TreeLevel::Category, QString(), existing), QStringLiteral("CatAlreadyExist"));
+    EXPECT_EQ(newNameRefusal(TreeLevel::Category, QString(), existing),
+              QStringLiteral("CatAlreadyExist"));
     EXPECT_EQ(newNameRefusal(TreeLevel::Category, QStringLiteral("drills"), existing),
               QStringLiteral("CatAlreadyExist"));
     EXPECT_EQ(newNameRefusal(TreeLevel::Subcategory, QStringLiteral("a/b"), existing),
               QStringLiteral("NameNotAllowed"));
     EXPECT_EQ(newNameRefusal(TreeLevel::Practise, QStringLiteral(".."), existing),
               QStringLiteral("NameNotAllowed"));
-    EXPECT_TRUE(newNameRefusal(TreeLevel::Practise, QStringLiteral("Breakout"), existing).isEmpty());
+    EXPECT_TRUE(
+        newNameRefusal(TreeLevel::Practise, QStringLiteral("Breakout"), existing).isEmpty());
     EXPECT_EQ(selectionAfterDelete(2, 2), 1);
     EXPECT_EQ(selectionAfterDelete(0, 2), 0);
     EXPECT_EQ(selectionAfterDelete(0, 0), -1);
@@ -85,8 +88,8 @@ TEST_F(CategoryEditorTest, RefusalsAndDeletingTheLastCategory) {
     dialogs.answerConfirm(true); // reference warning
     dialogs.answerConfirm(true); // delete
     press(*form, "btnCategoryDelete");
-    EXPECT_EQ(dialogs.confirmations.last(), QStringLiteral(" ") + text("DoUWantDel") +
-                                                QStringLiteral(" Power play?"));
+    EXPECT_EQ(dialogs.confirmations.last(),
+              QStringLiteral(" ") + text("DoUWantDel") + QStringLiteral(" Power play?"));
     ASSERT_EQ(categories->count(), 2);
     EXPECT_EQ(categories->currentRow(), 1);
     EXPECT_EQ(practise().category(), QStringLiteral("Games"));
@@ -113,7 +116,8 @@ TEST_F(CategoryEditorTest, NewPractiseThroughTheMenuOpensTheChooserAndThenTheEdi
     dialogs.answerForm([](QDialog* dialog) {
         auto* form = qobject_cast<TFormEditPractises*>(dialog);
         ASSERT_NE(form, nullptr);
-        form->findChild<QLineEdit*>(QStringLiteral("edtNewPractise"))->setText(QStringLiteral("Breakout"));
+        form->findChild<QLineEdit*>(QStringLiteral("edtNewPractise"))
+            ->setText(QStringLiteral("Breakout"));
         form->newPractise();
         form->done();
     });
@@ -129,14 +133,18 @@ TEST_F(CategoryEditorTest, NewPractiseThroughTheMenuOpensTheChooserAndThenTheEdi
     EXPECT_EQ(practise().name(), QStringLiteral("Breakout"));
     EXPECT_EQ(practise().groundName(), QStringLiteral("HalfRink"));
     EXPECT_TRUE(window->settings().EditFlag());
-    EXPECT_TRUE(QFileInfo::exists(app.file(QStringLiteral("GraphicPractises/Drills/Skating/Breakout.gmp"))));
+    EXPECT_TRUE(QFileInfo::exists(
+        app.file(QStringLiteral("GraphicPractises/Drills/Skating/Breakout.gmp"))));
 
     // Cancelling the chooser deletes the new practise again.
     auto form = editor();
     type(*form, "edtNewPractise", QStringLiteral("Dropped"));
     form->newPractise();
-    EXPECT_FALSE(QFileInfo::exists(app.file(QStringLiteral("GraphicPractises/Drills/Skating/Dropped.gmp"))));
-    EXPECT_FALSE(list(*form, "lbxPractiseList")->findItems(QStringLiteral("Dropped"), Qt::MatchExactly).size());
+    EXPECT_FALSE(
+        QFileInfo::exists(app.file(QStringLiteral("GraphicPractises/Drills/Skating/Dropped.gmp"))));
+    EXPECT_FALSE(list(*form, "lbxPractiseList")
+                     ->findItems(QStringLiteral("Dropped"), Qt::MatchExactly)
+                     .size());
 
     // Done with a typed but uncreated name asks first.
     type(*form, "edtNewPractise2", QStringLiteral("Pending"));
@@ -191,8 +199,10 @@ TEST_F(CategoryEditorTest, AddingARinkChecksSizeAndName) {
 TEST(ShippedRinks, EveryRinkAndThumbnailHasItsSize) {
     const QString folder = QStringLiteral(KORVEX_APP_DIR "/Playgrounds");
     for (const char* name : {"Rink", "HalfRink", "IceSheet"}) {
-        const QImage picture(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".jpg"));
-        const QImage thumbnail(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral("Small.jpg"));
+        const QImage picture(folder + QLatin1Char('/') + QLatin1String(name) +
+                             QStringLiteral(".jpg"));
+        const QImage thumbnail(folder + QLatin1Char('/') + QLatin1String(name) +
+                               QStringLiteral("Small.jpg"));
         EXPECT_EQ(picture.size(), QSize(675, 420)) << name;
         EXPECT_EQ(thumbnail.size(), QSize(225, 140)) << name;
     }

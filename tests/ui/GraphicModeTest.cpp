@@ -7,6 +7,7 @@
 #include "drawing/TLines.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -263,14 +264,16 @@ TEST_F(GraphicEditorTest, ACoachDrawsASmallDrill) {
     for (QPoint p : {QPoint(360, 150), QPoint(360, 270), QPoint(470, 210)})
         click(p);
     click(QPoint(470, 210), Qt::RightButton);
-    drawLine("spbLineTwiddle", {QPoint(262, 110), QPoint(400, 95), QPoint(500, 160), QPoint(520, 235)});
-    drawLine("spbLineSolid", {QPoint(262, 310), QPoint(380, 330), QPoint(455, 290), QPoint(470, 250)});
+    drawLine("spbLineTwiddle",
+             {QPoint(262, 110), QPoint(400, 95), QPoint(500, 160), QPoint(520, 235)});
+    drawLine("spbLineSolid",
+             {QPoint(262, 310), QPoint(380, 330), QPoint(455, 290), QPoint(470, 250)});
     drawLine("spbLineDash", {QPoint(203, 210), QPoint(505, 240)});
     drawLine("spbLineDbSolid", {QPoint(530, 238), QPoint(622, 214)});
     auto* memo = view->findChild<QPlainTextEdit*>(QStringLiteral("memGMText"));
     memo->insertPlainText(QStringLiteral("Loop and shoot.\n1 and 2 skate around the cones, "
-                                          "3 passes to 1, who shoots.\nThe defender closes "
-                                          "the lane from the point."));
+                                         "3 passes to 1, who shoots.\nThe defender closes "
+                                         "the lane from the point."));
     EXPECT_EQ(practise().figures().count(), 9);
     EXPECT_EQ(practise().lines().count(), 4);
     EXPECT_TRUE(practise().SaveCurrent());
@@ -283,4 +286,32 @@ TEST_F(GraphicEditorTest, ACoachDrawsASmallDrill) {
         QDir().mkpath(folder);
         shot.save(folder + QStringLiteral("/graphic-mode.png"));
     }
+}
+
+TEST_F(GraphicEditorTest, ChoosingAnotherPractiseSavesTheEditedOneWithItsTexts) {
+    practise().Clear();
+    ASSERT_TRUE(practise().CreateItem(QStringLiteral("Other"), window->settings().Version()));
+    view->reloadSelection();
+    auto* names = view->findChild<QComboBox*>(QStringLiteral("cmbGMName"));
+    auto choose = [names](const QString& name) {
+        const int index = names->findText(name);
+        ASSERT_GE(index, 0);
+        names->setCurrentIndex(index);
+        Q_EMIT names->activated(index);
+    };
+    choose(QStringLiteral("Loop"));
+    window->SetEditMode(true);
+    place("spbFigureCone", QPoint(200, 200));
+    auto* memo = view->findChild<QPlainTextEdit*>(QStringLiteral("memGMText"));
+    QTest::keyClicks(memo, QStringLiteral("Cones first"));
+
+    choose(QStringLiteral("Other"));
+    EXPECT_EQ(practise().name(), QStringLiteral("Other"));
+    EXPECT_TRUE(memo->toPlainText().isEmpty());
+    EXPECT_EQ(practise().figures().count(), 0);
+    EXPECT_EQ(window->settings().rememberedIndex(1, 2), names->currentIndex());
+    choose(QStringLiteral("Loop"));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Cones first"));
+    EXPECT_EQ(practise().figures().count(), 1);
+    EXPECT_FALSE(practise().modified());
 }

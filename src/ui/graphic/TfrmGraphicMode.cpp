@@ -6,6 +6,7 @@
 #include "drawing/TLine.h"
 #include "storage/TGraphicPractise.h"
 #include "ui/LanguageKeys.h"
+#include "ui/TSelectionComboBox.h"
 #include "ui/graphic/GraphicCanvas.h"
 #include "ui/graphic/ToolGlyphs.h"
 
@@ -81,12 +82,9 @@ void TfrmGraphicMode::initialise() {
     m_practise->setPlaceholders(language().Text(LK("EmptyCategoryString")),
                                 language().Text(LK("EmptySubCategoryString")),
                                 language().Text(LK("EmptyPractiseString")));
-    QComboBox* combos[3] = {m_cmbCategory, m_cmbSubCategory, m_cmbName};
-    for (int level = 0; level < 3; ++level) {
-        m_boxes[level] = std::make_unique<ComboSelectionBox>(combos[level], level);
-        m_practise->RegisterCombo(m_boxes[level].get());
-        connect(combos[level], &QComboBox::activated, this,
-                [this, level] { onComboChanged(level); });
+    for (TSelectionComboBox* combo : m_combos) {
+        combo->bind(m_practise.get());
+        connect(combo, &TSelectionComboBox::itemChosen, this, &TfrmGraphicMode::onItemChosen);
     }
     m_loading = true;
     m_practise->Clear();
@@ -102,6 +100,8 @@ void TfrmGraphicMode::tearDown() {
         return;
     saveIfModified();
     m_practise->UnregisterCombos();
+    for (TSelectionComboBox* combo : m_combos)
+        combo->bind(nullptr);
     m_practise->attachCanvas(nullptr, nullptr);
 }
 
@@ -118,22 +118,22 @@ void TfrmGraphicMode::createControls() {
     m_lblKeyWords = label("lblGMKeyWords");
     m_lblCourt = label("lblGMCourt");
     m_lblDrawingTools = label("lblGMDrawingTools");
-    auto combo = [this](const char* name, int tag) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QString::fromLatin1(name));
-        c->setProperty("Tag", tag);
-        return c;
-    };
-    m_cmbCategory = combo("cmbGMCategory", 0);
-    m_cmbSubCategory = combo("cmbGMSubCategory", 1);
-    m_cmbName = combo("cmbGMName", 2);
+    const char* comboNames[3] = {"cmbGMCategory", "cmbGMSubCategory", "cmbGMName"};
+    for (int level = 0; level < 3; ++level) {
+        m_combos[level] = new TSelectionComboBox(level, this);
+        m_combos[level]->setObjectName(QString::fromLatin1(comboNames[level]));
+    }
     auto memo = [this](const char* name) {
         auto* m = new QPlainTextEdit(this);
         m->setObjectName(QString::fromLatin1(name));
         m->setReadOnly(true);
+        // The practise always holds the texts, so a save from anywhere (a list change, the
+        // category editor, closing) writes what the memos show.
         connect(m, &QPlainTextEdit::textChanged, this, [this] {
-            if (!m_loading && m_practise)
-                m_practise->setModified(true);
+            if (m_loading || !m_practise)
+                return;
+            copyTextsToPractise();
+            m_practise->setModified(true);
         });
         return m;
     };
@@ -257,9 +257,9 @@ void TfrmGraphicMode::applyLayout() {
     const bool large = settings().FormSize() != 0;
     const int comboW = large ? 320 : 290;
     const LayoutRow rows[] = {
-        {m_cmbCategory, {6, 22, 290, 22}, {6, 22, 320, 22}},
-        {m_cmbSubCategory, {6, 64, 290, 22}, {6, 64, 320, 22}},
-        {m_cmbName, {6, 106, 290, 22}, {6, 106, 320, 22}},
+        {m_combos[0], {6, 22, 290, 22}, {6, 22, 320, 22}},
+        {m_combos[1], {6, 64, 290, 22}, {6, 64, 320, 22}},
+        {m_combos[2], {6, 106, 290, 22}, {6, 106, 320, 22}},
         {m_lblCategory, {6, 6, comboW, 16}, {6, 6, comboW, 16}},
         {m_lblSubCategory, {6, 48, comboW, 16}, {6, 48, comboW, 16}},
         {m_lblName, {6, 90, comboW, 16}, {6, 90, comboW, 16}},
@@ -328,30 +328,26 @@ void TfrmGraphicMode::applyCaptions() {
     m_chbLineType->move(m_lblLineType->x() - 18, 38);
 }
 
-void TfrmGraphicMode::onComboChanged(int level) {
-    if (level == 0 || level == 1 || level == 2) {
-        copyTextsToPractise();
-        m_loading = true;
-        m_practise->ComboChanged(m_boxes[level].get());
-        copyTextsFromPractise();
-        m_loading = false;
-        for (int l = 0; l < 3; ++l)
-            settings().setRememberedIndex(1, l, m_boxes[l]->currentIndex());
-        m_lineInProgress = false;
-        m_newLine.reset();
-        showPractise();
-    }
+void TfrmGraphicMode::onItemChosen() {
+    m_loading = true;
+    copyTextsFromPractise();
+    m_loading = false;
+    for (int level = 0; level < 3; ++level)
+        settings().setRememberedIndex(1, level, m_combos[level]->currentIndex());
+    m_lineInProgress = false;
+    m_newLine.reset();
+    showPractise();
 }
 
 void TfrmGraphicMode::reloadSelection() {
     copyTextsToPractise();
     m_loading = true;
-    for (int level = 0; level < 3; ++level) {
-        m_practise->ComboDropDown(m_boxes[level].get());
-        m_practise->setLevelValue(level, m_boxes[level]->currentText());
+    for (TSelectionComboBox* combo : m_combos) {
+        m_practise->ComboDropDown(combo->selection());
+        m_practise->setLevelValue(combo->level(), combo->selection()->currentText());
     }
-    for (int l = 0; l < 3; ++l)
-        settings().setRememberedIndex(1, l, m_boxes[l]->currentIndex());
+    for (int level = 0; level < 3; ++level)
+        settings().setRememberedIndex(1, level, m_combos[level]->currentIndex());
     m_practise->Clear();
     m_practise->LoadCurrent();
     copyTextsFromPractise();

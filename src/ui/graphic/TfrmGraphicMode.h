@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui/ComboSelectionBox.h"
 #include "ui/TModeView.h"
 
 #include <QImage>
@@ -25,6 +24,7 @@ class GraphicCanvas;
 class TFigure;
 class TGraphicPractise;
 class TLine;
+class TSelectionComboBox;
 
 // Mode 1: graphic practises. The view lists categories, subcategories and practises,
 // shows the description and keywords, and turns mouse actions on the rink canvas into
@@ -75,7 +75,8 @@ private:
     QToolButton* addTool(const char* name, int tag, int x, int y, QButtonGroup* group);
     void createPopupMenus();
     void applyLayout();
-    void onComboChanged(int level);
+    // The user chose an entry of a list; the practise has loaded what it selects.
+    void onItemChosen();
     void copyTextsToPractise();
     void copyTextsFromPractise();
     void setToolsEnabled(bool on);
@@ -122,10 +123,7 @@ private:
     QLabel* m_lblCourt = nullptr;
     QLabel* m_lblDrawingTools = nullptr;
     QLabel* m_lblLineType = nullptr;
-    QComboBox* m_cmbCategory = nullptr;
-    QComboBox* m_cmbSubCategory = nullptr;
-    QComboBox* m_cmbName = nullptr;
-    std::unique_ptr<ComboSelectionBox> m_boxes[3];
+    TSelectionComboBox* m_combos[3] = {nullptr, nullptr, nullptr}; // cmbGMCategory, ...
     QPlainTextEdit* m_memText = nullptr;
     QPlainTextEdit* m_memKeyWords = nullptr;
     QFrame* m_pnlGround = nullptr;
