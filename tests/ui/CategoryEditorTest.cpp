@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 
 using namespace korvex;
@@ -37,9 +38,9 @@ protected:
         return form.findChild<QListWidget*>(QString::fromLatin1(name));
     }
     QString rinkFolder() const { return app.file(QStringLiteral("Playgrounds")); }
-    QString writePicture(const QString& name, int w, int h) const {
+    QString writePicture(const QString& name, int w, int h, QColor colour = Qt::white) const {
         QImage image(w, h, QImage::Format_RGB32);
-        image.fill(Qt::white);
+        image.fill(colour);
         const QString path = app.file(name);
         saveBytes(path, encodeJpeg(image));
         return path;
@@ -206,4 +207,45 @@ TEST(ShippedRinks, EveryRinkAndThumbnailHasItsSize) {
         EXPECT_EQ(picture.size(), QSize(675, 420)) << name;
         EXPECT_EQ(thumbnail.size(), QSize(225, 140)) << name;
     }
+}
+
+TEST_F(CategoryEditorTest, OwnPictureGroundAndTheCustomFieldMenu) {
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("mmGPMode"));
+    auto item = [this](const char* name) {
+        return window->findChild<QAction*>(QString::fromLatin1(name));
+    };
+    Q_EMIT menu->aboutToShow();
+    EXPECT_FALSE(item("mmGMCustomField")->isEnabled());
+    EXPECT_TRUE(item("mmGMChangePlayground")->isEnabled());
+
+    // Change playground: an own picture, fitted.
+    const QString own = writePicture(QStringLiteral("Pond.jpg"), 300, 300, QColor(40, 90, 200));
+    dialogs.answerOpenFile(own);
+    dialogs.answerForm([](QDialog* dialog) {
+        auto* chooser = qobject_cast<TFormChooseGround*>(dialog);
+        ASSERT_NE(chooser, nullptr);
+        chooser->fromFile();
+        EXPECT_TRUE(chooser->isCustom());
+        chooser->done();
+    });
+    item("mmGMChangePlayground")->trigger();
+    EXPECT_EQ(practise().groundMode(), 1);
+    EXPECT_TRUE(practise().modified());
+    const QImage fitted = view->buffer();
+    Q_EMIT menu->aboutToShow();
+    EXPECT_TRUE(item("mmGMCustomField")->isEnabled());
+    EXPECT_TRUE(item("mmGMCustomFieldFit")->isChecked());
+
+    item("mmGMCustomFieldFill")->trigger();
+    EXPECT_EQ(practise().groundMode(), 2);
+    EXPECT_NE(view->buffer(), fitted);
+    Q_EMIT menu->aboutToShow();
+    EXPECT_TRUE(item("mmGMCustomFieldFill")->isChecked());
+    EXPECT_FALSE(item("mmGMCustomFieldFit")->isChecked());
+
+    // Export picture writes the clean canvas as a JPEG.
+    const QString exported = app.file(QStringLiteral("export.jpg"));
+    dialogs.answerSaveFile(exported);
+    item("mmGmExportPicture")->trigger();
+    EXPECT_EQ(QImage(exported).size(), QSize(675, 420));
 }
