@@ -5,6 +5,7 @@
 #include "drawing/TFigure.h"
 #include "drawing/TLine.h"
 #include "storage/TGraphicPractise.h"
+#include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
 #include "ui/TSelectionComboBox.h"
 #include "ui/graphic/GraphicCanvas.h"
@@ -98,7 +99,9 @@ void TfrmGraphicMode::initialise() {
 void TfrmGraphicMode::tearDown() {
     if (!m_practise)
         return;
-    saveIfModified();
+    // A failed save is said, not swallowed: the drawing would otherwise be lost unnoticed.
+    if (!saveIfModified())
+        dialogs().information(this, m_practise->errorString());
     m_practise->UnregisterCombos();
     for (TSelectionComboBox* combo : m_combos)
         combo->bind(nullptr);

@@ -68,7 +68,8 @@ bool TfrmGraphicMode::run(ViewCommand command, int tag) {
 }
 
 void TfrmGraphicMode::newPractise() {
-    saveIfModified();
+    if (!saveIfModified())
+        dialogs().information(this, m_practise->errorString());
     TFormEditPractises form(language(), settings(), *m_practise, 1, this);
     form.setWindowTitle(language().Text(LK("FormEditGMPractise")));
     dialogs().exec(&form);
