@@ -37,6 +37,7 @@ protected:
     QListWidget* list(TFormEditPractises& form, const char* name) {
         return form.findChild<QListWidget*>(QString::fromLatin1(name));
     }
+    QString referenceWarningText() const { return referenceWarning(window->language()); }
     QString rinkFolder() const { return app.file(QStringLiteral("Playgrounds")); }
     QString writePicture(const QString& name, int w, int h, QColor colour = Qt::white) const {
         QImage image(w, h, QImage::Format_RGB32);
@@ -248,4 +249,41 @@ TEST_F(CategoryEditorTest, OwnPictureGroundAndTheCustomFieldMenu) {
     dialogs.answerSaveFile(exported);
     item("mmGmExportPicture")->trigger();
     EXPECT_EQ(QImage(exported).size(), QSize(675, 420));
+}
+
+TEST_F(CategoryEditorTest, RenameAndCopyKeepNamesUnique) {
+    auto form = editor();
+    // Copy "Loop" as "Loop 2"; copying again under an existing name is refused.
+    dialogs.answerText(QStringLiteral("Loop 2"));
+    press(*form, "btnPractiseCopy");
+    EXPECT_EQ(practise().name(), QStringLiteral("Loop 2"));
+    EXPECT_TRUE(
+        QFileInfo::exists(app.file(QStringLiteral("GraphicPractises/Drills/Skating/Loop 2.gmp"))));
+    dialogs.answerText(QStringLiteral("loop"));
+    press(*form, "btnPractiseCopy");
+    EXPECT_EQ(dialogs.informations.last(), text("PracAlreadyExist"));
+
+    // Renaming onto another practise's name is refused; a free name moves every file.
+    dialogs.answerText(QStringLiteral("Loop"));
+    press(*form, "btnPractiseRename");
+    EXPECT_EQ(dialogs.informations.size(), 2);
+    dialogs.answerText(QStringLiteral("Figure eight"));
+    press(*form, "btnPractiseRename");
+    EXPECT_EQ(practise().name(), QStringLiteral("Figure eight"));
+    for (const char* file : {"Figure eight.gmp", "Figure eight.jpg", "Figure eightSmall.jpg"})
+        EXPECT_TRUE(QFileInfo::exists(
+            app.file(QStringLiteral("GraphicPractises/Drills/Skating/") + QLatin1String(file))))
+            << file;
+    EXPECT_FALSE(
+        QFileInfo::exists(app.file(QStringLiteral("GraphicPractises/Drills/Skating/Loop 2.gmp"))));
+    EXPECT_EQ(list(*form, "lbxPractiseList")->currentItem()->text(),
+              QStringLiteral("Figure eight"));
+
+    // A subcategory rename asks about training plans first.
+    dialogs.answerConfirm(true);
+    dialogs.answerText(QStringLiteral("Edges"));
+    press(*form, "btnSubCategoryRename");
+    EXPECT_EQ(dialogs.confirmations.last(), referenceWarningText());
+    EXPECT_TRUE(QDir(app.file(QStringLiteral("GraphicPractises/Drills/Edges"))).exists());
+    EXPECT_EQ(practise().subcategory(), QStringLiteral("Edges"));
 }
