@@ -195,10 +195,22 @@ bool TTeamRecords::read(QIODevice* device, const QString& sourceName, bool clear
     const qint32 version = in.readInt32();
     if (!in.ok())
         return setError(in.errorString());
-    m_version = version;
-    m_versionRefused = !isAcceptedVersion(version);
-    if (m_versionRefused)
-        return true; // an unknown version reads as an empty team
+    if (!isAcceptedVersion(version)) {
+        // Merged into an open team, a file of unknown version adds nothing and leaves the
+        // team as it is; read as a team, it reads as an empty team that is never saved.
+        if (!clearFirst)
+            return setError(QStringLiteral("%1: format version %2 is not read by this program; "
+                                           "nothing was added")
+                                .arg(sourceName)
+                                .arg(version));
+        m_version = version;
+        m_versionRefused = true;
+        return true;
+    }
+    if (clearFirst) {
+        m_version = version;
+        m_versionRefused = false;
+    }
     QList<TeamEntry> entries = m_entries;
     if (!readRecords(in, entries)) {
         if (in.ok())

@@ -134,6 +134,15 @@ TEST_F(CardPractiseTest, AFileOfAnUnknownVersionLoadsEmptyAndIsNeverOverwritten)
     EXPECT_FALSE(cards.saveTeam());
     EXPECT_TRUE(cards.errorString().contains(QStringLiteral("150")));
     EXPECT_EQ(readFile(teamPath(QStringLiteral("New"))), newer);
+
+    // Merged into an open team, such a file adds nothing and the team still saves.
+    ASSERT_TRUE(writeFile(teamPath(QStringLiteral("Open")), le32(141) + le32(0)));
+    ASSERT_TRUE(cards.loadTeam(QStringLiteral("Open")));
+    const QString single = dir.path() + QStringLiteral("/newer-single.cmp");
+    ASSERT_TRUE(writeFile(single, le32(150) + le32(1024) + card("X", "", "") + le32(0)));
+    EXPECT_FALSE(cards.importCardFile(single));
+    EXPECT_EQ(cards.count(), 0);
+    EXPECT_TRUE(cards.saveTeam());
 }
 
 TEST_F(CardPractiseTest, SortingMovesNotesWithTheirCardsAndKeepsEachColumnsDirection) {
