@@ -23,9 +23,12 @@ QStringList ListFolder(const QString& folder, const QString& mask, ListKind kind
     QDir dir(folder);
     if (!dir.exists())
         return {};
-    const QDir::Filters filters =
-        (kind == ListKind::Folders ? QDir::Dirs | QDir::NoDotAndDotDot : QDir::Files) |
-        QDir::Hidden | QDir::System;
+    // Hidden and system folders are not levels of the tree (on Windows a folder counts only
+    // when it is a plain directory, possibly with the archive flag); files of every kind are
+    // listed.
+    const QDir::Filters filters = kind == ListKind::Folders
+                                      ? QDir::Dirs | QDir::NoDotAndDotDot
+                                      : QDir::Files | QDir::Hidden | QDir::System;
     // The mask is matched here rather than by QDir so that it ignores letter case on
     // every file system.
     const QRegularExpression pattern(QRegularExpression::wildcardToRegularExpression(mask),
@@ -83,7 +86,8 @@ QImage fitPicture(const QImage& picture, int width, int height) {
     box.fill(Qt::white);
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
         return box;
-    const double scale = std::min(double(width) / picture.width(), double(height) / picture.height());
+    const double scale =
+        std::min(double(width) / picture.width(), double(height) / picture.height());
     const int w = qRound(picture.width() * scale);
     const int h = qRound(picture.height() * scale);
     const int x = (width - w) / 2;

@@ -249,9 +249,10 @@ bool TPractiseObject::ImportInto(const QString& file) {
     }
     if (!copyFile(file, target))
         return false;
-    if (Load(currentPath()))
-        return SaveCurrent();
-    // The file does not load: the item that was there comes back.
+    if (Load(currentPath()) && SaveCurrent())
+        return true;
+    // The file does not load, or the loaded item refuses to be saved (a version this
+    // program does not read): the item that was there comes back.
     if (hadOld) {
         saveBytes(target, oldBytes);
         Load(currentPath());

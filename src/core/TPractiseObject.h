@@ -121,11 +121,8 @@ public:
     // use the fixed training-plan or archive category) and the item is loaded.
     void FillCombos(bool empty, const TSettings& settings);
 
-protected:
-    // Sub-folders of `folder` as levels list them; item kinds may narrow the listing.
-    virtual QStringList listSubfolders(const QString& folder) const;
-
 private:
+    QStringList listSubfolders(const QString& folder) const;
     QStringList levelList(int level);
     // Refills the boxes of `level` and returns the text now selected (the value-matching
     // entry, else the first); works without a box too.

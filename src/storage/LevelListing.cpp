@@ -1,9 +1,6 @@
 #include "storage/LevelListing.h"
 
 #include "core/FileHelpers.h"
-#include "core/Paths.h"
-
-#include <QFileInfo>
 
 namespace korvex {
 
@@ -22,13 +19,7 @@ QString placeholderKey(Level level) {
 }
 
 QStringList listFolderLevel(const QString& folder) {
-    QStringList result;
-    const QStringList names = ListFolder(folder, QStringLiteral("*"), ListKind::Folders);
-    for (const QString& name : names) {
-        if (!QFileInfo(joinPath(folder, name)).isHidden())
-            result.append(name);
-    }
-    return result;
+    return ListFolder(folder, QStringLiteral("*"), ListKind::Folders);
 }
 
 QStringList listItemLevel(const QString& folder, const QString& extension) {

@@ -21,16 +21,17 @@ void touch(const QString& path) {
 TEST(FileHelpers, ListFolderSortsCaseInsensitivelyAndSkipsDots) {
     QTemporaryDir tmp;
     QDir dir(tmp.path());
-    for (const char* name : {"beta", "Alpha", "gamma", "alpha2"})
+    for (const char* name : {"beta", "Alpha", "gamma", "alpha2", ".hidden"})
         dir.mkdir(QString::fromLatin1(name));
     EXPECT_EQ(ListFolder(tmp.path(), QStringLiteral("*"), ListKind::Folders),
               QStringList({QStringLiteral("Alpha"), QStringLiteral("alpha2"),
                            QStringLiteral("beta"), QStringLiteral("gamma")}));
 
-    for (const char* name : {"b.GMP", "a.gmp", "name.with.dots.gmp", "noext", "x.tmp"})
+    for (const char* name : {"b.GMP", "a.gmp", "name.with.dots.gmp", "noext", "x.tmp", ".c.gmp"})
         touch(dir.filePath(QString::fromLatin1(name)));
     EXPECT_EQ(ListFolder(tmp.path(), QStringLiteral("*.gmp"), ListKind::Files),
-              QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("name.with.dots")}));
+              QStringList({QStringLiteral(".c"), QStringLiteral("a"), QStringLiteral("b"),
+                           QStringLiteral("name.with.dots")}));
     // A file name without a dot lists as the empty name.
     EXPECT_TRUE(ListFolder(tmp.path(), QStringLiteral("*"), ListKind::Files).contains(QString()));
     EXPECT_TRUE(ListFolder(dir.filePath(QStringLiteral("missing")), QStringLiteral("*"), ListKind::Folders).isEmpty());

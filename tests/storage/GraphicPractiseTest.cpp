@@ -319,3 +319,24 @@ TEST(GraphicPractise, SelectionDeletionAndNumbers) {
     EXPECT_FALSE(practise.DeleteSelected());
     EXPECT_EQ(practise.NextFreeNumber(TGraphicPractise::NumbersB), 1);
 }
+
+TEST(GraphicPractise, ImportOfAnUnreadableFileKeepsThePractiseThatWasThere) {
+    Installation inst;
+    TGraphicPractise practise(*inst.settings, inst.language);
+    const QString stem = inst.graphicStem("p");
+    writeAll(stem + QStringLiteral(".gmp"), fullLayout141());
+    practise.setCategory(QStringLiteral("Cat"));
+    practise.setSubcategory(QStringLiteral("Sub"));
+    practise.setName(QStringLiteral("p"));
+    ASSERT_TRUE(practise.LoadCurrent());
+    ASSERT_TRUE(practise.SaveCurrent());
+    const QByteArray before = readAll(stem + QStringLiteral(".gmp"));
+
+    // A file from a newer program loads as an empty practise that refuses to be saved: the
+    // import fails and the practise that was there comes back unchanged.
+    const QString newer = inst.path(QStringLiteral("newer.gmp"));
+    writeAll(newer, le32(142) + QByteArray(40, '\x11'));
+    EXPECT_FALSE(practise.ImportInto(newer));
+    EXPECT_EQ(readAll(stem + QStringLiteral(".gmp")), before);
+    EXPECT_EQ(practise.figures().count(), 2);
+}
