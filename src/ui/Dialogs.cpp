@@ -1,5 +1,6 @@
 #include "ui/Dialogs.h"
 
+#include "core/JpegPicture.h"
 #include "ui/dialogs/TFormGetText.h"
 
 #include <QAction>
@@ -100,6 +101,21 @@ QAction* QtDialogs::popup(QMenu* menu, const QPoint& globalPos) {
 
 bool QtDialogs::openUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
+}
+
+QString openJpegPicture(QWidget* parent, JpegPicture* picture) {
+    FileDialogOptions options;
+    options.filter = QStringLiteral("*.jpg (*.jpg)");
+    options.defaultSuffix = QStringLiteral("jpg");
+    const QString file = dialogs().openFileName(parent, options);
+    if (file.isEmpty())
+        return {};
+    QString error;
+    if (!picture->loadFile(file, &error)) {
+        dialogs().information(parent, error);
+        return {};
+    }
+    return file;
 }
 
 } // namespace korvex

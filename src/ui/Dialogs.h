@@ -12,6 +12,7 @@ class QWidget;
 
 namespace korvex {
 
+class JpegPicture;
 class TLanguage;
 
 // What a file dialog is set up with before use; every command sets the default extension
@@ -80,5 +81,10 @@ public:
 // of every getText implementation that shows the real form.
 QString runTextPrompt(Dialogs& dialogs, QWidget* parent, const TLanguage& language,
                       const QString& caption, TextPromptLayout layout, const QString& suggestion);
+
+// Asks for a JPEG picture with the open dialog and loads it into `picture`. A file that does
+// not load is reported with an information box. The chosen file's path, or the empty text
+// when cancelled or unreadable.
+QString openJpegPicture(QWidget* parent, JpegPicture* picture);
 
 } // namespace korvex

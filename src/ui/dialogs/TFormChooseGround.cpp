@@ -22,14 +22,6 @@
 
 namespace korvex {
 
-namespace {
-
-QString jpgFilter() {
-    return QStringLiteral("*.jpg (*.jpg)");
-}
-
-} // namespace
-
 TFormChooseGround::TFormChooseGround(TLanguage& language, TSettings& settings,
                                      TGraphicPractise& practise, QWidget* parent)
     : QDialog(parent), m_language(language), m_settings(settings), m_practise(practise) {
@@ -141,18 +133,10 @@ void TFormChooseGround::showRink(int index) {
 }
 
 void TFormChooseGround::fromFile() {
-    FileDialogOptions options;
-    options.filter = jpgFilter();
-    options.defaultSuffix = QStringLiteral("jpg");
-    const QString file = dialogs().openFileName(this, options);
+    JpegPicture picture;
+    const QString file = openJpegPicture(this, &picture);
     if (file.isEmpty())
         return;
-    JpegPicture picture;
-    QString error;
-    if (!picture.loadFile(file, &error)) {
-        dialogs().information(this, error);
-        return;
-    }
     m_custom = true;
     m_customPath = file;
     setPreview(fitPicture(picture.image(), kThumbnailWidth, kThumbnailHeight));
@@ -191,18 +175,10 @@ void TFormChooseGround::setPreview(const QImage& image) {
 }
 
 void addGround(QWidget* parent, TLanguage& language, TSettings& settings) {
-    FileDialogOptions options;
-    options.filter = jpgFilter();
-    options.defaultSuffix = QStringLiteral("jpg");
-    const QString file = dialogs().openFileName(parent, options);
+    JpegPicture picture;
+    const QString file = openJpegPicture(parent, &picture);
     if (file.isEmpty())
         return;
-    JpegPicture picture;
-    QString error;
-    if (!picture.loadFile(file, &error)) {
-        dialogs().information(parent, error);
-        return;
-    }
     if (!isAcceptedRinkSize(picture.image().size())) {
         dialogs().information(parent, wrongRinkSizeText(language, QDir::toNativeSeparators(file),
                                                         picture.image().size()));
@@ -226,6 +202,7 @@ void addGround(QWidget* parent, TLanguage& language, TSettings& settings) {
         break;
     }
     QDir().mkpath(folder);
+    QString error;
     if (!addRinkPicture(file, folder, name, &error)) {
         dialogs().information(parent, error);
         return;

@@ -121,18 +121,9 @@ void TfrmGraphicMode::customField(int tag) {
     if (tag >= 1 && tag <= 3) {
         m_practise->setGroundMode(tag);
     } else if (tag == 11) {
-        FileDialogOptions options;
-        options.filter = QStringLiteral("*.jpg (*.jpg)");
-        options.defaultSuffix = QStringLiteral("jpg");
-        const QString file = dialogs().openFileName(this, options);
-        if (file.isEmpty())
-            return;
         JpegPicture picture;
-        QString error;
-        if (!picture.loadFile(file, &error)) {
-            dialogs().information(this, error);
+        if (openJpegPicture(this, &picture).isEmpty())
             return;
-        }
         m_practise->setGroundPicture(picture);
         m_practise->setModified(true);
     } else {
