@@ -1,23 +1,12 @@
 // Full backup and full restore of an installation holding 500 graphic practises (each
 // with 10 figures and 6 lines on the large canvas). The restore draws every practise's
 // picture and thumbnail again, as restoring does.
-#include "core/Jpeg.h"
-#include "core/SafeSave.h"
-#include "core/SettingsCipher.h"
-#include "core/TLanguage.h"
-#include "core/TSettings.h"
-#include "drawing/FigurePictures.h"
+#include "BenchFixtures.h"
 #include "storage/FullBackup.h"
 #include "storage/PractiseRewriters.h"
 #include "storage/TGraphicPractise.h"
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
-#include <memory>
+#include <QFileInfo>
 
 using namespace korvex;
 
@@ -25,44 +14,8 @@ namespace {
 
 constexpr int kPractises = 500;
 
-// A throw-away installation with settings, figure pictures and a rink.
-struct Installation {
-    QTemporaryDir dir;
-    std::unique_ptr<TSettings> settings;
-    TLanguage language;
-
-    Installation() {
-        const QDir root(dir.path());
-        saveTextLines(
-            root.filePath(QStringLiteral("Settings.txt")),
-            {QStringLiteral("Version=141"), QStringLiteral("VersionText=1.41"),
-             QStringLiteral("GMSaveDir=GraphicPractises"),
-             QStringLiteral("TXSaveDir=TextPractises"), QStringLiteral("TPSaveDir=TrainingPlans"),
-             QStringLiteral("DMSaveDir=Documents"), QStringLiteral("CPSaveDir=PlayerCards"),
-             QStringLiteral("DRSaveDir=Diaries"), QStringLiteral("TCSaveDir=Tactics"),
-             QStringLiteral("PlayerArchiveSaveDir=PlayerArchive"),
-             QStringLiteral("PlayCourtSaveDir=Playgrounds"), QStringLiteral("PhotosSaveDir=Photos"),
-             QStringLiteral("LanguageOpenDir=Language"),
-             QStringLiteral("PictureOpenDir=Pictures")});
-        saveTextLines(root.filePath(QStringLiteral("plain.txt")),
-                      {QStringLiteral("Language=English"), QStringLiteral("FormSize=1"),
-                       QStringLiteral("CountPlayers=-1"), QStringLiteral("IndexOfGroundLine=4"),
-                       QStringLiteral("Rink")});
-        cipherSettingsFile(root.filePath(QStringLiteral("plain.txt")),
-                           root.filePath(QStringLiteral("Settings.def")));
-        settings = std::make_unique<TSettings>(dir.path());
-        settings->setSaveOnDestroy(false);
-        settings->Load();
-        root.mkpath(QStringLiteral("Pictures"));
-        QImage figure(21, 15, QImage::Format_RGB32);
-        figure.fill(QColor(0, 0, 200));
-        for (const QString& name : allFigurePictureFileNames())
-            figure.save(root.filePath(QStringLiteral("Pictures/") + name), "BMP");
-        root.mkpath(QStringLiteral("Playgrounds"));
-        QImage rink(675, 420, QImage::Format_RGB32);
-        rink.fill(QColor(230, 240, 255));
-        saveBytes(root.filePath(QStringLiteral("Playgrounds/Rink.jpg")), encodeJpeg(rink));
-    }
+// The shared installation, with the folders a backup covers.
+struct Installation : BenchInstallation {
     InstallationFolders folders() const { return InstallationFolders::fromSettings(*settings); }
 };
 
@@ -161,10 +114,5 @@ BENCHMARK(BM_FullRestore500)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_FullRestore500WithoutRedraw)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,11 +1,8 @@
 // Timings of the drawing engine: recomputing curved lines and drawing a whole practise.
+#include "BenchFixtures.h"
 #include "drawing/DrawingSettings.h"
 #include "drawing/TFigures.h"
 #include "drawing/TLines.h"
-
-#include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
 
 using namespace korvex;
 
@@ -84,11 +81,5 @@ BENCHMARK(drawPractise)->Arg(3)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,60 +1,17 @@
 // Saving and loading a graphic practise with 50 lines and 30 figures on the large canvas,
 // and the JPEG encoding part of the save (picture and thumbnail) on its own.
-#include "core/Jpeg.h"
-#include "core/SafeSave.h"
-#include "core/SettingsCipher.h"
-#include "core/TLanguage.h"
-#include "core/TSettings.h"
-#include "drawing/FigurePictures.h"
+#include "BenchFixtures.h"
 #include "storage/TGraphicPractise.h"
 #include "storage/Thumbnail.h"
-
-#include <QDir>
-#include <QGuiApplication>
-#include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
-#include <memory>
 
 using namespace korvex;
 
 namespace {
 
-// A throw-away installation: settings, figure pictures and a rink.
-struct Installation {
-    QTemporaryDir dir;
-    std::unique_ptr<TSettings> settings;
-    TLanguage language;
-
+// The shared installation with a folder for the practise.
+struct Installation : BenchInstallation {
     Installation() {
         const QDir root(dir.path());
-        saveTextLines(
-            root.filePath(QStringLiteral("Settings.txt")),
-            {QStringLiteral("Version=141"), QStringLiteral("VersionText=1.41"),
-             QStringLiteral("GMSaveDir=GraphicPractises"), QStringLiteral("TXSaveDir=T"),
-             QStringLiteral("TPSaveDir=P"), QStringLiteral("DMSaveDir=D"),
-             QStringLiteral("CPSaveDir=C"), QStringLiteral("DRSaveDir=R"),
-             QStringLiteral("TCSaveDir=Tactics"), QStringLiteral("PlayerArchiveSaveDir=A"),
-             QStringLiteral("PlayCourtSaveDir=Playgrounds"), QStringLiteral("PhotosSaveDir=Photos"),
-             QStringLiteral("LanguageOpenDir=L"), QStringLiteral("PictureOpenDir=Pictures")});
-        saveTextLines(root.filePath(QStringLiteral("plain.txt")),
-                      {QStringLiteral("Language=English"), QStringLiteral("FormSize=1"),
-                       QStringLiteral("CountPlayers=-1"), QStringLiteral("IndexOfGroundLine=4")});
-        cipherSettingsFile(root.filePath(QStringLiteral("plain.txt")),
-                           root.filePath(QStringLiteral("Settings.def")));
-        settings = std::make_unique<TSettings>(dir.path());
-        settings->setSaveOnDestroy(false);
-        settings->Load();
-        root.mkpath(QStringLiteral("Pictures"));
-        QImage figure(21, 15, QImage::Format_RGB32);
-        figure.fill(QColor(0, 0, 200));
-        for (const QString& name : allFigurePictureFileNames())
-            figure.save(root.filePath(QStringLiteral("Pictures/") + name), "BMP");
-        root.mkpath(QStringLiteral("Playgrounds"));
-        QImage rink(675, 420, QImage::Format_RGB32);
-        rink.fill(QColor(230, 240, 255));
-        saveBytes(root.filePath(QStringLiteral("Playgrounds/Rink.jpg")), encodeJpeg(rink));
         root.mkpath(QStringLiteral("GraphicPractises/C/S"));
     }
 
@@ -132,10 +89,5 @@ BENCHMARK(BM_SaveJpegEncoding)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPractise)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
