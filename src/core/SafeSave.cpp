@@ -61,6 +61,27 @@ bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
     return ok;
 }
 
+bool saveWith(const QString& path, const std::function<bool(QIODevice*, QString*)>& write,
+              QString* error) {
+    SafeSave save(path);
+    QString writeError;
+    if (save.open() && !write(save.device(), &writeError))
+        save.fail(writeError);
+    const bool ok = save.commit();
+    if (!ok && error)
+        *error = save.errorString();
+    return ok;
+}
+
+bool openForReading(QFile* file, QString* error) {
+    if (file->open(QIODevice::ReadOnly))
+        return true;
+    if (error)
+        *error = QStringLiteral("%1: cannot be read: %2")
+                     .arg(QDir::toNativeSeparators(file->fileName()), file->errorString());
+    return false;
+}
+
 bool saveTextLines(const QString& path, const QStringList& lines, QString* error) {
     QByteArray bytes;
     for (const QString& line : lines) {
@@ -72,12 +93,8 @@ bool saveTextLines(const QString& path, const QStringList& lines, QString* error
 
 bool loadTextLines(const QString& path, QStringList* lines, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("%1: cannot be read: %2")
-                         .arg(QDir::toNativeSeparators(path), file.errorString());
+    if (!openForReading(&file, error))
         return false;
-    }
     const QString text = decodeText(file.readAll());
     lines->clear();
     if (text.isEmpty())

@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QFile;
+
 namespace korvex {
 
 // Every file Korvex writes goes through this wrapper: the data goes to a temporary file
@@ -31,6 +35,15 @@ private:
 
 // Writes `bytes` to `path` atomically; on failure returns false and sets `error`.
 bool saveBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Writes `path` atomically with `write`, which writes the whole content to the device and
+// returns false with a message when it fails; on any failure returns false and sets `error`.
+bool saveWith(const QString& path, const std::function<bool(QIODevice*, QString*)>& write,
+              QString* error = nullptr);
+
+// Opens `file` for reading; when it cannot be opened, returns false and sets `error` to a
+// text naming the file and the reason.
+bool openForReading(QFile* file, QString* error);
 
 // Writes text lines (UTF-8, CRLF line ends, as the Windows files it shares folders with).
 bool saveTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);

@@ -10,7 +10,9 @@ namespace korvex {
 
 namespace {
 
-QString nativeName(const QString& path) { return QDir::toNativeSeparators(path); }
+QString nativeName(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 } // namespace
 
@@ -19,13 +21,17 @@ void writeStreamBytes(BinaryWriter& out, const QByteArray& bytes) {
     out.writeBytes(bytes);
 }
 
-QByteArray readStreamBytes(BinaryReader& in) { return in.readBytes(in.readInt32()); }
+QByteArray readStreamBytes(BinaryReader& in) {
+    return in.readBytes(in.readInt32());
+}
 
 void writeStreamString(BinaryWriter& out, const QString& text) {
     writeStreamBytes(out, encodeText(text));
 }
 
-QString readStreamString(BinaryReader& in) { return decodeText(readStreamBytes(in)); }
+QString readStreamString(BinaryReader& in) {
+    return decodeText(readStreamBytes(in));
+}
 
 void writeStreamStrings(BinaryWriter& out, const QStringList& lines) {
     out.writeInt32(static_cast<qint32>(lines.size()));
@@ -101,7 +107,8 @@ bool readJpegBlockToFile(BinaryReader& in, const QString& path) {
 bool writeFileBlock(BinaryWriter& out, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        out.fail(QStringLiteral("%1: cannot be read: %2").arg(nativeName(path), file.errorString()));
+        out.fail(
+            QStringLiteral("%1: cannot be read: %2").arg(nativeName(path), file.errorString()));
         return false;
     }
     if (file.size() > std::numeric_limits<qint32>::max()) {
@@ -135,10 +142,11 @@ bool readFileBlockToFile(BinaryReader& in, const QString& path) {
     return true;
 }
 
-void skipFileBlock(BinaryReader& in) { in.skip(in.readInt32()); }
+void skipFileBlock(BinaryReader& in) {
+    in.skip(in.readInt32());
+}
 
-bool writeFileBundle(const QString& path, qint32 tag, const QStringList& sources,
-                     QString* error) {
+bool writeFileBundle(const QString& path, qint32 tag, const QStringList& sources, QString* error) {
     SafeSave save(path);
     if (save.open()) {
         BinaryWriter out(save.device());
@@ -159,16 +167,15 @@ bool writeFileBundle(const QString& path, qint32 tag, const QStringList& sources
 
 bool readFileBundle(const QString& path, const QStringList& targets, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("%1: cannot be read: %2").arg(nativeName(path), file.errorString());
+    if (!openForReading(&file, error))
         return false;
-    }
     BinaryReader in(&file, nativeName(path));
     in.readInt32(); // the tag is the writer's and is not checked
     const qint32 count = in.readInt32();
     if (in.ok() && count != targets.size())
-        in.fail(QStringLiteral("the bundle holds %1 files instead of %2").arg(count).arg(targets.size()));
+        in.fail(QStringLiteral("the bundle holds %1 files instead of %2")
+                    .arg(count)
+                    .arg(targets.size()));
     for (qint32 i = 0; i < count && in.ok(); ++i)
         readFileBlockToFile(in, targets[i]);
     if (!in.ok() && error)

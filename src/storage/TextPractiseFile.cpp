@@ -69,24 +69,20 @@ bool writeTextPractise(QIODevice* device, const TextPractiseData& data, QString*
 
 bool readTextPractiseFile(const QString& path, TextPractiseData* data, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!openForReading(&file, error)) {
         *data = TextPractiseData();
-        if (error)
-            *error = QStringLiteral("%1: cannot be read: %2").arg(native(path), file.errorString());
         return false;
     }
     return readTextPractise(&file, native(path), data, error);
 }
 
 bool writeTextPractiseFile(const QString& path, const TextPractiseData& data, QString* error) {
-    SafeSave save(path);
-    QString writeError;
-    if (save.open() && !writeTextPractise(save.device(), data, &writeError))
-        save.fail(writeError);
-    const bool ok = save.commit();
-    if (!ok && error)
-        *error = save.errorString();
-    return ok;
+    return saveWith(
+        path,
+        [&data](QIODevice* device, QString* writeError) {
+            return writeTextPractise(device, data, writeError);
+        },
+        error);
 }
 
 bool rewriteTextPractise(const QString& stem, qint32 version, QString* error) {

@@ -155,10 +155,8 @@ bool writePlan(QIODevice* device, bool archive, const TrainingPlanData& data, QS
 
 bool readPlanFile(const QString& path, bool archive, TrainingPlanData* data, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!openForReading(&file, error)) {
         *data = TrainingPlanData();
-        if (error)
-            *error = QStringLiteral("%1: cannot be read: %2").arg(native(path), file.errorString());
         return false;
     }
     return readPlan(&file, native(path), archive, data, error);
@@ -166,14 +164,12 @@ bool readPlanFile(const QString& path, bool archive, TrainingPlanData* data, QSt
 
 bool writePlanFile(const QString& path, bool archive, const TrainingPlanData& data,
                    QString* error) {
-    SafeSave save(path);
-    QString writeError;
-    if (save.open() && !writePlan(save.device(), archive, data, &writeError))
-        save.fail(writeError);
-    const bool ok = save.commit();
-    if (!ok && error)
-        *error = save.errorString();
-    return ok;
+    return saveWith(
+        path,
+        [archive, &data](QIODevice* device, QString* writeError) {
+            return writePlan(device, archive, data, writeError);
+        },
+        error);
 }
 
 bool rewritePlan(const QString& stem, bool archive, qint32 version, QString* error) {
