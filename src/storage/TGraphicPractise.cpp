@@ -6,6 +6,7 @@
 #include "storage/PractiseVersions.h"
 #include "storage/Thumbnail.h"
 
+#include "core/BinaryReader.h"
 #include "core/Jpeg.h"
 #include "core/Paths.h"
 #include "core/SafeSave.h"
@@ -172,6 +173,15 @@ bool TGraphicPractise::readDataFile(const QString& path, QByteArray* bytes) {
 bool TGraphicPractise::failWith(const QString& message) {
     m_error = message;
     return false;
+}
+
+bool TGraphicPractise::beginRead(BinaryReader& in, qint32* version) {
+    m_error.clear();
+    *version = in.readInt32();
+    if (!in.ok())
+        return failWith(in.errorString());
+    setFormatVersion(*version);
+    return true;
 }
 
 bool TGraphicPractise::checkSaveAllowed(const QString& stem, const QString& dataFile) {

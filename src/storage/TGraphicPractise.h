@@ -152,6 +152,10 @@ protected:
     static constexpr qint64 kMaxDataFileSize = qint64(256) * 1024 * 1024;
     // Takes the error of a failed save or load.
     bool failWith(const QString& message);
+    // Starts reading a practise stream: clears the last error, reads the format version
+    // into `version` and takes it as this practise's. False (with the error set) when not
+    // even the version could be read.
+    bool beginRead(BinaryReader& in, qint32* version);
     // Saving is refused over a file whose content this program could not read.
     bool checkSaveAllowed(const QString& stem, const QString& dataFile);
     void refuseSaveTo(const QString& stem, const QString& reason);

@@ -55,12 +55,10 @@ void TGraphicPractise::readBody(BinaryReader& in, qint32 version) {
 }
 
 bool TGraphicPractise::readFrom(QIODevice* device, const QString& name) {
-    m_error.clear();
     BinaryReader in(device, name);
-    const qint32 version = in.readInt32();
-    if (!in.ok())
-        return failWith(in.errorString());
-    setFormatVersion(version);
+    qint32 version = 0;
+    if (!beginRead(in, &version))
+        return false;
     // Any other version reads nothing further; the caller decides what that means.
     if (!isGraphicVersionAccepted(version))
         return true;

@@ -57,12 +57,10 @@ bool TTacticsPractise::writeTacticsTo(QIODevice* device, const QString& name) {
 }
 
 bool TTacticsPractise::readTacticsFrom(QIODevice* device, const QString& name) {
-    m_error.clear();
     BinaryReader in(device, name);
-    const qint32 version = in.readInt32();
-    if (!in.ok())
-        return failWith(in.errorString());
-    setFormatVersion(version);
+    qint32 version = 0;
+    if (!beginRead(in, &version))
+        return false;
     if (!isTacticsVersionAccepted(version))
         return true;
     description() = readStreamStrings(in);
