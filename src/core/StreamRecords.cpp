@@ -14,6 +14,19 @@ QString nativeName(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+// Writes the bytes of a block just read from `in` to `path`; a failed write becomes the
+// reader's error, so the caller stops there.
+bool saveBlockBytes(BinaryReader& in, const QByteArray& bytes, const QString& path) {
+    if (!in.ok())
+        return false;
+    QString error;
+    if (!saveBytes(path, bytes, &error)) {
+        in.fail(error);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void writeStreamBytes(BinaryWriter& out, const QByteArray& bytes) {
@@ -93,22 +106,14 @@ bool readJpegBlockToFile(BinaryReader& in, const QString& path) {
         return false;
     if (size == 0)
         return true;
-    const QByteArray bytes = in.readBytes(size);
-    if (!in.ok())
-        return false;
-    QString error;
-    if (!saveBytes(path, bytes, &error)) {
-        in.fail(error);
-        return false;
-    }
-    return true;
+    return saveBlockBytes(in, in.readBytes(size), path);
 }
 
 bool writeFileBlock(BinaryWriter& out, const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.fail(
-            QStringLiteral("%1: cannot be read: %2").arg(nativeName(path), file.errorString()));
+    QString error;
+    if (!openForReading(&file, &error)) {
+        out.fail(error);
         return false;
     }
     if (file.size() > std::numeric_limits<qint32>::max()) {
@@ -131,15 +136,7 @@ bool writeFileBlock(BinaryWriter& out, const QString& path) {
 }
 
 bool readFileBlockToFile(BinaryReader& in, const QString& path) {
-    const QByteArray bytes = in.readBytes(in.readInt32());
-    if (!in.ok())
-        return false;
-    QString error;
-    if (!saveBytes(path, bytes, &error)) {
-        in.fail(error);
-        return false;
-    }
-    return true;
+    return saveBlockBytes(in, in.readBytes(in.readInt32()), path);
 }
 
 void skipFileBlock(BinaryReader& in) {
