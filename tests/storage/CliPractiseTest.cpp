@@ -1,36 +1,16 @@
 // korvex-cli info and render against the installation the build lays out (build/bin).
+#include "CliRunner.h"
 #include "PractiseFixture.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 using namespace korvex::test;
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess process;
-    process.setProgram(QStringLiteral(KORVEX_APP_DIR "/korvex-cli"));
-    process.setArguments(args);
-    process.start();
-    CliRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 QByteArray practise141() {
     return le32(141) + streamStrings({"Drill"}) + streamStrings({"speed"}) + le32(1) +

@@ -1,35 +1,17 @@
 // korvex-cli backup, restore and the records part of info, run as a coach would from a
 // script.
+#include "CliRunner.h"
 #include "PractiseFixture.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 using namespace korvex::test;
 
 namespace {
-
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliResult cli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(KORVEX_APP_DIR "/korvex-cli"), args);
-    CliResult run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 QByteArray cardFile(const QByteArray& surname) {
     QByteArray record(323, '\0');
@@ -47,7 +29,7 @@ TEST(CliRecords, BackupRestoreAndInfoOfAWholeInstallation) {
     writeAll(source.path(QStringLiteral("TextPractises/C/S/t.tmp")), text);
 
     const QString file = source.path(QStringLiteral("all.abp"));
-    CliResult run = cli({QStringLiteral("backup"), QStringLiteral("all"), source.dir.path(), file});
+    CliRun run = cli({QStringLiteral("backup"), QStringLiteral("all"), source.dir.path(), file});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
     run = cli({QStringLiteral("info"), file});
@@ -92,7 +74,7 @@ TEST(CliRecords, RefusedBackupsAndBadUsageGiveTheirExitCodes) {
     Installation target;
     const QString newer = target.path(QStringLiteral("newer.cbp"));
     writeAll(newer, le32(150));
-    CliResult run = cli({QStringLiteral("restore"), newer, target.dir.path()});
+    CliRun run = cli({QStringLiteral("restore"), newer, target.dir.path()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("150")) << run.err.toStdString();
 
