@@ -26,26 +26,15 @@ QPushButton* button(QWidget* form, const char* name) {
     return form->findChild<QPushButton*>(QLatin1String(name));
 }
 
-class BackUpTest : public ::testing::Test {
+class BackUpTest : public test::StartedWindowTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(app.isValid());
-        ASSERT_TRUE(app.writeSettingsDef(test::defaultSettingsDef()));
-        window = test::startWindow(app);
-        ASSERT_NE(window, nullptr);
-    }
     QString text(const char* key) const { return window->language().Text(QLatin1String(key)); }
-    QAction* item(const char* name) const {
-        return window->findChild<QAction*>(QLatin1String(name));
-    }
     void putCard(const QString& team) {
         ASSERT_TRUE(test::writeFile(app.file(QStringLiteral("PlayerCards/%1.cmp").arg(team)),
                                     test::le32(141) + test::le32(0)));
     }
 
     ScriptedDialogs dialogs;
-    AppCopy app;
-    std::unique_ptr<TFormKorvex> window;
 };
 
 TEST_F(BackUpTest, FormKeepsAnExistingNameFromAddAndExplainsTheEditedName) {

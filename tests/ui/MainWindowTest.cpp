@@ -28,18 +28,8 @@ using korvex::test::AppCopy;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::StartedWindowTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(app.isValid());
-        ASSERT_TRUE(app.writeSettingsDef(test::defaultSettingsDef()));
-        window = test::startWindow(app);
-        ASSERT_NE(window, nullptr);
-    }
-
-    QAction* item(const char* name) const {
-        return window->findChild<QAction*>(QString::fromLatin1(name));
-    }
     QToolButton* button(const char* name) const {
         return window->findChild<QToolButton*>(QString::fromLatin1(name));
     }
@@ -65,8 +55,6 @@ protected:
     }
 
     ScriptedDialogs dialogs;
-    AppCopy app;
-    std::unique_ptr<TFormKorvex> window;
 };
 
 TEST_F(MainWindowTest, StartsInGraphicModeWithItsMenuCaptionsAndViewState) {

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "ui/TFormKorvex.h"
+
+#include <QAction>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
 
-namespace korvex {
-class TFormKorvex;
-}
+#include <gtest/gtest.h>
 
 namespace korvex::test {
 
@@ -37,5 +38,24 @@ QStringList defaultSettingsDef(const QString& language = QStringLiteral("English
 
 // Starts the real main window on `app` and shows it (off screen), active for shortcuts.
 std::unique_ptr<TFormKorvex> startWindow(const AppCopy& app);
+
+// A fixture with the main window started on a fresh installation copy with the standard
+// user settings.
+class StartedWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(app.isValid());
+        ASSERT_TRUE(app.writeSettingsDef(defaultSettingsDef()));
+        window = startWindow(app);
+        ASSERT_NE(window, nullptr);
+    }
+    // A menu command of the window by its object name.
+    QAction* item(const char* name) const {
+        return window->findChild<QAction*>(QLatin1String(name));
+    }
+
+    AppCopy app;
+    std::unique_ptr<TFormKorvex> window;
+};
 
 } // namespace korvex::test
