@@ -173,24 +173,10 @@ TEST_F(SettingsDialog, ShowsCurrentValuesAndLeavesThumbnailsOut) {
     EXPECT_TRUE(form.findChild<QCheckBox*>(QStringLiteral("chbCountPlayers"))->isChecked());
 }
 
-TEST_F(SettingsDialog, OkStoresTheChosenValuesCancelNothing) {
-    {
-        TFormSettings form(language, settings);
-        form.findChild<QComboBox*>(QStringLiteral("cmbLanguage"))
-            ->setCurrentText(QStringLiteral("German"));
-        form.findChild<QComboBox*>(QStringLiteral("cmbFormSize"))->setCurrentIndex(0);
-        auto* rinks = form.findChild<QListWidget*>(QStringLiteral("clbCourt"));
-        rinks->item(0)->setCheckState(Qt::Checked);
-        rinks->item(1)->setCheckState(Qt::Unchecked);
-        rinks->item(2)->setCheckState(Qt::Checked);
-        form.findChild<QCheckBox*>(QStringLiteral("chbCountPlayers"))->setChecked(false);
-        // Cancel: nothing is stored.
-    }
-    EXPECT_EQ(settings.Language(), QStringLiteral("Czech"));
-    EXPECT_EQ(settings.selectedRinks(),
-              (QStringList{QStringLiteral("Rink"), QStringLiteral("HalfRink")}));
+namespace {
 
-    TFormSettings form(language, settings);
+// Changes every value of the settings form: German, small layout, other rinks, no counting.
+void chooseOtherValues(TFormSettings& form) {
     form.findChild<QComboBox*>(QStringLiteral("cmbLanguage"))
         ->setCurrentText(QStringLiteral("German"));
     form.findChild<QComboBox*>(QStringLiteral("cmbFormSize"))->setCurrentIndex(0);
@@ -199,6 +185,22 @@ TEST_F(SettingsDialog, OkStoresTheChosenValuesCancelNothing) {
     rinks->item(1)->setCheckState(Qt::Unchecked);
     rinks->item(2)->setCheckState(Qt::Checked);
     form.findChild<QCheckBox*>(QStringLiteral("chbCountPlayers"))->setChecked(false);
+}
+
+} // namespace
+
+TEST_F(SettingsDialog, OkStoresTheChosenValuesCancelNothing) {
+    {
+        TFormSettings form(language, settings);
+        chooseOtherValues(form);
+        // Cancel: nothing is stored.
+    }
+    EXPECT_EQ(settings.Language(), QStringLiteral("Czech"));
+    EXPECT_EQ(settings.selectedRinks(),
+              (QStringList{QStringLiteral("Rink"), QStringLiteral("HalfRink")}));
+
+    TFormSettings form(language, settings);
+    chooseOtherValues(form);
     form.applyToSettings();
     EXPECT_EQ(settings.Language(), QStringLiteral("German"));
     EXPECT_EQ(settings.FormSize(), 0);
