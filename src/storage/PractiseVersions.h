@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDir>
+#include <QString>
 #include <QtGlobal>
 
 namespace korvex {
@@ -25,6 +27,14 @@ constexpr bool isTacticsVersionAccepted(qint32 v) {
 // current layout.
 constexpr bool needsRewrite(qint32 v) {
     return (v >= 100 && v <= 104) || v == 999;
+}
+
+// Why a file of a version this program does not read is not rewritten.
+inline QString versionNotReadText(const QString& path, qint32 version) {
+    return QStringLiteral("%1: format version %2 is not read by this program; the file is kept "
+                          "as it is")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(version);
 }
 
 } // namespace korvex

@@ -5,6 +5,7 @@
 #include "core/SafeSave.h"
 #include "core/StreamRecords.h"
 #include "storage/ItemNames.h"
+#include "storage/PractiseVersions.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,10 +93,7 @@ bool rewriteTextPractise(const QString& stem, qint32 version, QString* error) {
         return false;
     if (!data.versionAccepted) {
         if (error)
-            *error = QStringLiteral("%1: format version %2 is not read by this program; the file "
-                                    "is kept as it is")
-                         .arg(native(path))
-                         .arg(data.version);
+            *error = versionNotReadText(path, data.version);
         return false;
     }
     data.version = version;
