@@ -1,3 +1,4 @@
+#include "BackupFolders.h"
 #include "RecordFixtures.h"
 
 #include "core/Jpeg.h"
@@ -18,18 +19,6 @@ using namespace korvex;
 using namespace korvex::test;
 
 namespace {
-
-InstallationFolders foldersAt(const QString& root) {
-    InstallationFolders folders;
-    folders.root = root;
-    folders.graphic = QStringLiteral("GraphicPractises");
-    folders.text = QStringLiteral("TextPractises");
-    folders.plans = QStringLiteral("TrainingPlans");
-    folders.cards = QStringLiteral("PlayerCards");
-    folders.diary = QStringLiteral("Diaries");
-    folders.version = 141;
-    return folders;
-}
 
 // Every file below `root`, relative path -> bytes.
 QMap<QString, QByteArray> filesBelow(const QString& root) {

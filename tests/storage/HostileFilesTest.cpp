@@ -4,6 +4,7 @@
 // must never crash, never allocate from a size it did not check (the sanitizer build
 // catches that), and a refusal must carry an error text.
 
+#include "BackupFolders.h"
 #include "PractiseFixture.h"
 
 #include "core/Jpeg.h"
@@ -119,18 +120,6 @@ QByteArray jpegOf(int width, int height, QRgb colour) {
 
 QString joined(const QStringList& lines) {
     return lines.join(QLatin1Char('\n'));
-}
-
-InstallationFolders foldersAt(const QString& root) {
-    InstallationFolders folders;
-    folders.root = root;
-    folders.graphic = QStringLiteral("GraphicPractises");
-    folders.text = QStringLiteral("TextPractises");
-    folders.plans = QStringLiteral("TrainingPlans");
-    folders.cards = QStringLiteral("PlayerCards");
-    folders.diary = QStringLiteral("Diaries");
-    folders.version = 141;
-    return folders;
 }
 
 // Items of every kind written by their own classes, for the team readers and backups.
