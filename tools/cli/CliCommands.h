@@ -29,6 +29,7 @@ extern const Command kBackupCommand;
 extern const Command kRestoreCommand;
 extern const Command kHtmlCommand;
 extern const Command kZipCommand;
+extern const Command kPrintCommand;
 
 // korvex-cli info for text practises, plans, cards, diaries and backup files.
 bool isRecordsInfoExtension(const QString& extension);

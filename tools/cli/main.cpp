@@ -21,6 +21,7 @@ const std::vector<Command> kCommands = {
     kRenderCommand,
     kHtmlCommand,
     kZipCommand,
+    kPrintCommand,
 };
 
 int usage() {
