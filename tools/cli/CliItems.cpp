@@ -24,15 +24,6 @@ QString versionNotRead(const QString& file, qint32 version) {
 
 } // namespace
 
-QString installationHolding(const QString& file) {
-    QDir dir = QFileInfo(file).absoluteDir();
-    do {
-        if (QFileInfo::exists(dir.filePath(QStringLiteral("Settings.txt"))))
-            return dir.path();
-    } while (dir.cdUp());
-    return installationFolder();
-}
-
 QString templateInstallation(const QString& appDir) {
     if (QFileInfo::exists(joinPath(appDir, htmlTemplateFolder(), QStringLiteral("Html.txt"))))
         return appDir;

@@ -13,10 +13,6 @@ class TTrainingPlan;
 
 namespace korvex::cli {
 
-// The installation that holds `file`: the nearest folder above it that has Settings.txt,
-// else the tool's own.
-QString installationHolding(const QString& file);
-
 // The folder whose Data/Html.txt makes a page: `appDir` when it has the template, else
 // the tool's own installation.
 QString templateInstallation(const QString& appDir);

@@ -67,7 +67,7 @@ int runHtml(const QStringList& args) {
     if (full && !plan)
         return fail(QStringLiteral("--full is for plans (.pmp, .pamp)"));
 
-    const QString appDir = installationHolding(input);
+    const QString appDir = installationOf(input);
     TSettings settings;
     TLanguage language;
     QString error;

@@ -25,7 +25,7 @@ int runZip(const QStringList& args) {
     if (QFileInfo(input).suffix().compare(QLatin1String("gmp"), Qt::CaseInsensitive) != 0)
         return fail(QStringLiteral("%1: not a graphic practise (.gmp)")
                         .arg(QDir::toNativeSeparators(input)));
-    const QString appDir = installationHolding(input);
+    const QString appDir = installationOf(input);
     TSettings settings;
     TLanguage language;
     QString error;
