@@ -12,9 +12,25 @@ namespace {
 
 constexpr double kLeft = 1.0;
 constexpr double kRight = 19.8;
+// Cell texts keep this distance from the rules on either side.
+constexpr double kCellPadding = 0.15;
 
 QString text(const TLanguage& language, const char* key) {
     return language.Text(QString::fromLatin1(key));
+}
+
+// A bold label at (x, y) with at most `maxLines` rows of `lines` beside it, every row
+// starting where the first does, so that no row runs under the label or onto the frame.
+void printLabelBlock(PageLayout& layout, const QString& label, const QStringList& lines,
+                     int maxLines, double x, double y) {
+    PageCanvas& canvas = layout.canvas();
+    const double points = canvas.fontPoints();
+    canvas.setFont(points, true);
+    canvas.drawText(x, y, label);
+    const double indentX = x + canvas.textWidth(label + QLatin1Char(' '));
+    canvas.setFont(points, false);
+    const double height = maxLines * PageLayout::kLinePitch;
+    layout.WrapText(lines, y, height, indentX, height, PageLayout::kNoLineLimit);
 }
 
 // One text note as a row of the table from `y`; returns the y below the row.
@@ -31,7 +47,7 @@ double printNoteRow(PageLayout& layout, const TTextData& note, double y) {
         {note.notes, 16.5, 2.5},
     };
     for (const auto& cell : cells) {
-        if (!layout.FitsOnPage(cell.lines, cell.width, y + 0.1)) {
+        if (!layout.FitsOnPage(cell.lines, cell.width - 2 * kCellPadding, y + 0.1)) {
             canvas.newPage();
             y = 1.0;
             break;
@@ -39,7 +55,8 @@ double printNoteRow(PageLayout& layout, const TTextData& note, double y) {
     }
     double bottom = 0;
     for (const auto& cell : cells)
-        bottom = std::max(bottom, layout.PrintRuledRows(cell.lines, cell.width, y + 0.1, cell.x));
+        bottom = std::max(bottom, layout.PrintRuledRows(cell.lines, cell.width - 2 * kCellPadding,
+                                                        y + 0.1, cell.x + kCellPadding));
     layout.PrintCentred(note.time + QLatin1Char('\''), 1.3, 1.0, y + 0.1);
     layout.PrintCentred(note.number, 0.8, 19.0, y + 0.1);
     const double next = bottom + 0.2;
@@ -82,8 +99,8 @@ double printPlanHeading(PageLayout& layout, const TTrainingPlan& plan, const TLa
         layout.PrintLabelValue(text(language, key), value, 6.5, 13.0, y);
         y += 0.6;
     }
-    layout.PrintLabelLines(text(language, "printAim"), heading.aim, 2, 1.1, 5.1);
-    layout.PrintLabelLines(text(language, "printNote"), plan.description, 4, 1.1, 6.1);
+    printLabelBlock(layout, text(language, "printAim"), heading.aim, 2, 1.25, 5.1);
+    printLabelBlock(layout, text(language, "printNote"), plan.description, 4, 1.25, 6.1);
 
     layout.DrawRowRules(8.8, 7.8);
     QString time = text(language, "printTime");

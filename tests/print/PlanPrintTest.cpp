@@ -227,13 +227,16 @@ TEST_F(PlanPrintTest, AdvancedHeadingTableAndNotesThatMoveToTheNextPage) {
     ASSERT_NE(place, nullptr);
     EXPECT_DOUBLE_EQ(place->y, 2.6);
     EXPECT_DOUBLE_EQ(canvas.find(QStringLiteral("12.1.2027"))->y, 2);
-    EXPECT_DOUBLE_EQ(canvas.find(QStringLiteral("Quick passing"))->y, 5.1);
+    const RecordingCanvas::Text* aim = canvas.find(QStringLiteral("Quick passing"));
+    ASSERT_NE(aim, nullptr);
+    EXPECT_DOUBLE_EQ(aim->y, 5.1);
+    EXPECT_GT(aim->x, 1.25 + canvas.textWidth(language.Text(QStringLiteral("printAim"))));
     // The first note is the first row below the column headers.
     const RecordingCanvas::Text* first = canvas.find(QStringLiteral("Warm-up without pucks"));
     ASSERT_NE(first, nullptr);
-    EXPECT_DOUBLE_EQ(first->x, 2.3);
+    EXPECT_DOUBLE_EQ(first->x, 2.3 + 0.15); // clear of the column rule
     EXPECT_DOUBLE_EQ(first->y, 8.9);
-    EXPECT_EQ(canvas.find(QStringLiteral("Circuit"))->x, 11.5);
+    EXPECT_DOUBLE_EQ(canvas.find(QStringLiteral("Circuit"))->x, 11.5 + 0.15);
     EXPECT_EQ(canvas.find(QStringLiteral("10'"))->page, 0);
     const RecordingCanvas::Text* row0 = canvas.find(QStringLiteral("row 0"));
     ASSERT_NE(row0, nullptr);
