@@ -212,6 +212,7 @@ bool TfrmDiaryMode::supports(ViewCommand command) const {
     case ViewCommand::RenameTeam:
     case ViewCommand::NewRecord:
     case ViewCommand::DeleteRecord:
+    case ViewCommand::Print:
         return true;
     default:
         return false;
@@ -219,7 +220,6 @@ bool TfrmDiaryMode::supports(ViewCommand command) const {
 }
 
 bool TfrmDiaryMode::run(ViewCommand command, int tag) {
-    Q_UNUSED(tag);
     // The mode menu is hidden while a record is edited; a shortcut reaching a command then
     // waits until the record is saved or cancelled.
     if (!m_diary || isEditing())
@@ -239,6 +239,12 @@ bool TfrmDiaryMode::run(ViewCommand command, int tag) {
         return true;
     case ViewCommand::DeleteRecord:
         deleteRecord();
+        return true;
+    case ViewCommand::Print:
+        if (tag == kPrintTeamTag)
+            printTeam();
+        else
+            printRecord();
         return true;
     default:
         return false;

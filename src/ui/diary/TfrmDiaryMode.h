@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PageCanvas.h"
 #include "ui/TModeView.h"
 
 #include <QStringList>
@@ -32,6 +33,9 @@ class TfrmDiaryMode : public TModeView {
     Q_OBJECT
 
 public:
+    // The Tag of the menu item that prints the team's records (the record print has 4).
+    static constexpr int kPrintTeamTag = 41;
+
     TfrmDiaryMode(TLanguage& language, TSettings& settings, QWidget* parent);
     ~TfrmDiaryMode() override;
 
@@ -59,6 +63,12 @@ public:
     void newTeam();
     void renameTeam();
     void deleteTeam();
+    void printRecord();
+    // All records of the team, or those of a date range, as one document.
+    void printTeam();
+    // What printing the selected row prints: the record a double-click on it opens. Empty
+    // when no record row is selected.
+    PrintBody recordPrintBody() const;
 
 private:
     // Construction and layout (TfrmDiaryMode.cpp).
