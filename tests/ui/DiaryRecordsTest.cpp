@@ -47,6 +47,13 @@ TEST_F(DiaryModeTest, GridShowsNewestFirstAndEditingReplacesInPlace) {
     EXPECT_EQ(stored.field(2, TDiary::HeadLine), QStringLiteral("Shooting"));
     EXPECT_EQ(view->selectedRow(), 2);
 
+    // Return on a row opens it as well.
+    view->selectRow(3);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    ASSERT_TRUE(view->isEditing());
+    EXPECT_EQ(control<QLineEdit>("edtDRHeadLine")->text(), QStringLiteral("Skating"));
+    view->cancelRecord();
+
     // Double-clicking the empty last row starts a new record; Cancel stores nothing.
     doubleClickRow(4);
     ASSERT_TRUE(view->isEditing());

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -125,6 +126,18 @@ void TfrmDiaryMode::createBrowsePanel() {
     m_grid->horizontalHeader()->setStretchLastSection(true);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this,
             [this](int tableRow, int) { openRow(tableRow + 1); });
+    m_grid->installEventFilter(this);
+}
+
+bool TfrmDiaryMode::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && selectedRow() > 0) {
+            openRow(selectedRow());
+            return true;
+        }
+    }
+    return TModeView::eventFilter(watched, event);
 }
 
 void TfrmDiaryMode::createEditPanel() {

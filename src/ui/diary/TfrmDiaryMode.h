@@ -70,6 +70,10 @@ public:
     // when no record row is selected.
     PrintBody recordPrintBody() const;
 
+protected:
+    // Return on a grid row opens it, as a double-click does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Construction and layout (TfrmDiaryMode.cpp).
     void createBrowsePanel();
