@@ -7,6 +7,7 @@
 #include "ui/diary/TFormDiaryPrint.h"
 
 #include <QDir>
+#include <QMenu>
 #include <QTemporaryDir>
 
 using namespace korvex;
@@ -64,6 +65,13 @@ TEST_F(DiaryModeTest, ScreenshotsOfATeamWithSeveralRecords) {
         const QRect noteArea = control<QPlainTextEdit>("retDRNote")->geometry();
         EXPECT_LE(noteArea.bottom(), view->height()) << size;
         window->grab().save(QStringLiteral("%1/diary-edit-%2.png").arg(folder, suffix));
+        if (size == 1) {
+            auto* calendar = view->findChild<QMenu*>(QStringLiteral("ppmDRCalendar"));
+            ASSERT_NE(calendar, nullptr);
+            calendar->popup(window->mapToGlobal(QPoint(120, 100)));
+            calendar->grab().save(QStringLiteral("%1/diary-calendar.png").arg(folder));
+            calendar->hide();
+        }
         view->cancelRecord();
     }
     TFormDiaryPrint form(window->language(), view->diary(), window.get());
