@@ -198,6 +198,8 @@ void TfrmDiaryMode::applyLayout() {
 }
 
 void TfrmDiaryMode::applyCaptions() {
+    if (m_grid == nullptr)
+        return; // not initialised yet
     const TLanguage& l = language();
     const struct {
         QWidget* widget;
