@@ -4,7 +4,6 @@
 #include "core/Jpeg.h"
 #include "core/SafeSave.h"
 #include "print/PageLayout.h"
-#include "print/PlanPictures.h"
 #include "print/PlanPrint.h"
 #include "print/RecordingCanvas.h"
 #include "storage/TTrainingPlan.h"
@@ -247,15 +246,6 @@ TEST_F(PlanPrintTest, AdvancedHeadingTableAndNotesThatMoveToTheNextPage) {
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(caption->page, 2);
     EXPECT_DOUBLE_EQ(caption->y, 1.0);
-}
-
-TEST(PlanPictures, PaddingKeepsTheLongerSideAndAddsWhite) {
-    EXPECT_EQ(padTo4by3(picture(675, 420)).size(), QSize(675, 506));
-    EXPECT_EQ(padTo4by3(picture(300, 400)).size(), QSize(533, 400));
-    EXPECT_EQ(padTo4by3(picture(400, 300)).size(), QSize(400, 300));
-    const QImage padded = padTo4by3(picture(300, 400));
-    EXPECT_EQ(padded.pixelColor(0, 0), QColor(40, 90, 160));
-    EXPECT_EQ(padded.pixelColor(532, 399), QColor(Qt::white));
 }
 
 } // namespace

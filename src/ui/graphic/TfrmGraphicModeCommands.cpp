@@ -36,9 +36,9 @@ void setEditSwitch(TfrmGraphicMode* view, TSettings& settings, bool on) {
 }
 
 // Saves a modified practise before it leaves the program; false (said why) when it cannot
-// be saved or has no name.
+// be saved, or silently when no practise is chosen.
 bool readyToLeave(TfrmGraphicMode& view) {
-    if (isBlank(view.practise().name()))
+    if (!view.practise().hasCurrentItem() || isBlank(view.practise().name()))
         return false;
     if (view.saveIfModified())
         return true;
