@@ -27,6 +27,13 @@ constexpr int kFormWidth = 363;
 constexpr int kFormHeight = 350;
 constexpr int kChoiceFormHeight = 170;
 constexpr int kChoiceShift = 40;
+// The fields start right of the labels; the labels have room for the longest caption of the
+// shipped languages.
+constexpr int kFieldX = 96;
+constexpr int kFieldWidth = 260;
+constexpr int kComboWidth = 165;
+constexpr int kNewButtonX = 267;
+constexpr int kNewButtonWidth = 88;
 
 // A list that reads its entries again each time it drops down. When the user closes it
 // without a choice, the entry shown before stays.
@@ -60,14 +67,14 @@ TFormHeading::TFormHeading(TLanguage& language, TSettings& settings, TTrainingPl
 QLabel* TFormHeading::addLabel(const char* name, int y) {
     auto* label = new QLabel(this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(8, y + 3, 70, 16);
+    label->setGeometry(8, y + 3, kFieldX - 10, 16);
     return label;
 }
 
 QLineEdit* TFormHeading::addEdit(const char* name, int y) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(80, y, 276, 22);
+    edit->setGeometry(kFieldX, y, kFieldWidth, 22);
     return edit;
 }
 
@@ -86,14 +93,14 @@ void TFormHeading::createControls() {
     m_cmbNumber = number;
     m_cmbTeam->setObjectName(QStringLiteral("cmbHTeam"));
     m_cmbNumber->setObjectName(QStringLiteral("cmbHNumber"));
-    m_cmbTeam->setGeometry(80, 10, 193, 22);
-    m_cmbNumber->setGeometry(80, 40, 193, 22);
+    m_cmbTeam->setGeometry(kFieldX, 10, kComboWidth, 22);
+    m_cmbNumber->setGeometry(kFieldX, 40, kComboWidth, 22);
     connect(m_cmbTeam, &QComboBox::activated, this, &TFormHeading::teamChosen);
     connect(m_cmbNumber, &QComboBox::activated, this, &TFormHeading::numberChosen);
     m_edtTeam = addEdit("edtHTeam", 10);
     m_edtNumber = addEdit("edtHNumber", 40);
     for (QLineEdit* edit : {m_edtTeam, m_edtNumber}) {
-        edit->setGeometry(80, edit->y(), 194, 22);
+        edit->setGeometry(kFieldX, edit->y(), kComboWidth + 1, 22);
         edit->setReadOnly(true);
         edit->setVisible(false);
     }
@@ -104,7 +111,7 @@ void TFormHeading::createControls() {
     m_edtProcessed = addEdit("edtHProcessed", 190);
     m_memAim = new QPlainTextEdit(this);
     m_memAim->setObjectName(QStringLiteral("memHAim"));
-    m_memAim->setGeometry(80, 220, 276, 89);
+    m_memAim->setGeometry(kFieldX, 220, kFieldWidth, 89);
     m_memAim->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memText = new QPlainTextEdit(this);
     m_memText->setObjectName(QStringLiteral("memHText"));
@@ -122,9 +129,9 @@ void TFormHeading::createControls() {
         b->setAutoDefault(false);
         return b;
     };
-    m_btnNewTeam = button("btnHNewTeam", 280, 10, 75);
-    m_btnNewNumber = button("btnHNewNumber", 280, 40, 75);
-    m_btnSave = button("btnHSave", 280, 318, 75);
+    m_btnNewTeam = button("btnHNewTeam", kNewButtonX, 10, kNewButtonWidth);
+    m_btnNewNumber = button("btnHNewNumber", kNewButtonX, 40, kNewButtonWidth);
+    m_btnSave = button("btnHSave", kNewButtonX, 318, kNewButtonWidth);
     m_btnSave->setDefault(true);
     connect(m_btnNewTeam, &QPushButton::clicked, this, &TFormHeading::newTeam);
     connect(m_btnNewNumber, &QPushButton::clicked, this, &TFormHeading::newNumber);
