@@ -4,8 +4,6 @@
 // checks that every practise row shows its rink picture.
 #include "TrainingPlanSupport.h"
 
-#include "ui/dialogs/TFormHeading.h"
-
 #include <QImage>
 
 using namespace korvex;
@@ -76,26 +74,6 @@ TEST_F(TrainingPlanScreenshots, APlanWithPractisesANoteAndItsArchivedCopy) {
         expectPicturesShown();
         save(size == 1 ? QStringLiteral("training-plan") : QStringLiteral("training-plan-small"));
     }
-
-    // The heading dialog in its two editing uses, in every language.
-    for (const QString& language :
-         {QStringLiteral("English"), QStringLiteral("Czech"), QStringLiteral("German")}) {
-        ASSERT_TRUE(window->language().LoadLanguage(language));
-        TfrmTrainingPlanMode* view = open();
-        for (bool choice : {false, true}) {
-            TFormHeading form(window->language(), settings(), view->plan(), view);
-            form.setCreateArchive(choice);
-            form.show();
-            QCoreApplication::processEvents();
-            const QImage shot = form.grab().toImage();
-            EXPECT_FALSE(shot.isNull());
-            if (qEnvironmentVariableIsSet("KORVEX_SCREENSHOT_DIR"))
-                shot.save(QStringLiteral("%1/heading-%2-%3.png")
-                              .arg(qEnvironmentVariable("KORVEX_SCREENSHOT_DIR"), language,
-                                   choice ? QStringLiteral("archive") : QStringLiteral("plan")));
-        }
-    }
-    ASSERT_TRUE(window->language().LoadLanguage(QStringLiteral("English")));
 
     // The archived copy, without the note, with its evaluation.
     TfrmTrainingPlanMode* view = open();

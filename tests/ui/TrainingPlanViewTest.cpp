@@ -76,8 +76,11 @@ TEST_F(TrainingPlanView, PlacingAPractiseTwiceOrFromOutsideTheLibraryChangesNoth
                                                   text("IsAboutAdd") + QStringLiteral(" Monday. ") +
                                                   text("Continue") + QLatin1Char('?'));
     EXPECT_EQ(storedPaths(QStringLiteral("Monday")).size(), 1);
+    // The plan menu's command asks for the file first.
     dialogs.answerConfirm(true);
-    view->PlacePractise(paths[1]);
+    dialogs.answerOpenFile(paths[1]);
+    item("mmTPPlace")->trigger();
+    EXPECT_EQ(dialogs.fileDialogs.last().filter, QStringLiteral("*.gmp (*.gmp);;*.tmp (*.tmp)"));
     const QStringList expected{stored(paths[0]), stored(paths[1])};
     EXPECT_EQ(view->plan().paths, expected);
     EXPECT_EQ(storedPaths(QStringLiteral("Monday")), expected);
