@@ -177,16 +177,22 @@ TEST_F(PlanPrintCliTest, AdvancedSheetWithHeadingNotesAndPractises) {
         EXPECT_TRUE(pages[0].contains(text)) << text.toStdString();
 
     if (qEnvironmentVariableIsSet("KORVEX_SCREENSHOT_DIR")) {
-        const QString png = QDir(qEnvironmentVariable("KORVEX_SCREENSHOT_DIR"))
-                                .filePath(QStringLiteral("plan-print"));
-        const ProcessRun picture =
-            run(QStringLiteral("pdftoppm"),
+        // Page 1 of the advanced and of the basic form, to be looked at.
+        const QDir shots(qEnvironmentVariable("KORVEX_SCREENSHOT_DIR"));
+        const QString basic = inst.path(QStringLiteral("basic.pdf"));
+        EXPECT_EQ(
+            cli({QStringLiteral("print"), planFile(QStringLiteral("Tuesday practice")), basic})
+                .exitCode,
+            0);
+        for (const auto& [source, name] : {std::pair{pdf, QStringLiteral("plan-print")},
+                                           std::pair{basic, QStringLiteral("plan-print-basic")}}) {
+            const ProcessRun picture = run(
+                QStringLiteral("pdftoppm"),
                 {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
                  QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                 QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, png});
-        EXPECT_EQ(picture.exitCode, 0) << picture.err.toStdString();
-        QFile::remove(png + QStringLiteral(".pdf"));
-        QFile::copy(pdf, png + QStringLiteral(".pdf"));
+                 QStringLiteral("1"), QStringLiteral("-singlefile"), source, shots.filePath(name)});
+            EXPECT_EQ(picture.exitCode, 0) << picture.err.toStdString();
+        }
     }
 }
 
