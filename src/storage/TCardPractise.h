@@ -37,13 +37,24 @@ public:
     QStringList listTeams() const override;
     int maxEntries() const override { return kMaxCards; }
 
+    // The jersey number as stored: always two characters ("07" for 7, "00" for none).
+    static QString storedNumber(const QString& typed);
+    // The jersey number as shown: empty for the stored "0" and "00".
+    static QString shownNumber(const QString& stored);
+
+    // True when `team` names the player archive.
+    bool isArchive(const QString& team) const;
+    // Makes the archive folder and an empty archive file when they are missing, so the
+    // archive is always there to receive players.
+    bool ensureArchive();
+
     static FixedRecord makeRecord(const QStringList& fieldTexts);
     QString field(int card, Field field) const;
 
     // Writes card `index` alone in the one-card form to `path`.
     bool saveOneCard(int index, const QString& path);
-    // Reads a card file into the open team without clearing it (a one-card file adds its
-    // card; a counted file replaces the cards).
+    // Reads a card file into the open team without clearing it: a one-card file adds its
+    // card, a counted file adds all of its cards (never past kMaxCards).
     bool importCardFile(const QString& path);
 
     // Sorting: selection sort by the sort column; each column keeps its own direction.
@@ -53,10 +64,11 @@ public:
     bool ascending(int column) const;
     void sort();
 
-    // The grid body after sorting: one row per card, the seven column texts. Row 0 of
-    // the view holds the localized headingKeys().
+    // The grid body after sorting: one row per card, the seven column texts (the number as
+    // shown). Row 0 of the view holds the localized headingKeys().
     QList<QStringList> gridRows();
-    // Cards by surname ascending: surname, separator, first name, separator, number.
+    // Cards by surname ascending: surname, separator, first name, and separator and
+    // number when the player has a number.
     QStringList shortList(const QString& separator) const;
 
 protected:
