@@ -69,12 +69,10 @@ void TfrmCardsMode::initialise() {
     applyCaptions();
 
     fillTeamCombo();
-    const int remembered = settings().rememberedIndex(5, 1, -1);
+    // The remembered team is stored as its list index + 1, so that 0 stands for none.
+    const int remembered = settings().rememberedIndex(5, 1) - 1;
     const QStringList teams = m_cards->listTeams();
-    if (remembered >= 0 && remembered < teams.size())
-        chooseTeam(teams.at(remembered));
-    else
-        chooseTeam(QString());
+    chooseTeam(remembered >= 0 && remembered < teams.size() ? teams.at(remembered) : QString());
 }
 
 void TfrmCardsMode::tearDown() {
@@ -322,6 +320,7 @@ void TfrmCardsMode::onTeamActivated() {
 
 void TfrmCardsMode::chooseTeam(const QString& team) {
     if (!team.isEmpty() && team == m_cards->team()) {
+        fillTeamCombo();
         fillGrid();
         return;
     }
@@ -336,10 +335,15 @@ void TfrmCardsMode::chooseTeam(const QString& team) {
         dialogs().information(this, m_cards->errorString());
         m_cards->clear();
     }
-    const int index = m_cards->team().isEmpty() ? -1 : m_cards->listTeams().indexOf(team);
-    settings().setRememberedIndex(5, 1, index);
+    rememberTeam();
     fillTeamCombo();
     fillGrid();
+}
+
+void TfrmCardsMode::rememberTeam() {
+    const QString team = m_cards->team();
+    settings().setRememberedIndex(
+        5, 1, team.isEmpty() ? 0 : static_cast<int>(m_cards->listTeams().indexOf(team)) + 1);
 }
 
 void TfrmCardsMode::fillGrid() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PageCanvas.h"
 #include "ui/TModeView.h"
 
 #include <memory>
@@ -61,6 +62,8 @@ public:
     void importCsv();
     void exportCsv();
     void print(int tag);
+    // What the print command with `tag` (51 player, 52 player list, 53 phone list) prints.
+    PrintBody printBody(int tag);
 
 private:
     // Construction, layout and captions (TfrmCardsMode.cpp).
@@ -68,6 +71,7 @@ private:
     void createEditPage();
     // The team combo and the grid.
     void fillTeamCombo();
+    void rememberTeam();
     void onTeamActivated();
     void fillGrid();
     void onHeadingClicked(int column);

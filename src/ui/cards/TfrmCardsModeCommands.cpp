@@ -152,7 +152,7 @@ void TfrmCardsMode::renameTeam() {
         dialogs().information(this, m_cards->errorString());
         return;
     }
-    settings().setRememberedIndex(5, 1, m_cards->listTeams().indexOf(name));
+    rememberTeam();
     fillTeamCombo();
 }
 
