@@ -69,7 +69,7 @@ double printListHeading(PageLayout& layout, const QString& title, const QString&
         heads = true;
     }
     canvas.setFont(kListPoints, false);
-    const double ruleY = heads ? firstRow - 0.4 : firstRow - 0.6;
+    const double ruleY = heads ? firstRow - 0.25 : firstRow - 0.5;
     canvas.drawLine(1, ruleY, kRightEdge, ruleY);
     return firstRow;
 }

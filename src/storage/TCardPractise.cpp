@@ -19,10 +19,6 @@ constexpr ShortStringField kFields[] = {
     {0, 50}, {51, 20}, {72, 10}, {83, 2}, {86, 20}, {107, 13}, {121, 100}, {222, 100},
 };
 
-int compareText(const QString& a, const QString& b) {
-    return QString::localeAwareCompare(a.toLower(), b.toLower());
-}
-
 } // namespace
 
 ShortStringField TCardPractise::fieldOf(Field field) {
@@ -36,7 +32,22 @@ QStringList TCardPractise::headingKeys() {
 }
 
 TCardPractise::TCardPractise()
-    : TTeamRecords(kRecordSize, QStringLiteral(".cmp"), QStringLiteral(".cbp")) {}
+    : TTeamRecords(kRecordSize, QStringLiteral(".cmp"), QStringLiteral(".cbp")) {
+    setSortLocale(QLocale(QLocale::English));
+}
+
+QLocale TCardPractise::sortLocaleOf(const QString& languageName) {
+    if (languageName.compare(QStringLiteral("Czech"), Qt::CaseInsensitive) == 0)
+        return QLocale(QLocale::Czech);
+    if (languageName.compare(QStringLiteral("German"), Qt::CaseInsensitive) == 0)
+        return QLocale(QLocale::German);
+    return QLocale(QLocale::English);
+}
+
+void TCardPractise::setSortLocale(const QLocale& locale) {
+    m_collator = QCollator(locale);
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+}
 
 void TCardPractise::setArchive(const QString& folderName, const QString& caption) {
     m_archiveFolder = folderName;
@@ -184,7 +195,7 @@ int TCardPractise::compareCards(const TeamEntry& a, const TeamEntry& b, int colu
     case Surname:
     case FirstName:
     case Position:
-        return compareText(a.record.field(kFields[column]), b.record.field(kFields[column]));
+        return m_collator.compare(a.record.field(kFields[column]), b.record.field(kFields[column]));
     case Number: {
         const QByteArray x = a.record.fieldBytes(kFields[Number]);
         const QByteArray y = b.record.fieldBytes(kFields[Number]);

@@ -2,6 +2,9 @@
 
 #include "storage/TTeamRecords.h"
 
+#include <QCollator>
+#include <QLocale>
+
 #include <array>
 
 namespace korvex {
@@ -57,6 +60,11 @@ public:
     // card, a counted file adds all of its cards (never past kMaxCards).
     bool importCardFile(const QString& path);
 
+    // Names sort in the alphabet of a language ("Č" after "C", and in Czech "Ch" after
+    // "H"), letter case aside, whatever the machine's own locale. English by default.
+    static QLocale sortLocaleOf(const QString& languageName);
+    void setSortLocale(const QLocale& locale);
+
     // Sorting: selection sort by the sort column; each column keeps its own direction.
     void setSortColumn(int column);
     int sortColumn() const { return m_sortColumn; }
@@ -81,6 +89,7 @@ private:
     qint32 m_writeVersion = 141;
     QString m_archiveFolder;
     QString m_archiveCaption;
+    QCollator m_collator;
     int m_sortColumn = 0;
     std::array<bool, kColumnCount> m_ascending{true, true, true, true, true, true, true};
 };

@@ -267,4 +267,20 @@ TEST_F(CardPractiseTest, TheArchiveIsMadeWhenMissingAndNeverOverwritten) {
     EXPECT_EQ(cards.count(), 1);
 }
 
+TEST_F(CardPractiseTest, SurnamesSortInTheAlphabetOfTheLanguageWhateverTheMachine) {
+    for (const char* surname : {"Hora", "chalupa", "Černý", "Dvořák", "Cibulka"})
+        cards.addEntry(TCardPractise::makeRecord({QString::fromUtf8(surname)}), {});
+    auto sorted = [this](const QString& language) {
+        cards.setSortLocale(TCardPractise::sortLocaleOf(language));
+        cards.sort();
+        QStringList names;
+        for (int i = 0; i < cards.count(); ++i)
+            names.append(cards.field(i, TCardPractise::Surname));
+        return names.join(QLatin1Char(','));
+    };
+    EXPECT_EQ(sorted(QStringLiteral("Czech")), QStringLiteral("Cibulka,Černý,Dvořák,Hora,chalupa"));
+    EXPECT_EQ(sorted(QStringLiteral("English")),
+              QStringLiteral("Černý,chalupa,Cibulka,Dvořák,Hora"));
+}
+
 } // namespace

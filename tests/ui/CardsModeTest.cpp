@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
@@ -232,6 +233,50 @@ TEST_F(CardsModeTest, PrintingNeedsATeamAndAPlayerAndPrintsTheGridOrder) {
     RecordingCanvas card;
     ASSERT_TRUE(view->printBody(51)(card, error));
     EXPECT_TRUE(card.textsOfPage(0).contains(QStringLiteral("Petr Zeman")));
+}
+
+// A team of a dozen players as a coach sees it. The picture goes to KORVEX_SCREENSHOT_DIR
+// when it is set (docs/screenshots/player-cards.png comes from here), with the team file.
+TEST_F(CardsModeTest, ATeamOfADozenPlayersFillsTheGrid) {
+    const char* rows[][7] = {
+        {"Novák", "Jakub", "14.02.2011", "7", "Centre", "777 120 341", "novak@hcjunior.cz"},
+        {"Dvořák", "Tomáš", "03.06.2011", "12", "Left wing", "603 555 102", "dvorak@hcjunior.cz"},
+        {"Černý", "Lukáš", "21.09.2011", "1", "Goalie", "721 004 887", "cerny@hcjunior.cz"},
+        {"Procházka", "Ondřej", "30.01.2011", "4", "Defence", "776 300 219",
+         "prochazka@hcjunior.cz"},
+        {"Kučera", "Matěj", "11.11.2011", "18", "Right wing", "604 777 310", "kucera@hcjunior.cz"},
+        {"Veselý", "Adam", "08.04.2011", "5", "Defence", "739 222 614", "vesely@hcjunior.cz"},
+        {"Horák", "Filip", "17.07.2011", "21", "Centre", "728 410 093", "horak@hcjunior.cz"},
+        {"Němec", "Vojtěch", "25.03.2011", "9", "Left wing", "605 190 447", "nemec@hcjunior.cz"},
+        {"Pokorný", "David", "02.12.2011", "30", "Goalie", "777 861 205", "pokorny@hcjunior.cz"},
+        {"Marek", "Šimon", "19.05.2011", "3", "Defence", "736 512 880", "marek@hcjunior.cz"},
+        {"Růžička", "Daniel", "06.08.2011", "15", "Right wing", "608 333 719",
+         "ruzicka@hcjunior.cz"},
+        {"Beneš", "Jan", "28.10.2011", "22", "Centre", "731 640 556", "benes@hcjunior.cz"},
+    };
+    QList<QStringList> players;
+    for (const auto& row : rows) {
+        QStringList fields;
+        for (const char* field : row)
+            fields.append(QString::fromUtf8(field));
+        fields[3] = TCardPractise::storedNumber(fields[3]);
+        players.append(fields);
+    }
+    makeTeam(QStringLiteral("U13 Juniors"), players);
+    EXPECT_EQ(grid->rowCount(), 13);
+    EXPECT_FALSE(view->isEditing());
+    grid->setCurrentCell(3, 0);
+    window->resize(window->settings().WindowWidth(), window->settings().WindowHeight());
+    const QImage shot = window->grab().toImage();
+    EXPECT_FALSE(shot.isNull());
+    // The team file goes along, for the player list printed by korvex-cli.
+    if (qEnvironmentVariableIsSet("KORVEX_SCREENSHOT_DIR")) {
+        const QString folder = qEnvironmentVariable("KORVEX_SCREENSHOT_DIR");
+        shot.save(folder + QStringLiteral("/player-cards.png"));
+        QFile::remove(folder + QStringLiteral("/U13 Juniors.cmp"));
+        QFile::copy(teamFile(QStringLiteral("U13 Juniors")),
+                    folder + QStringLiteral("/U13 Juniors.cmp"));
+    }
 }
 
 } // namespace

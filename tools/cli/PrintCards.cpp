@@ -4,6 +4,7 @@
 #include "cli/PrintTargets.h"
 
 #include "core/TLanguage.h"
+#include "core/TSettings.h"
 #include "print/CardPrints.h"
 #include "print/PageLayout.h"
 #include "storage/TCardPractise.h"
@@ -28,6 +29,7 @@ bool prepareCardsPrint(const PrintRequest& request, PrintJob* job, QString* erro
         *error = cards->errorString();
         return false;
     }
+    cards->setSortLocale(TCardPractise::sortLocaleOf(request.settings.Language()));
     cards->setSortColumn(TCardPractise::Surname);
     cards->sort();
     int card = -1;

@@ -15,7 +15,7 @@ namespace korvex {
 
 TFormCsvImport::TFormCsvImport(const TLanguage& language, const QString& team,
                                const QStringList& headings, const QList<QStringList>& players,
-                               const QStringList& refused, QWidget* parent)
+                               const QList<int>& lines, const QStringList& refused, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("FormCsvImport"));
     setWindowTitle(language.Text(LK("FormCsvImport")));
@@ -34,6 +34,10 @@ TFormCsvImport::TFormCsvImport(const TLanguage& language, const QString& team,
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->verticalHeader()->setDefaultSectionSize(20);
     table->horizontalHeader()->setStretchLastSection(true);
+    QStringList lineLabels;
+    for (const int line : lines)
+        lineLabels.append(QString::number(line));
+    table->setVerticalHeaderLabels(lineLabels);
     for (int row = 0; row < players.size(); ++row) {
         for (int column = 0; column < headings.size() && column < players[row].size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(players[row][column]));

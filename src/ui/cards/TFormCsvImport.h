@@ -15,11 +15,11 @@ class TFormCsvImport : public QDialog {
     Q_OBJECT
 
 public:
-    // `players` holds the eight fields of each player to add; `refused` one text per row
-    // left out.
+    // `players` holds the eight fields of each player to add and `lines` the file line each
+    // comes from (shown beside the row); `refused` one text per row left out.
     TFormCsvImport(const TLanguage& language, const QString& team, const QStringList& headings,
-                   const QList<QStringList>& players, const QStringList& refused,
-                   QWidget* parent = nullptr);
+                   const QList<QStringList>& players, const QList<int>& lines,
+                   const QStringList& refused, QWidget* parent = nullptr);
 };
 
 } // namespace korvex

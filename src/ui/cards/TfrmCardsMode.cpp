@@ -56,6 +56,7 @@ void TfrmCardsMode::initialise() {
     m_cards->setLocation(settings().appDir(), settings().CPSaveDir());
     m_cards->setArchive(settings().PlayerArchiveSaveDir(), language().Text(LK("Archive")));
     m_cards->setWriteVersion(settings().Version());
+    m_cards->setSortLocale(TCardPractise::sortLocaleOf(settings().Language()));
     // The archive is listed first and receives players; it is made when missing.
     if (!m_cards->ensureArchive())
         dialogs().information(this, m_cards->errorString());

@@ -72,6 +72,7 @@ void TfrmCardsMode::addCsvPlayers(const PlayerCsv& csv) {
     for (int card = 0; card < m_cards->count(); ++card)
         known.insert(identity(csvFieldsOf(*m_cards, card)));
     QList<QStringList> players;
+    QList<int> lines;
     for (const CsvPlayerRow& row : csv.rows) {
         if (known.contains(identity(row.fields))) {
             refuse(row.line, LK("CsvAlreadyInTeam"));
@@ -80,10 +81,11 @@ void TfrmCardsMode::addCsvPlayers(const PlayerCsv& csv) {
         } else {
             known.insert(identity(row.fields));
             players.append(row.fields);
+            lines.append(row.line);
         }
     }
-    TFormCsvImport preview(language(), m_cards->team(), headings(), players, refused.values(),
-                           this);
+    TFormCsvImport preview(language(), m_cards->team(), headings(), players, lines,
+                           refused.values(), this);
     if (dialogs().exec(&preview) != QDialog::Accepted)
         return;
     for (QStringList fields : players) {

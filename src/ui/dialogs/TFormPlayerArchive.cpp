@@ -28,6 +28,7 @@ TFormPlayerArchive::TFormPlayerArchive(const TLanguage& language, const TSetting
         side.cards->setLocation(settings.appDir(), settings.CPSaveDir());
         side.cards->setArchive(settings.PlayerArchiveSaveDir(), m_language.Text(LK("Archive")));
         side.cards->setWriteVersion(settings.Version());
+        side.cards->setSortLocale(TCardPractise::sortLocaleOf(settings.Language()));
         side.combo = new TeamComboBox(this);
         side.combo->setObjectName(QStringLiteral("cmbTeams%1").arg(index + 1));
         side.combo->setProperty("Tag", index + 1);
