@@ -131,6 +131,22 @@ TEST_F(CardsModeTest, TheEditPanelNormalisesNumbersRefusesBlankSurnamesAndReplac
     EXPECT_TRUE(surnames.contains(QString(25, QChar(0x0159))));
     EXPECT_TRUE(surnames.contains(QStringLiteral("Novák")));
 
+    // A menu command while a player is edited saves the player first; a player that
+    // cannot be saved keeps the command from running.
+    doubleClickRow(0);
+    edit("edtECPosition")->setText(QStringLiteral("Goalie"));
+    trigger("mmPCNewRecord");
+    EXPECT_EQ(stored(QStringLiteral("U15")).count(), 2);
+    EXPECT_TRUE(view->isEditing());
+    edit("edtECSurName")->setText(QStringLiteral(" "));
+    trigger("mmPCExportPlayerAsFile");
+    EXPECT_EQ(dialogs.informations.last(), text("SurNameMustBeFiled"));
+    EXPECT_TRUE(dialogs.fileDialogs.isEmpty());
+    clickButton("btnECCancel");
+    QStringList positions = {stored(QStringLiteral("U15")).field(0, TCardPractise::Position),
+                             stored(QStringLiteral("U15")).field(1, TCardPractise::Position)};
+    EXPECT_TRUE(positions.contains(QStringLiteral("Goalie")));
+
     // Cancel leaves everything as it was.
     doubleClickRow(0);
     edit("edtECSurName")->setText(QStringLiteral("Changed"));

@@ -79,6 +79,9 @@ void TfrmCardsMode::initialise() {
 void TfrmCardsMode::tearDown() {
     if (!m_cards)
         return;
+    // A player being edited is saved when the mode is left.
+    if (isEditing())
+        savePlayer();
     // Players imported from a file live in memory until the team is saved.
     if (!saveIfModified())
         dialogs().information(this, m_cards->errorString());
@@ -233,10 +236,13 @@ bool TfrmCardsMode::supports(ViewCommand command) const {
 }
 
 bool TfrmCardsMode::run(ViewCommand command, int tag) {
-    // The menus stay reachable while a player is edited; the edit is given up first, as
-    // the Cancel button would.
-    if (isEditing() && command != ViewCommand::Print)
-        cancelEdit();
+    // The menus stay reachable while a player is edited: the player is saved first, as the
+    // Save button would, and a player that cannot be saved keeps the command from running.
+    if (isEditing() && command != ViewCommand::Print) {
+        savePlayer();
+        if (isEditing())
+            return false;
+    }
     switch (command) {
     case ViewCommand::NewTeam:
         newTeam();
