@@ -92,18 +92,24 @@ bool TCardPractise::isArchive(const QString& team) const {
     return !m_archiveCaption.isEmpty() && team == m_archiveCaption;
 }
 
-bool TCardPractise::ensureArchive() {
-    if (m_archiveFolder.isEmpty() || QFile::exists(archiveFilePath()))
+bool TCardPractise::ensureArchiveFolder() {
+    const QString folder = joinPath(folderPath(), m_archiveFolder);
+    if (m_archiveFolder.isEmpty() || QDir().mkpath(folder))
         return true;
-    if (!QDir().mkpath(joinPath(folderPath(), m_archiveFolder)))
-        return setError(
-            QStringLiteral("%1: the folder cannot be made")
-                .arg(QDir::toNativeSeparators(joinPath(folderPath(), m_archiveFolder))));
-    TCardPractise empty;
-    empty.setWriteVersion(m_writeVersion);
-    if (!empty.writeFile(archiveFilePath()))
-        return setError(empty.errorString());
-    return true;
+    return setError(
+        QStringLiteral("%1: the folder cannot be made").arg(QDir::toNativeSeparators(folder)));
+}
+
+bool TCardPractise::openTeam(const QString& team) {
+    if (isArchive(team) && !QFile::exists(archiveFilePath())) {
+        if (!ensureArchiveFolder())
+            return false;
+        TCardPractise empty;
+        empty.setWriteVersion(m_writeVersion);
+        if (!empty.writeFile(archiveFilePath()))
+            return setError(empty.errorString());
+    }
+    return loadTeam(team);
 }
 
 FixedRecord TCardPractise::makeRecord(const QStringList& fieldTexts) {

@@ -47,9 +47,11 @@ public:
 
     // True when `team` names the player archive.
     bool isArchive(const QString& team) const;
-    // Makes the archive folder and an empty archive file when they are missing, so the
-    // archive is always there to receive players.
-    bool ensureArchive();
+    // Makes the archive folder when it is missing, so the archive is always listed.
+    bool ensureArchiveFolder();
+    // Loads a team; the archive, when its file does not exist yet, is made as an empty
+    // card file first (nothing is written until the archive is opened).
+    bool openTeam(const QString& team);
 
     static FixedRecord makeRecord(const QStringList& fieldTexts);
     QString field(int card, Field field) const;

@@ -250,21 +250,23 @@ TEST_F(CardPractiseTest, AWholeTeamFileReadIntoAnOpenTeamJoinsItInsteadOfReplaci
     EXPECT_EQ(cards.count(), TCardPractise::kMaxCards - 1);
 }
 
-TEST_F(CardPractiseTest, TheArchiveIsMadeWhenMissingAndNeverOverwritten) {
+TEST_F(CardPractiseTest, TheArchiveIsListedOnceItsFolderIsMadeAndItsFileWrittenWhenOpened) {
     EXPECT_EQ(cards.listTeams(), QStringList());
-    ASSERT_TRUE(cards.ensureArchive());
+    ASSERT_TRUE(cards.ensureArchiveFolder());
     EXPECT_EQ(cards.listTeams(), QStringList{QStringLiteral("Archive")});
     EXPECT_TRUE(cards.isArchive(QStringLiteral("Archive")));
     const QString path =
         dir.path() + QStringLiteral("/PlayerCards/PlayerArchive/PlayerArchive.cmp");
-    EXPECT_EQ(readFile(path), le32(141) + le32(0));
+    EXPECT_FALSE(QFile::exists(path));
 
-    ASSERT_TRUE(cards.loadTeam(QStringLiteral("Archive")));
+    ASSERT_TRUE(cards.openTeam(QStringLiteral("Archive")));
+    EXPECT_EQ(readFile(path), le32(141) + le32(0));
     cards.addEntry(TCardPractise::makeRecord({QStringLiteral("Old")}), {});
     ASSERT_TRUE(cards.saveTeam());
-    ASSERT_TRUE(cards.ensureArchive());
-    ASSERT_TRUE(cards.loadTeam(QStringLiteral("Archive")));
+    ASSERT_TRUE(cards.openTeam(QStringLiteral("Archive")));
     EXPECT_EQ(cards.count(), 1);
+    // An ordinary team that is missing is an error, never an empty team.
+    EXPECT_FALSE(cards.openTeam(QStringLiteral("Gone")));
 }
 
 TEST_F(CardPractiseTest, SurnamesSortInTheAlphabetOfTheLanguageWhateverTheMachine) {

@@ -57,8 +57,8 @@ void TfrmCardsMode::initialise() {
     m_cards->setArchive(settings().PlayerArchiveSaveDir(), language().Text(LK("Archive")));
     m_cards->setWriteVersion(settings().Version());
     m_cards->setSortLocale(TCardPractise::sortLocaleOf(settings().Language()));
-    // The archive is listed first and receives players; it is made when missing.
-    if (!m_cards->ensureArchive())
+    // The archive is listed first and receives players.
+    if (!m_cards->ensureArchiveFolder())
         dialogs().information(this, m_cards->errorString());
 
     auto* layout = new QVBoxLayout(this);
@@ -338,7 +338,7 @@ void TfrmCardsMode::chooseTeam(const QString& team) {
         return;
     }
     m_cards->clear();
-    if (!team.isEmpty() && !m_cards->loadTeam(team)) {
+    if (!team.isEmpty() && !m_cards->openTeam(team)) {
         dialogs().information(this, m_cards->errorString());
         m_cards->clear();
     }

@@ -52,7 +52,7 @@ void TfrmCardsMode::refreshAfterOutsideChange() {
     // Another form wrote the team files: show what is stored now.
     const QString team = m_cards->team();
     m_cards->clear();
-    if (!team.isEmpty() && !m_cards->loadTeam(team)) {
+    if (!team.isEmpty() && !m_cards->openTeam(team)) {
         dialogs().information(this, m_cards->errorString());
         m_cards->clear();
     }
@@ -109,9 +109,6 @@ void TfrmCardsMode::deleteTeam() {
         dialogs().information(this, m_cards->errorString());
         return;
     }
-    // Deleting the archive empties it: it is always there to receive players.
-    if (!m_cards->ensureArchive())
-        dialogs().information(this, m_cards->errorString());
     chooseTeam(QString());
 }
 

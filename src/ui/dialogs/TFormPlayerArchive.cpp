@@ -92,7 +92,7 @@ void TFormPlayerArchive::chooseTeam(int index, const QString& team) {
     TCardPractise& cards = *m_sides[index].cards;
     if (team != cards.team()) {
         cards.clear();
-        if (!team.isEmpty() && !cards.loadTeam(team)) {
+        if (!team.isEmpty() && !cards.openTeam(team)) {
             dialogs().information(this, cards.errorString());
             cards.clear();
         }
