@@ -58,6 +58,7 @@ const QStringList& ownNameItems() {
         LK("mmDRRenameTeam"),
         LK("mmDRNewRecord"),
         LK("mmDRDeleteRecord"),
+        LK("mmDRPrintTeam"),
         LK("mmPCNewTeam"),
         LK("mmPCDeleteTeam"),
         LK("mmPCNewRecord"),
