@@ -7,6 +7,7 @@ const QList<PrintTarget>& printTargets() {
         {"gmp", "", prepareGraphicPractisePrint},
         {"pmp", "[--advanced]", preparePlanPrint},
         {"pamp", "[--advanced]", preparePlanPrint},
+        {"cmp", "--player N | --list | --phones", prepareCardsPrint},
         {"dmp", "[--record N | --from DATE --to DATE]", prepareDiaryPrint},
     };
     return targets;
