@@ -5,6 +5,7 @@ namespace korvex::cli {
 const QList<PrintTarget>& printTargets() {
     static const QList<PrintTarget> targets = {
         {"gmp", "", prepareGraphicPractisePrint},
+        {"cmp", "--player N | --list | --phones", prepareCardsPrint},
         {"dmp", "[--record N | --from DATE --to DATE]", prepareDiaryPrint},
     };
     return targets;
