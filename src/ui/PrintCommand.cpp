@@ -5,6 +5,7 @@
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
 
+#include <QFile>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -21,8 +22,10 @@ void setUpPrinter(QPrinter& printer, const QString& jobTitle) {
 }
 
 // Prints onto `printer`; false with `error` set when the job could not begin or the body
-// failed. The job is ended on every path once it has begun.
-bool printOn(QPrinter& printer, const TLanguage& language, const PrintBody& body, QString* error) {
+// failed. The job is ended on every path once it has begun; a failed job is cancelled, so
+// that no half-printed pages (or an incomplete PDF file) are left behind.
+bool printOn(QPrinter& printer, const TLanguage& language, const PrintBody& body, QString* error,
+             bool cancelFailedJob) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         *error = language.Text(LK("PrintNotStarted"));
@@ -31,9 +34,15 @@ bool printOn(QPrinter& printer, const TLanguage& language, const PrintBody& body
     PainterCanvas canvas(painter, printer);
     QString failure;
     const bool printed = body(canvas, failure);
+    if (!printed && cancelFailedJob)
+        printer.abort();
     painter.end();
-    if (!printed)
+    if (!printed) {
         *error = failure;
+        if (cancelFailedJob && printer.outputFormat() == QPrinter::PdfFormat &&
+            !printer.outputFileName().isEmpty())
+            QFile::remove(printer.outputFileName());
+    }
     return printed;
 }
 
@@ -46,7 +55,7 @@ bool runPrintCommand(QWidget* parent, const TLanguage& language, const QString& 
     if (!dialogs().print(parent, &printer))
         return false;
     QString error;
-    if (!printOn(printer, language, body, &error)) {
+    if (!printOn(printer, language, body, &error, true)) {
         dialogs().information(parent, error);
         return false;
     }
@@ -64,7 +73,7 @@ void runPrintPreview(QWidget* parent, const TLanguage& language, const QString& 
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter* target) {
                          QString failure;
-                         if (!printOn(*target, language, body, &failure))
+                         if (!printOn(*target, language, body, &failure, false))
                              error = failure;
                      });
     dialogs().exec(&preview);

@@ -120,6 +120,7 @@ const QList<SharedCaption>& sharedCaptions() {
          {QStringLiteral("mmTXExportToHTML"), QStringLiteral("mmTPExportToHTML"),
           QStringLiteral("mmTUExportToHTML")}},
         {LK("mmTPNew"), {QStringLiteral("mmTUNew")}},
+        {LK("mmGMPrintPreview"), {QStringLiteral("mmTUPrintPreview")}},
         {LK("mmDRRenameTeam"), {QStringLiteral("mmTPRenameArchiveTeam")}},
         {LK("mmDRDeleteTeam"), {QStringLiteral("mmTPDeleteArchiveTeam")}},
         {LK("DeleteNumber"), {QStringLiteral("mmTPDeleteArchive")}},

@@ -245,6 +245,8 @@ void TFormKorvex::createMenus() {
     viewItem(tu, "mmTUExportToHTML", QStringLiteral("Export to html"), ViewCommand::ExportToHtml,
              31);
     viewItem(tu, "mmTUPrint", QStringLiteral("&Print"), ViewCommand::Print, 6);
+    viewItem(tu, "mmTUPrintPreview", QStringLiteral("Print pre&view"), ViewCommand::PrintPreview,
+             6);
     exitItem(tu, "mmTUExit");
 
     QMenu* ta = addTopMenu("acticspractise1", QStringLiteral("Tactics practise"));

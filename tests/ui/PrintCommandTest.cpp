@@ -35,11 +35,14 @@ TEST(PrintCommand, PrintsCancelsAndReportsFailures) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith("%PDF"));
 
-    dialogs.answerPrintToPdf(tmp.filePath(QStringLiteral("second.pdf")));
+    const QString second = tmp.filePath(QStringLiteral("second.pdf"));
+    dialogs.answerPrintToPdf(second);
     const PrintBody failing = [](PageCanvas&, QString& error) {
         error = QStringLiteral("Drill.jpg cannot be read");
         return false;
     };
     EXPECT_FALSE(runPrintCommand(nullptr, language, QStringLiteral("Korvex - Plan"), failing));
     EXPECT_EQ(dialogs.informations, QStringList{QStringLiteral("Drill.jpg cannot be read")});
+    // The cancelled job leaves no incomplete PDF behind.
+    EXPECT_FALSE(QFile::exists(second));
 }

@@ -7,6 +7,7 @@
 #include "storage/TTrainingPlan.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
+#include "ui/PlanOutput.h"
 #include "ui/dialogs/TFormEditPractises.h"
 #include "ui/dialogs/TFormHeading.h"
 #include "ui/plans/PractisePlacement.h"
@@ -26,6 +27,10 @@ bool TfrmTrainingPlanMode::supports(ViewCommand command) const {
     case ViewCommand::DeleteArchiveTeam:
     case ViewCommand::RenameArchiveTeam:
         return isArchive();
+    case ViewCommand::Print:
+    case ViewCommand::PrintPreview:
+    case ViewCommand::ExportToHtml:
+        return true;
     default:
         return false;
     }
@@ -56,6 +61,18 @@ bool TfrmTrainingPlanMode::run(ViewCommand command, int tag) {
         return true;
     case ViewCommand::RenameArchiveTeam:
         RenameArchiveTeam();
+        return true;
+    case ViewCommand::Print:
+    case ViewCommand::PrintPreview:
+        // Tag 32 is the advanced form; 31 (plans) and 6 (archive) the basic one.
+        if (hasPlan() && saveOrSay())
+            printPlan(this, language(), settings(), plan(), tag == 32,
+                      command == ViewCommand::PrintPreview);
+        return true;
+    case ViewCommand::ExportToHtml:
+        // Tag 32 writes the full page, 31 the short one.
+        if (hasPlan() && saveOrSay())
+            exportPlanHtml(this, language(), settings(), plan(), tag == 32);
         return true;
     default:
         return false;
