@@ -1,0 +1,211 @@
+// The menu commands of the text practise mode.
+#include "ui/text/TfrmTextMode.h"
+
+#include "core/Paths.h"
+#include "core/TLanguage.h"
+#include "core/TSettings.h"
+#include "storage/BackupKinds.h"
+#include "storage/PractiseRewriters.h"
+#include "storage/TTextPractise.h"
+#include "ui/Dialogs.h"
+#include "ui/LanguageKeys.h"
+#include "ui/TFormKorvex.h"
+#include "ui/dialogs/EditPractisesRules.h"
+#include "ui/dialogs/TFormBackUp.h"
+#include "ui/dialogs/TFormEditPractises.h"
+
+#include <QDir>
+
+namespace korvex {
+
+namespace {
+
+// The view/edit switch lives in the main window; a view shown on its own switches itself.
+void setEditSwitch(TfrmTextMode* view, TSettings& settings, bool on) {
+    if (auto* main = qobject_cast<TFormKorvex*>(view->window())) {
+        main->SetEditMode(on);
+        return;
+    }
+    settings.setEditFlag(view->setEditMode(on));
+}
+
+QString menuText(const TLanguage& language, const QString& key) {
+    return language.Text(key).remove(QLatin1Char('&'));
+}
+
+FileDialogOptions fileOptions(const QString& title, const QString& extension) {
+    FileDialogOptions options;
+    options.title = title;
+    options.filter = QStringLiteral("*.%1 (*.%1)").arg(extension);
+    options.defaultSuffix = extension;
+    return options;
+}
+
+// What the user is told about a restore that did not go cleanly (nothing when it did).
+QStringList restoreProblems(const TLanguage& language, const RestoreReport& report) {
+    QStringList lines;
+    if (!report.versionAccepted)
+        return {language.Text(LK("BackUpVersionRefused")).arg(report.version)};
+    if (!report.refused.isEmpty())
+        lines << language.Text(LK("BackUpItemsRefused")) << report.refused;
+    if (!report.rewriteFailures.isEmpty())
+        lines << language.Text(LK("BackUpItemsNotRewritten")) << report.rewriteFailures;
+    if (!report.error.isEmpty())
+        lines << language.Text(LK("BackUpDamaged")) << report.error;
+    return lines;
+}
+
+} // namespace
+
+bool TfrmTextMode::supports(ViewCommand command) const {
+    switch (command) {
+    case ViewCommand::New:
+    case ViewCommand::PlaceToPlan:
+    case ViewCommand::Export:
+    case ViewCommand::Import:
+    case ViewCommand::SaveBackup:
+    case ViewCommand::LoadBackup:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TfrmTextMode::run(ViewCommand command, int tag) {
+    switch (command) {
+    case ViewCommand::New:
+        newPractise();
+        return true;
+    case ViewCommand::Export:
+        exportPractise();
+        return true;
+    case ViewCommand::Import:
+        importPractise();
+        return true;
+    case ViewCommand::SaveBackup:
+        saveBackup(tag);
+        return true;
+    case ViewCommand::LoadBackup:
+        loadBackup();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfrmTextMode::newPractise() {
+    // The category editor clears the practise; what is unsaved must be on disk first.
+    if (!saveOrSay())
+        return;
+    TFormEditPractises form(language(), settings(), *m_practise, 2, this);
+    form.setWindowTitle(language().Text(LK("FormEditTXPractise")));
+    dialogs().exec(&form);
+    setEditSwitch(this, settings(), false);
+    reloadSelection();
+    // A freshly created practise opens ready for writing.
+    const bool empty = m_practise->text.isEmpty() && m_practise->keywords.isEmpty() &&
+                       m_practise->pictureCount() == 0;
+    if (!m_practise->name().isEmpty() && empty)
+        setEditSwitch(this, settings(), true);
+}
+
+void TfrmTextMode::exportPractise() {
+    if (isBlank(m_practise->name()) || !saveOrSay())
+        return;
+    const QString file = dialogs().saveFileName(
+        this, fileOptions(menuText(language(), LK("mmGMExport")), QStringLiteral("tmp")));
+    if (file.isEmpty())
+        return;
+    if (!m_practise->ExportCurrent(file))
+        dialogs().information(
+            this, language().Text(LK("TXFileNotWritten")).arg(QDir::toNativeSeparators(file)));
+}
+
+void TfrmTextMode::importPractise() {
+    if (m_practise->category().isEmpty() || m_practise->subcategory().isEmpty() || !saveOrSay())
+        return;
+    const QString file = dialogs().openFileName(
+        this, fileOptions(menuText(language(), LK("mmGMImport")), QStringLiteral("tmp")));
+    if (file.isEmpty())
+        return;
+    const QString name = dialogs().getText(this, language(), language().Text(LK("FormGetText")),
+                                           TextPromptLayout::Name, extractFileTitle(file));
+    if (isBlank(name))
+        return;
+    QStringList existing;
+    m_practise->ListNames(existing, false);
+    const QString refusal = newNameRefusal(TreeLevel::Practise, name, existing);
+    if (!refusal.isEmpty()) {
+        dialogs().information(this, language().Text(refusal));
+        return;
+    }
+    const QString previous = m_practise->name();
+    m_practise->setName(name);
+    if (!m_practise->ImportInto(file)) {
+        dialogs().information(
+            this, language().Text(LK("TXNotImported")).arg(QDir::toNativeSeparators(file)) +
+                      QLatin1Char('\n') + m_practise->errorString());
+        m_practise->setName(previous);
+    }
+    reloadSelection();
+}
+
+void TfrmTextMode::saveBackup(int tag) {
+    // Tag 0 backs up every text practise, 1 the current category, 2 the subcategory.
+    QString walk = settings().TXSaveDir();
+    if (tag >= 1) {
+        if (m_practise->category().isEmpty())
+            return;
+        walk = joinPath(walk, m_practise->category());
+    }
+    if (tag >= 2) {
+        if (m_practise->subcategory().isEmpty())
+            return;
+        walk = joinPath(walk, m_practise->subcategory());
+    }
+    if (!saveOrSay())
+        return;
+    const QString file = dialogs().saveFileName(
+        this, fileOptions(menuText(language(), LK("mmSaveBackUp")), QStringLiteral("tbp")));
+    if (file.isEmpty())
+        return;
+    QString error;
+    if (!writeKindBackup(settings().appDir(), walk, m_practise->extension(), settings().Version(),
+                         file, &error))
+        dialogs().information(this,
+                              language().Text(LK("BackUpFailed")) + QLatin1Char('\n') + error);
+}
+
+void TfrmTextMode::loadBackup() {
+    if (!saveOrSay())
+        return;
+    const QString file = dialogs().openFileName(
+        this, fileOptions(menuText(language(), LK("mmLoadBackUp")), QStringLiteral("tbp")));
+    if (file.isEmpty())
+        return;
+    FormBackupDecider decider(language(), this);
+    RestoreOptions restore;
+    restore.root = settings().appDir();
+    restore.extension = m_practise->extension();
+    restore.style = restoreStyleOf(BackupKind::Text);
+    restore.decider = &decider;
+    // Restored practises are rewritten without the scratch folder, which holds the pictures
+    // of the practise shown here.
+    restore.rewrite = practiseRewriter(BackupKind::Text, settings(), language());
+    const QStringList problems = restoreProblems(language(), restoreKindBackup(file, restore));
+    // The practise shown may have been replaced: it is read again from disk.
+    reloadSelection();
+    if (!problems.isEmpty())
+        dialogs().information(this, problems.join(QLatin1Char('\n')));
+}
+
+QString TfrmTextMode::pathForPlan() {
+    if (isBlank(m_practise->category()) || isBlank(m_practise->subcategory()) ||
+        isBlank(m_practise->name()))
+        return QString();
+    if (!saveOrSay())
+        return QString();
+    return QDir(settings().appDir()).relativeFilePath(m_practise->currentFile());
+}
+
+} // namespace korvex
