@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
+#include <QPrinter>
 
 namespace korvex {
 
@@ -41,9 +42,16 @@ QString ScriptedDialogs::saveFileName(QWidget*, const FileDialogOptions& options
     return m_saveFiles.isEmpty() ? QString() : m_saveFiles.dequeue();
 }
 
-bool ScriptedDialogs::print(QWidget*, QPrinter*) {
+bool ScriptedDialogs::print(QWidget*, QPrinter* printer) {
     ++printDialogs;
-    return m_prints.isEmpty() ? false : m_prints.dequeue();
+    if (m_prints.isEmpty())
+        return false;
+    const PrintAnswer answer = m_prints.dequeue();
+    if (answer.print && !answer.pdfPath.isEmpty()) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(answer.pdfPath);
+    }
+    return answer.print;
 }
 
 int ScriptedDialogs::exec(QDialog* dialog) {

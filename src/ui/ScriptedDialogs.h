@@ -31,7 +31,9 @@ public:
     void answerText(const QString& text) { m_texts.enqueue(text); }
     void answerOpenFile(const QString& path) { m_openFiles.enqueue(path); }
     void answerSaveFile(const QString& path) { m_saveFiles.enqueue(path); }
-    void answerPrint(bool print) { m_prints.enqueue(print); }
+    void answerPrint(bool print) { m_prints.enqueue({print, QString()}); }
+    // Answers the print dialog with "print into this PDF file".
+    void answerPrintToPdf(const QString& path) { m_prints.enqueue({true, path}); }
     void answerForm(FormHandler handler) { m_forms.enqueue(std::move(handler)); }
     // The objectName of the pop-up menu action to choose.
     void answerPopup(const QString& actionName) { m_popups.enqueue(actionName); }
@@ -62,7 +64,11 @@ private:
     QQueue<QString> m_texts;
     QQueue<QString> m_openFiles;
     QQueue<QString> m_saveFiles;
-    QQueue<bool> m_prints;
+    struct PrintAnswer {
+        bool print;
+        QString pdfPath;
+    };
+    QQueue<PrintAnswer> m_prints;
     QQueue<FormHandler> m_forms;
     QQueue<QString> m_popups;
 };

@@ -72,6 +72,25 @@ TEST(CliPractise, RenderPaintsWithTheInstalledPictures) {
     EXPECT_EQ(QImage(png).size(), QSize(450, 280));
 }
 
+TEST(CliPractise, PrintWritesAPdfPageAndRefusesWhatItCannotPrint) {
+    QTemporaryDir tmp;
+    const QString gmp = tmp.filePath(QStringLiteral("Drill.gmp"));
+    writeAll(gmp, practise141());
+    const QString pdf = tmp.filePath(QStringLiteral("Drill.pdf"));
+    CliRun run = cli({QStringLiteral("print"), gmp, pdf});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+
+    EXPECT_EQ(cli({QStringLiteral("print"), gmp, tmp.filePath(QStringLiteral("x.png"))}).exitCode,
+              1);
+    EXPECT_EQ(cli({QStringLiteral("print"), tmp.filePath(QStringLiteral("x.abc")), pdf}).exitCode,
+              1);
+    EXPECT_EQ(cli({QStringLiteral("print"), gmp, pdf, QStringLiteral("--list")}).exitCode, 1);
+    EXPECT_EQ(cli({QStringLiteral("print"), gmp}).exitCode, 2);
+}
+
 TEST(CliPractise, ClearErrorsAndExitCodes) {
     QTemporaryDir tmp;
     const QString bad = tmp.filePath(QStringLiteral("broken.gmp"));

@@ -27,6 +27,7 @@ extern const Command kInfoCommand;
 extern const Command kRenderCommand;
 extern const Command kBackupCommand;
 extern const Command kRestoreCommand;
+extern const Command kPrintCommand;
 
 // korvex-cli info for text practises, plans, cards, diaries and backup files.
 bool isRecordsInfoExtension(const QString& extension);

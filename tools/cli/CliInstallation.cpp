@@ -7,12 +7,22 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace korvex::cli {
 
 QString installationFolder() {
     return QCoreApplication::applicationDirPath();
+}
+
+QString installationOf(const QString& file) {
+    QDir folder = QFileInfo(file).absoluteDir();
+    do {
+        if (folder.exists(QStringLiteral("Settings.txt")))
+            return folder.absolutePath();
+    } while (folder.cdUp());
+    return installationFolder();
 }
 
 bool loadInstallation(const QString& appDir, TSettings& settings, TLanguage& language,

@@ -12,6 +12,10 @@ namespace korvex::cli {
 // The folder of the installation the tool runs from ({app}: the tool's own folder).
 QString installationFolder();
 
+// The installation that holds `file`: the nearest folder above it with a Settings.txt,
+// else the tool's own.
+QString installationOf(const QString& file);
+
 // Loads the settings and the language table of the installation in `appDir` without
 // writing anything there: the settings files are read from scratch copies and the
 // settings object is then pointed back at `appDir`. A language that cannot be loaded leaves

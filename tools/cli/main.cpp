@@ -19,6 +19,7 @@ const std::vector<Command> kCommands = {
     kRestoreCommand,
     kInfoCommand,
     kRenderCommand,
+    kPrintCommand,
 };
 
 int usage() {

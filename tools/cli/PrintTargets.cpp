@@ -1,0 +1,12 @@
+#include "cli/PrintTargets.h"
+
+namespace korvex::cli {
+
+const QList<PrintTarget>& printTargets() {
+    static const QList<PrintTarget> targets = {
+        {"gmp", "", prepareGraphicPractisePrint},
+    };
+    return targets;
+}
+
+} // namespace korvex::cli
