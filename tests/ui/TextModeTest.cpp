@@ -334,3 +334,19 @@ TEST_F(TextModeTest, ACoachWritesAPractiseWithTwoPictures) {
         shot.save(folder + QStringLiteral("/text-practise.png"));
     }
 }
+
+TEST_F(TextModeTest, PrintSavesFirstAndWritesThePage) {
+    addPicture(jpegOf(qRgb(90, 90, 200)));
+    QTest::keyClicks(control<QPlainTextEdit>("memTXText"), QStringLiteral("Quick feet"));
+    // Cancelled: saved, nothing printed.
+    window->findChild<QAction*>(QStringLiteral("mmTXPrint"))->trigger();
+    EXPECT_EQ(dialogs.printDialogs, 1);
+    EXPECT_FALSE(view->practise().modified());
+    const QString pdf = files.filePath(QStringLiteral("edges.pdf"));
+    dialogs.answerPrintToPdf(pdf);
+    window->findChild<QAction*>(QStringLiteral("mmTXPrint"))->trigger();
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+    EXPECT_TRUE(dialogs.informations.isEmpty());
+}

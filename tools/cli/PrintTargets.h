@@ -38,5 +38,6 @@ struct PrintTarget {
 const QList<PrintTarget>& printTargets();
 
 bool prepareGraphicPractisePrint(const PrintRequest& request, PrintJob* job, QString* error);
+bool prepareTextPractisePrint(const PrintRequest& request, PrintJob* job, QString* error);
 
 } // namespace korvex::cli

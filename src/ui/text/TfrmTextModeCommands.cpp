@@ -4,17 +4,21 @@
 #include "core/Paths.h"
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
+#include "print/PageLayout.h"
+#include "print/TextPractisePrint.h"
 #include "storage/BackupKinds.h"
 #include "storage/PractiseRewriters.h"
 #include "storage/TTextPractise.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
+#include "ui/PrintCommand.h"
 #include "ui/TFormKorvex.h"
 #include "ui/dialogs/EditPractisesRules.h"
 #include "ui/dialogs/TFormBackUp.h"
 #include "ui/dialogs/TFormEditPractises.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace korvex {
 
@@ -65,6 +69,7 @@ bool TfrmTextMode::supports(ViewCommand command) const {
     case ViewCommand::Import:
     case ViewCommand::SaveBackup:
     case ViewCommand::LoadBackup:
+    case ViewCommand::Print:
         return true;
     default:
         return false;
@@ -87,6 +92,9 @@ bool TfrmTextMode::run(ViewCommand command, int tag) {
         return true;
     case ViewCommand::LoadBackup:
         loadBackup();
+        return true;
+    case ViewCommand::Print:
+        print();
         return true;
     default:
         return false;
@@ -197,6 +205,29 @@ void TfrmTextMode::loadBackup() {
     reloadSelection();
     if (!problems.isEmpty())
         dialogs().information(this, problems.join(QLatin1Char('\n')));
+}
+
+void TfrmTextMode::print() {
+    if (isBlank(m_practise->name()) || !saveOrSay())
+        return;
+    // The pictures as the practise has them now, read before the print dialog opens.
+    QList<QByteArray> pictures;
+    for (const QString& file : m_practise->scratchPictures()) {
+        QFile in(file);
+        if (!in.open(QIODevice::ReadOnly)) {
+            dialogs().information(
+                this, language().Text(LK("TXPictureNotRead")).arg(QDir::toNativeSeparators(file)));
+            return;
+        }
+        pictures.append(in.readAll());
+    }
+    const QString name = m_practise->name();
+    const QStringList text = m_practise->text;
+    runPrintCommand(this, language(), QStringLiteral("Korvex - ") + name,
+                    [name, text, pictures](PageCanvas& canvas, QString& error) {
+                        PageLayout layout(canvas);
+                        return printTextPractise(layout, name, text, pictures, error);
+                    });
 }
 
 QString TfrmTextMode::pathForPlan() {
