@@ -206,7 +206,6 @@ void TfrmTextMode::applyLayout() {
         const ControlPlace& p = large ? row.large : row.small;
         row.widget->setGeometry(p.x, p.y, p.w, p.h);
     }
-    setMinimumSize(large ? 1012 : 762, large ? 534 : 478);
 }
 
 void TfrmTextMode::applyCaptions() {
@@ -239,7 +238,8 @@ void TfrmTextMode::onItemChosen() {
         settings().setRememberedIndex(2, level, m_combos[level]->currentIndex());
     m_pictureTop = 0;
     showPictures();
-    setEditMode(editing());
+    // Choosing a placeholder leaves nothing to edit.
+    switchEdit(editing());
 }
 
 void TfrmTextMode::reloadSelection() {

@@ -64,6 +64,8 @@ private:
     void copyTextsFromPractise();
     void updatePictureButtons();
     bool editing() const;
+    // Sets the view/edit state through the main window's switch.
+    void switchEdit(bool on);
     // The commands (TfrmTextModeCommands.cpp).
     void newPractise();
     void exportPractise();

@@ -24,15 +24,6 @@ namespace korvex {
 
 namespace {
 
-// The view/edit switch lives in the main window; a view shown on its own switches itself.
-void setEditSwitch(TfrmTextMode* view, TSettings& settings, bool on) {
-    if (auto* main = qobject_cast<TFormKorvex*>(view->window())) {
-        main->SetEditMode(on);
-        return;
-    }
-    settings.setEditFlag(view->setEditMode(on));
-}
-
 QString menuText(const TLanguage& language, const QString& key) {
     return language.Text(key).remove(QLatin1Char('&'));
 }
@@ -60,6 +51,15 @@ QStringList restoreProblems(const TLanguage& language, const RestoreReport& repo
 }
 
 } // namespace
+
+void TfrmTextMode::switchEdit(bool on) {
+    // The view/edit switch lives in the main window; a view shown on its own switches itself.
+    if (auto* main = qobject_cast<TFormKorvex*>(window())) {
+        main->SetEditMode(on);
+        return;
+    }
+    settings().setEditFlag(setEditMode(on));
+}
 
 bool TfrmTextMode::supports(ViewCommand command) const {
     switch (command) {
@@ -108,13 +108,13 @@ void TfrmTextMode::newPractise() {
     TFormEditPractises form(language(), settings(), *m_practise, 2, this);
     form.setWindowTitle(language().Text(LK("FormEditTXPractise")));
     dialogs().exec(&form);
-    setEditSwitch(this, settings(), false);
+    switchEdit(false);
     reloadSelection();
     // A freshly created practise opens ready for writing.
     const bool empty = m_practise->text.isEmpty() && m_practise->keywords.isEmpty() &&
                        m_practise->pictureCount() == 0;
     if (!m_practise->name().isEmpty() && empty)
-        setEditSwitch(this, settings(), true);
+        switchEdit(true);
 }
 
 void TfrmTextMode::exportPractise() {
