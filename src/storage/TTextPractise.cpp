@@ -86,6 +86,7 @@ void TTextPractise::Clear() {
     keywords.clear();
     lastPicture = -1;
     m_versionRefused = false;
+    m_error.clear();
     m_scratchCleared = clearScratch();
 }
 

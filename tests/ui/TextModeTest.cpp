@@ -170,6 +170,15 @@ TEST_F(TextModeTest, SwitchingPractisesAndModesNeverMixesTheirPictures) {
     choose(QStringLiteral("Stops"));
     EXPECT_EQ(storedPictures("Edges"), QList<QByteArray>({a0, a1}));
     EXPECT_EQ(storedPictures("Stops"), QList<QByteArray>({b0}));
+
+    // A damaged file shows nothing of the practise before it and says what is wrong.
+    choose(QStringLiteral("Edges"));
+    ASSERT_TRUE(app.writeText(QStringLiteral("TextPractises/Drills/Skating/Stops.tmp"),
+                              QStringLiteral("cut")));
+    choose(QStringLiteral("Stops"));
+    EXPECT_TRUE(scratchFiles().isEmpty());
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_TRUE(dialogs.informations.first().contains(QStringLiteral("Stops.tmp")));
 }
 
 TEST_F(TextModeTest, ViewStateLocksEveryInputAndANonPictureIsRefused) {

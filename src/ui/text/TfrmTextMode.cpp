@@ -238,6 +238,9 @@ void TfrmTextMode::onItemChosen() {
         settings().setRememberedIndex(2, level, m_combos[level]->currentIndex());
     m_pictureTop = 0;
     showPictures();
+    // Clearing resets the error, so an error here is the load's: a damaged file.
+    if (!m_practise->errorString().isEmpty())
+        dialogs().information(this, m_practise->errorString());
     // Choosing a placeholder leaves nothing to edit.
     switchEdit(editing());
 }
@@ -251,8 +254,7 @@ void TfrmTextMode::reloadSelection() {
     for (int level = 0; level < 3; ++level)
         settings().setRememberedIndex(2, level, m_combos[level]->currentIndex());
     m_practise->Clear();
-    if (!m_practise->LoadCurrent() && m_practise->hasCurrentItem() &&
-        !m_practise->errorString().isEmpty())
+    if (!m_practise->LoadCurrent() && !m_practise->errorString().isEmpty())
         dialogs().information(this, m_practise->errorString());
     copyTextsFromPractise();
     m_loading = false;
