@@ -161,6 +161,7 @@ TEST_F(TextModeTest, SwitchingPractisesAndModesNeverMixesTheirPictures) {
     window->SwitchMode(1);
     EXPECT_TRUE(scratchFiles().isEmpty());
     ASSERT_TRUE(app.writeText(QStringLiteral("Photos/2.jpg"), QStringLiteral("left by a crash")));
+    ASSERT_TRUE(app.writeText(QStringLiteral("Photos/0.renumber"), QStringLiteral("half done")));
     window->SwitchMode(2);
     view = qobject_cast<TfrmTextMode*>(window->currentView());
     ASSERT_EQ(view->practise().name(), QStringLiteral("Edges"));
@@ -203,7 +204,7 @@ TEST_F(TextModeTest, ViewStateLocksEveryInputAndANonPictureIsRefused) {
     EXPECT_EQ(scratchFiles(), QStringList({QStringLiteral("0.jpg")}));
 }
 
-TEST_F(TextModeTest, ExportImportBackupAndPlaceToPlan) {
+TEST_F(TextModeTest, ExportImportBackupPrintAndPlaceToPlan) {
     const QByteArray picture = jpegOf(qRgb(0, 128, 0));
     addPicture(picture);
     QTest::keyClicks(control<QPlainTextEdit>("memTXText"), QStringLiteral("Two-foot stops"));
@@ -256,57 +257,47 @@ TEST_F(TextModeTest, ExportImportBackupAndPlaceToPlan) {
     EXPECT_EQ(storedPictures("Edges"), QList<QByteArray>({picture}));
     EXPECT_EQ(scratchFiles(), QStringList({QStringLiteral("0.jpg")}));
 
+    // Printing saves first; a cancelled dialog prints nothing.
+    QTest::keyClicks(control<QPlainTextEdit>("memTXText"), QStringLiteral(" twice"));
+    window->findChild<QAction*>(QStringLiteral("mmTXPrint"))->trigger();
+    EXPECT_FALSE(view->practise().modified());
+    const QString pdf = files.filePath(QStringLiteral("copied.pdf"));
+    dialogs.answerPrintToPdf(pdf);
+    window->findChild<QAction*>(QStringLiteral("mmTXPrint"))->trigger();
+    QFile printed(pdf);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(printed.readAll().startsWith("%PDF"));
+
     // Placing saves the practise and hands its path to the plan mode.
     EXPECT_EQ(view->pathForPlan(), QStringLiteral("TextPractises/Drills/Skating/Copied.tmp"));
     window->findChild<QAction*>(QStringLiteral("mmTXPlaceToTP"))->trigger();
     EXPECT_EQ(window->settings().CurrentMode(), 3);
 }
 
-} // namespace
-
-namespace {
-
 // A rink picture of the installation with a drill sketched on it, as a coach's picture.
-QByteArray sketchOn(const QString& rinkFile, bool shootingDrill) {
+QByteArray sketchOn(const QString& rinkFile, const QList<QPointF>& cones) {
     QImage rink(rinkFile);
-    EXPECT_FALSE(rink.isNull()) << rinkFile.toStdString();
+    const double s = rink.width() / 675.0;
     QPainter painter(&rink);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double s = rink.width() / 675.0;
-    painter.setBrush(QColor(255, 140, 0));
-    painter.setPen(Qt::NoPen);
-    const QList<QPointF> cones =
-        shootingDrill ? QList<QPointF>{{250, 150}, {250, 270}, {380, 210}}
-                      : QList<QPointF>{{180, 120}, {300, 300}, {420, 120}, {540, 300}};
+    QPainterPath route(QPointF(90, 210) * s);
     for (const QPointF& c : cones) {
-        painter.drawPolygon(
-            QPolygonF({QPointF(c.x(), c.y() - 9) * s, QPointF(c.x() - 8, c.y() + 7) * s,
-                       QPointF(c.x() + 8, c.y() + 7) * s}));
+        painter.fillRect(QRectF((c - QPointF(7, 7)) * s, QSizeF(14, 14) * s), QColor(255, 140, 0));
+        route.quadTo((c + QPointF(-50, c.y() < 210 ? -45 : 45)) * s, (c + QPointF(20, 0)) * s);
     }
-    QPen path(QColor(20, 40, 160), 3 * s);
-    painter.setPen(path);
-    painter.setBrush(Qt::NoBrush);
-    QPainterPath route;
-    route.moveTo(QPointF(90, 210) * s);
-    for (const QPointF& c : cones)
-        route.quadTo(QPointF(c.x() - 50, c.y() + (c.y() < 210 ? -45 : 45)) * s,
-                     QPointF(c.x() + 20, c.y()) * s);
+    painter.setPen(QPen(QColor(20, 40, 160), 3 * s));
     painter.drawPath(route);
-    if (shootingDrill) {
-        painter.setPen(QPen(QColor(200, 20, 20), 3 * s, Qt::DashLine));
-        painter.drawLine(QPointF(400, 210) * s, QPointF(610, 210) * s);
-    }
     painter.end();
     return encodeJpeg(rink);
 }
 
-} // namespace
-
 TEST_F(TextModeTest, ACoachWritesAPractiseWithTwoPictures) {
     // In the large layout; with KORVEX_SCREENSHOT_DIR set the window is also saved there as
     // text-practise.png (the picture shown in the README).
-    const QByteArray first = sketchOn(app.file(QStringLiteral("Playgrounds/Rink.jpg")), false);
-    const QByteArray second = sketchOn(app.file(QStringLiteral("Playgrounds/HalfRink.jpg")), true);
+    const QByteArray first = sketchOn(app.file(QStringLiteral("Playgrounds/Rink.jpg")),
+                                      {{180, 120}, {300, 300}, {420, 120}, {540, 300}});
+    const QByteArray second = sketchOn(app.file(QStringLiteral("Playgrounds/HalfRink.jpg")),
+                                       {{250, 150}, {250, 270}, {420, 210}});
     addPicture(first, QStringLiteral("weave.jpg"));
     addPicture(second, QStringLiteral("shot.jpg"));
     control<QPlainTextEdit>("memTXText")
@@ -322,13 +313,9 @@ TEST_F(TextModeTest, ACoachWritesAPractiseWithTwoPictures) {
     control<QPlainTextEdit>("memTXKeyWords")->insertPlainText(QStringLiteral("edges, shooting"));
     ASSERT_TRUE(view->saveIfModified());
 
-    // The slots show the two pictures fitted on white, in their order.
-    for (int i = 0; i < 2; ++i) {
-        const QImage shown =
-            control<QLabel>(i == 0 ? "imgPicture1" : "imgPicture2")->pixmap().toImage();
-        ASSERT_FALSE(shown.isNull());
-        EXPECT_EQ(shown.size(), control<QLabel>("imgPicture1")->contentsRect().size());
-    }
+    // The slots show the two pictures fitted on white.
+    EXPECT_EQ(control<QLabel>("imgPicture2")->pixmap().size(),
+              control<QLabel>("imgPicture2")->contentsRect().size());
     EXPECT_EQ(control<QCheckBox>("cbxPicture2")->text(),
               window->language().Text(QStringLiteral("TXPictureNumber")).arg(2).arg(2));
     EXPECT_FALSE(control<QScrollBar>("uadTXScroll")->isEnabled());
@@ -344,18 +331,4 @@ TEST_F(TextModeTest, ACoachWritesAPractiseWithTwoPictures) {
     }
 }
 
-TEST_F(TextModeTest, PrintSavesFirstAndWritesThePage) {
-    addPicture(jpegOf(qRgb(90, 90, 200)));
-    QTest::keyClicks(control<QPlainTextEdit>("memTXText"), QStringLiteral("Quick feet"));
-    // Cancelled: saved, nothing printed.
-    window->findChild<QAction*>(QStringLiteral("mmTXPrint"))->trigger();
-    EXPECT_EQ(dialogs.printDialogs, 1);
-    EXPECT_FALSE(view->practise().modified());
-    const QString pdf = files.filePath(QStringLiteral("edges.pdf"));
-    dialogs.answerPrintToPdf(pdf);
-    window->findChild<QAction*>(QStringLiteral("mmTXPrint"))->trigger();
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().startsWith("%PDF"));
-    EXPECT_TRUE(dialogs.informations.isEmpty());
-}
+} // namespace
