@@ -73,6 +73,10 @@ bool TTeamRecords::deleteEntry(int index) {
     return true;
 }
 
+void TTeamRecords::setEntries(const QList<TeamEntry>& entries) {
+    m_entries = entries;
+}
+
 void TTeamRecords::clear() {
     m_entries.clear();
     m_team.clear();
@@ -81,7 +85,16 @@ void TTeamRecords::clear() {
 }
 
 QString TTeamRecords::teamFilePath(const QString& team) const {
-    return joinPath(folderPath(), team + m_extension);
+    const QString path = joinPath(folderPath(), team + m_extension);
+    if (team.isEmpty() || QFileInfo::exists(path))
+        return path;
+    const QStringList names = QDir(folderPath()).entryList(QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        if (name.size() == team.size() + m_extension.size() && name.startsWith(team) &&
+            name.endsWith(m_extension, Qt::CaseInsensitive))
+            return joinPath(folderPath(), name);
+    }
+    return path;
 }
 
 QStringList TTeamRecords::listTeams() const {

@@ -52,11 +52,17 @@ public:
     bool addEntry(const FixedRecord& record, const QStringList& notes);
     bool replaceEntry(int index, const FixedRecord& record, const QStringList& notes);
     bool deleteEntry(int index);
+    // Puts back records taken from entries() earlier, for example after a failed save, so
+    // that memory again matches the file.
+    void setEntries(const QList<TeamEntry>& entries);
     // Empties the records and forgets the team.
     void clear();
 
+    // The team's file. A file whose extension differs only in letter case ("U18.DMP",
+    // written on another system) is the team's file too, since the listing shows it.
     virtual QString teamFilePath(const QString& team) const;
-    // Team names (file names without extension) of the kind's folder, in listing order.
+    // Team names of the kind's folder, in listing order: each file name without its
+    // extension only, so "U18.boys.dmp" is the team "U18.boys".
     virtual QStringList listTeams() const;
     // Writes a new empty team file; refuses a name that exists or cannot be a file name.
     bool createTeam(qint32 version, const QString& name);

@@ -63,6 +63,7 @@ const QStringList& ownNameItems() {
         LK("mmDRRenameTeam"),
         LK("mmDRNewRecord"),
         LK("mmDRDeleteRecord"),
+        LK("mmDRPrintTeam"),
         LK("mmPCNewTeam"),
         LK("mmPCDeleteTeam"),
         LK("mmPCNewRecord"),

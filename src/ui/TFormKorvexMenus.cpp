@@ -205,6 +205,7 @@ void TFormKorvex::createMenus() {
              5);
     dr->addSeparator();
     viewItem(dr, "mmDRPrint", QStringLiteral("&Print"), ViewCommand::Print, 4);
+    viewItem(dr, "mmDRPrintTeam", QStringLiteral("Print &diary..."), ViewCommand::Print, 41);
     dr->addSeparator();
     exitItem(dr, "mmDRExit");
 

@@ -2,6 +2,7 @@
 
 #include "storage/TDiary.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -75,6 +76,62 @@ TEST(DiaryTest, LongTextsAreCutToTheirFieldsWithoutSplittingCharacters) {
     EXPECT_EQ(record.field(TDiary::fieldOf(TDiary::Date)), QStringLiteral("2026-12-08"));
     EXPECT_EQ(record.field(TDiary::fieldOf(TDiary::HeadLine)), QString(75, QChar(0x010D)));
     EXPECT_EQ(static_cast<quint8>(record.bytes().at(11)), 150);
+}
+
+TEST(DiaryTest, TeamsAreNamedByTheWholeFileNameBeforeTheExtension) {
+    QTemporaryDir dir;
+    TDiary diary;
+    diary.setLocation(dir.path(), QStringLiteral("Diaries"));
+    const QString folder = dir.path() + QStringLiteral("/Diaries/");
+    ASSERT_TRUE(diary.createTeam(141, QStringLiteral("U18.boys")));
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("U18.boys.dmp")));
+    // A file written on another system may carry the extension in capitals.
+    ASSERT_TRUE(writeFile(folder + QStringLiteral("Old.DMP"),
+                          le32(141) + le32(1) + diaryRecord("d", "h") + le32(0)));
+    ASSERT_TRUE(writeFile(folder + QStringLiteral("notes.txt"), "x"));
+    EXPECT_EQ(diary.listTeams(), QStringList({QStringLiteral("Old"), QStringLiteral("U18.boys")}));
+    ASSERT_TRUE(diary.loadTeam(QStringLiteral("Old")));
+    EXPECT_EQ(diary.count(), 1);
+    EXPECT_FALSE(diary.createTeam(141, QStringLiteral("Old")));
+    ASSERT_TRUE(diary.renameTeam(QStringLiteral("Older")));
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("Older.dmp")));
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("Old.DMP")));
+
+    ASSERT_TRUE(diary.loadTeam(QStringLiteral("U18.boys")));
+    ASSERT_TRUE(diary.renameTeam(QStringLiteral("U18.girls")));
+    EXPECT_EQ(diary.team(), QStringLiteral("U18.girls"));
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("U18.girls.dmp")));
+}
+
+TEST(DiaryTest, PickedDatesFitTheFieldAndTypedDatesReadInCommonForms) {
+    const QDate day(2026, 9, 28);
+    for (const char* name : {"en_US", "en_GB", "cs_CZ", "de_DE", "sk_SK", "hu_HU", "C"}) {
+        const QLocale locale{QString::fromLatin1(name)};
+        const QString text = TDiary::dateText(day, locale);
+        EXPECT_LE(text.size(), 10) << name << " " << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("2026"))) << name << " " << text.toStdString();
+        EXPECT_EQ(TDiary::readDate(text, locale), day) << name << " " << text.toStdString();
+    }
+    const QLocale czech(QStringLiteral("cs_CZ"));
+    EXPECT_EQ(TDiary::readDate(QStringLiteral("28. 9. 2026"), czech), day);
+    EXPECT_EQ(TDiary::readDate(QStringLiteral("28.9.26"), czech), day);
+    EXPECT_EQ(TDiary::readDate(QStringLiteral("2026-09-28"), czech), day);
+    EXPECT_FALSE(TDiary::readDate(QStringLiteral("Monday"), czech).isValid());
+    EXPECT_FALSE(TDiary::readDate(QStringLiteral("31.2.2026"), czech).isValid());
+    EXPECT_FALSE(TDiary::readDate(QString(), czech).isValid());
+
+    // A range takes the records whose date reads inside it, in file order.
+    TDiary diary;
+    for (const char* date : {"1.9.2026", "15.9.2026", "camp", "30.9.2026", "1.10.2026"})
+        diary.addEntry(TDiary::makeRecord(QString::fromLatin1(date), QString()), {});
+    EXPECT_EQ(diary.recordsBetween(QDate(2026, 9, 1), QDate(2026, 9, 30), czech),
+              QList<int>({0, 1, 3}));
+    EXPECT_TRUE(diary.recordsBetween(QDate(2026, 9, 30), QDate(2026, 9, 1), czech).isEmpty());
+    // Grid rows count from the newest record; the empty last row is no record.
+    EXPECT_EQ(diary.recordOfRow(1), 4);
+    EXPECT_EQ(diary.recordOfRow(5), 0);
+    EXPECT_EQ(diary.recordOfRow(6), -1);
+    EXPECT_EQ(diary.recordOfRow(0), -1);
 }
 
 } // namespace

@@ -6,6 +6,7 @@ const QList<PrintTarget>& printTargets() {
     static const QList<PrintTarget> targets = {
         {"gmp", "", prepareGraphicPractisePrint},
         {"tmp", "", prepareTextPractisePrint},
+        {"dmp", "[--record N | --from DATE --to DATE]", prepareDiaryPrint},
     };
     return targets;
 }
