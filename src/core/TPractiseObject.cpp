@@ -335,17 +335,22 @@ void TPractiseObject::ComboDropDown(SelectionBox* box) {
         refillLevel(box->level());
 }
 
-void TPractiseObject::ComboChanged(SelectionBox* box) {
+bool TPractiseObject::ComboChanged(SelectionBox* box) {
     if (!box || box->level() < kCategoryLevel || box->level() > kItemLevel)
-        return;
-    if (m_modified)
-        SaveCurrent();
+        return false;
     const int level = box->level();
+    if (m_modified && hasCurrentItem() && !SaveCurrent()) {
+        // Clearing and loading now would throw the unsaved edits away: stay on the item.
+        const QString shown = levelValue(level).isEmpty() ? placeholder(level) : levelValue(level);
+        box->setCurrentIndex(std::max(0, static_cast<int>(box->items().indexOf(shown))));
+        return false;
+    }
     setLevelValue(level, box->currentText());
     for (int lower = level + 1; lower <= kItemLevel; ++lower)
         setLevelValue(lower, refillLevel(lower));
     Clear();
     LoadCurrent();
+    return true;
 }
 
 void TPractiseObject::FillCombos(bool empty, const TSettings& settings) {

@@ -40,6 +40,8 @@ public:
     virtual bool Copy(const QString& path) = 0;
     // The item names (without extension) of the current subcategory folder.
     virtual QStringList ListItems() = 0;
+    // Why the last operation failed (a save, most of all); the item kinds keep the text.
+    virtual QString errorString() const { return QString(); }
 
     // Current selection. Setting a level to its placeholder text stores the empty value;
     // whenever a level becomes empty the item is cleared.
@@ -114,8 +116,10 @@ public:
     void ComboDropDown(SelectionBox* box);
     // The user picked an entry of `box`: saves a modified item, takes the new value, lets
     // every lower level keep its name when it exists under the new parent (else its first
-    // entry), then clears and loads the item.
-    void ComboChanged(SelectionBox* box);
+    // entry), then clears and loads the item. When the modified item cannot be saved nothing
+    // changes: the item keeps its edits, `box` shows the current value again, and the
+    // result is false (errorString() says why).
+    bool ComboChanged(SelectionBox* box);
     // With `empty` only the placeholders are shown. Otherwise the boxes are filled and
     // selected from the indices the settings remember for the current mode (modes 3 and 6
     // use the fixed training-plan or archive category) and the item is loaded.

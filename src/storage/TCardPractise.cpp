@@ -19,10 +19,6 @@ constexpr ShortStringField kFields[] = {
     {0, 50}, {51, 20}, {72, 10}, {83, 2}, {86, 20}, {107, 13}, {121, 100}, {222, 100},
 };
 
-int compareText(const QString& a, const QString& b) {
-    return QString::localeAwareCompare(a.toLower(), b.toLower());
-}
-
 } // namespace
 
 ShortStringField TCardPractise::fieldOf(Field field) {
@@ -36,7 +32,22 @@ QStringList TCardPractise::headingKeys() {
 }
 
 TCardPractise::TCardPractise()
-    : TTeamRecords(kRecordSize, QStringLiteral(".cmp"), QStringLiteral(".cbp")) {}
+    : TTeamRecords(kRecordSize, QStringLiteral(".cmp"), QStringLiteral(".cbp")) {
+    setSortLocale(QLocale(QLocale::English));
+}
+
+QLocale TCardPractise::sortLocaleOf(const QString& languageName) {
+    if (languageName.compare(QStringLiteral("Czech"), Qt::CaseInsensitive) == 0)
+        return QLocale(QLocale::Czech);
+    if (languageName.compare(QStringLiteral("German"), Qt::CaseInsensitive) == 0)
+        return QLocale(QLocale::German);
+    return QLocale(QLocale::English);
+}
+
+void TCardPractise::setSortLocale(const QLocale& locale) {
+    m_collator = QCollator(locale);
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+}
 
 void TCardPractise::setArchive(const QString& folderName, const QString& caption) {
     m_archiveFolder = folderName;
@@ -52,7 +63,7 @@ bool TCardPractise::archiveExists() const {
 }
 
 QString TCardPractise::teamFilePath(const QString& team) const {
-    if (!m_archiveCaption.isEmpty() && team == m_archiveCaption)
+    if (isArchive(team))
         return archiveFilePath();
     return TTeamRecords::teamFilePath(team);
 }
@@ -62,6 +73,43 @@ QStringList TCardPractise::listTeams() const {
     if (archiveExists())
         teams.prepend(m_archiveCaption);
     return teams;
+}
+
+QString TCardPractise::storedNumber(const QString& typed) {
+    QString number = typed.trimmed();
+    if (number.isEmpty())
+        number = QStringLiteral("0");
+    if (number.size() == 1)
+        number.prepend(QLatin1Char('0'));
+    return number;
+}
+
+QString TCardPractise::shownNumber(const QString& stored) {
+    return stored == QStringLiteral("0") || stored == QStringLiteral("00") ? QString() : stored;
+}
+
+bool TCardPractise::isArchive(const QString& team) const {
+    return !m_archiveCaption.isEmpty() && team == m_archiveCaption;
+}
+
+bool TCardPractise::ensureArchiveFolder() {
+    const QString folder = joinPath(folderPath(), m_archiveFolder);
+    if (m_archiveFolder.isEmpty() || QDir().mkpath(folder))
+        return true;
+    return setError(
+        QStringLiteral("%1: the folder cannot be made").arg(QDir::toNativeSeparators(folder)));
+}
+
+bool TCardPractise::openTeam(const QString& team) {
+    if (isArchive(team) && !QFile::exists(archiveFilePath())) {
+        if (!ensureArchiveFolder())
+            return false;
+        TCardPractise empty;
+        empty.setWriteVersion(m_writeVersion);
+        if (!empty.writeFile(archiveFilePath()))
+            return setError(empty.errorString());
+    }
+    return loadTeam(team);
 }
 
 FixedRecord TCardPractise::makeRecord(const QStringList& fieldTexts) {
@@ -119,7 +167,20 @@ bool TCardPractise::readRecords(BinaryReader& in, QList<TeamEntry>& entries) {
         in.fail(QStringLiteral("card count %1 is more than a team file can hold").arg(count));
         return false;
     }
-    return readCounted(in, count, entries);
+    // A whole team read into an open team joins it: the cards in memory are never
+    // replaced by a file chosen as a player file.
+    QList<TeamEntry> read;
+    if (!readCounted(in, count, read))
+        return false;
+    if (entries.size() + read.size() > kMaxCards)
+        return setError(QStringLiteral("%1: the team holds %2 cards and the file %3; a team file "
+                                       "keeps at most %4, so nothing was added")
+                            .arg(in.sourceName())
+                            .arg(entries.size())
+                            .arg(read.size())
+                            .arg(kMaxCards));
+    entries.append(read);
+    return true;
 }
 
 void TCardPractise::setSortColumn(int column) {
@@ -140,7 +201,7 @@ int TCardPractise::compareCards(const TeamEntry& a, const TeamEntry& b, int colu
     case Surname:
     case FirstName:
     case Position:
-        return compareText(a.record.field(kFields[column]), b.record.field(kFields[column]));
+        return m_collator.compare(a.record.field(kFields[column]), b.record.field(kFields[column]));
     case Number: {
         const QByteArray x = a.record.fieldBytes(kFields[Number]);
         const QByteArray y = b.record.fieldBytes(kFields[Number]);
@@ -181,6 +242,7 @@ QList<QStringList> TCardPractise::gridRows() {
         QStringList row;
         for (int column = 0; column < kColumnCount; ++column)
             row.append(field(i, static_cast<Field>(column)));
+        row[Number] = shownNumber(row[Number]);
         rows.append(row);
     }
     return rows;
@@ -194,9 +256,13 @@ QStringList TCardPractise::shortList(const QString& separator) const {
         return compareCards(entry(a), entry(b), Surname) < 0;
     });
     QStringList lines;
-    for (int i : order)
-        lines.append(field(i, Surname) + separator + field(i, FirstName) + separator +
-                     field(i, Number));
+    for (int i : order) {
+        QString line = field(i, Surname) + separator + field(i, FirstName);
+        const QString number = shownNumber(field(i, Number));
+        if (!number.isEmpty())
+            line += separator + number;
+        lines.append(line);
+    }
     return lines;
 }
 

@@ -2,6 +2,9 @@
 
 #include "storage/TTeamRecords.h"
 
+#include <QCollator>
+#include <QLocale>
+
 #include <array>
 
 namespace korvex {
@@ -37,14 +40,32 @@ public:
     QStringList listTeams() const override;
     int maxEntries() const override { return kMaxCards; }
 
+    // The jersey number as stored: always two characters ("07" for 7, "00" for none).
+    static QString storedNumber(const QString& typed);
+    // The jersey number as shown: empty for the stored "0" and "00".
+    static QString shownNumber(const QString& stored);
+
+    // True when `team` names the player archive.
+    bool isArchive(const QString& team) const;
+    // Makes the archive folder when it is missing, so the archive is always listed.
+    bool ensureArchiveFolder();
+    // Loads a team; the archive, when its file does not exist yet, is made as an empty
+    // card file first (nothing is written until the archive is opened).
+    bool openTeam(const QString& team);
+
     static FixedRecord makeRecord(const QStringList& fieldTexts);
     QString field(int card, Field field) const;
 
     // Writes card `index` alone in the one-card form to `path`.
     bool saveOneCard(int index, const QString& path);
-    // Reads a card file into the open team without clearing it (a one-card file adds its
-    // card; a counted file replaces the cards).
+    // Reads a card file into the open team without clearing it: a one-card file adds its
+    // card, a counted file adds all of its cards (never past kMaxCards).
     bool importCardFile(const QString& path);
+
+    // Names sort in the alphabet of a language ("Č" after "C", and in Czech "Ch" after
+    // "H"), letter case aside, whatever the machine's own locale. English by default.
+    static QLocale sortLocaleOf(const QString& languageName);
+    void setSortLocale(const QLocale& locale);
 
     // Sorting: selection sort by the sort column; each column keeps its own direction.
     void setSortColumn(int column);
@@ -53,10 +74,11 @@ public:
     bool ascending(int column) const;
     void sort();
 
-    // The grid body after sorting: one row per card, the seven column texts. Row 0 of
-    // the view holds the localized headingKeys().
+    // The grid body after sorting: one row per card, the seven column texts (the number as
+    // shown). Row 0 of the view holds the localized headingKeys().
     QList<QStringList> gridRows();
-    // Cards by surname ascending: surname, separator, first name, separator, number.
+    // Cards by surname ascending: surname, separator, first name, and separator and
+    // number when the player has a number.
     QStringList shortList(const QString& separator) const;
 
 protected:
@@ -69,6 +91,7 @@ private:
     qint32 m_writeVersion = 141;
     QString m_archiveFolder;
     QString m_archiveCaption;
+    QCollator m_collator;
     int m_sortColumn = 0;
     std::array<bool, kColumnCount> m_ascending{true, true, true, true, true, true, true};
 };

@@ -46,6 +46,17 @@ QImage thumbnailOf(const QImage& picture) {
     return box;
 }
 
+// The first picture of a text practise whose reader stands after the description lines
+// (empty when it has none or the file ends early).
+QByteArray firstTextPicture(BinaryReader& in, const QString& path) {
+    if (!in.ok() || !path.endsWith(QLatin1String(".tmp"), Qt::CaseInsensitive))
+        return {};
+    if (in.readInt32() < 1)
+        return {};
+    const QByteArray bytes = in.readBytes(in.readInt64());
+    return in.ok() ? bytes : QByteArray();
+}
+
 } // namespace
 
 TTrainingPlan::TTrainingPlan(const QString& root, const QString& planFolder, bool archive,
@@ -228,14 +239,47 @@ void TTrainingPlan::resolvePractise(const QString& storedPath, TPractisesData* i
         return;
     }
     // A text practise has no thumbnail file: its first picture stands in.
-    if (!path.endsWith(QLatin1String(".tmp"), Qt::CaseInsensitive))
-        return;
-    if (in.readInt32() < 1)
-        return;
-    const QByteArray bytes = in.readBytes(in.readInt64());
     QImage picture;
-    if (in.ok() && decodeJpeg(bytes, &picture, nullptr))
+    if (decodeJpeg(firstTextPicture(in, path), &picture, nullptr))
         item->thumbnail = thumbnailOf(picture);
+}
+
+QByteArray TTrainingPlan::practisePicture(const QString& storedPath) const {
+    const QString path = joinPath(root(), storedToPath(storedPath));
+    JpegPicture picture;
+    if (picture.loadFile(pathWithoutExtension(path) + QStringLiteral(".jpg")))
+        return picture.bytes();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    BinaryReader in(&file, native(path));
+    if (!isAcceptedVersion(in.readInt32()))
+        return {};
+    readStreamStrings(in);
+    return firstTextPicture(in, path);
+}
+
+bool TTrainingPlan::SaveArchiveCopy(const QString& stem) {
+    TrainingPlanData data;
+    data.version = writeVersion();
+    data.paths = paths;
+    data.description = description;
+    data.evaluation = evaluation;
+    data.date = date;
+    data.time = time;
+    data.textBlocks = textBlocks;
+    data.heading = heading;
+    for (int i = 0; i < items.size(); ++i) {
+        const TPractisesData& item = items.at(i);
+        QByteArray picture = item.picture.isNull() ? QByteArray() : item.picture.bytes();
+        if (picture.isEmpty() && i < paths.size())
+            picture = practisePicture(paths.at(i));
+        data.items.append(PlanFileItem{item.time, item.name, item.description, picture});
+    }
+    QString error;
+    if (!writePlanFile(stem + QStringLiteral(".pamp"), true, data, &error))
+        return fail(error);
+    return true;
 }
 
 bool TTrainingPlan::AddPractise(const QString& storedPath) {

@@ -55,6 +55,10 @@ public:
     bool AddPractise(const QString& storedPath);
     // Removes practise `index` and saves the plan at once.
     bool RemovePractise(int index);
+    // Writes the plan as an archived plan "<stem>.pamp" (replacing one that is there), with
+    // each practise's description and full picture frozen into it. The plan itself, its
+    // file and its modified flag stay as they are.
+    bool SaveArchiveCopy(const QString& stem);
     bool SwapPractises(int i, int j);
     bool SwapTextBlocks(int i, int j);
     bool blockEdited(int blockKind) const;
@@ -74,6 +78,8 @@ private:
     TPractisesData practiseItem(const QString& storedPath) const;
     // Description and thumbnail of a placed practise, read from its files.
     void resolvePractise(const QString& storedPath, TPractisesData* item) const;
+    // The full picture of a placed practise as JPEG bytes (empty when it has none).
+    QByteArray practisePicture(const QString& storedPath) const;
     bool practiseExists(const QString& storedPath) const;
 
     bool m_archive;

@@ -3,6 +3,8 @@
 #include "core/Paths.h"
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
+#include "ui/Dialogs.h"
+#include "ui/LanguageKeys.h"
 #include "ui/TrainingUnitConversion.h"
 #include "ui/cards/TfrmCardsMode.h"
 #include "ui/diary/TfrmDiaryMode.h"
@@ -84,8 +86,24 @@ void TFormKorvex::shutDown() {
 }
 
 void TFormKorvex::closeEvent(QCloseEvent* event) {
+    // The coach may still close after a failed save, but only when asked and willing.
+    if (m_started && !m_shutDown && !saveBeforeLeaving() &&
+        !dialogs().confirm(this, m_language->Text(LK("CloseWithoutSaving")))) {
+        event->ignore();
+        return;
+    }
     shutDown();
     event->accept();
+}
+
+bool TFormKorvex::saveBeforeLeaving() {
+    TModeView* view = currentView();
+    if (view == nullptr || currentMode() == 8 || view->saveIfModified())
+        return true;
+    // Tearing the view down now would lose the edits: say why and stay.
+    dialogs().information(this, m_language->Text(LK("SaveFailedItemKept")) +
+                                    QStringLiteral("\n\n") + view->errorString());
+    return false;
 }
 
 int TFormKorvex::currentMode() const {
@@ -151,8 +169,11 @@ TModeView* TFormKorvex::createView(int mode) {
 void TFormKorvex::SwitchMode(int mode) {
     if (slotOf(mode) < 0)
         return;
-    if (currentMode() != 8)
+    if (currentMode() != 8) {
+        if (!saveBeforeLeaving())
+            return;
         LeaveMode(currentMode());
+    }
     m_settings->setCurrentMode(mode);
     EnterMode(mode);
 }

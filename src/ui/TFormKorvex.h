@@ -98,6 +98,9 @@ private:
     void captionItem(const QString& itemName, const QString& key);
     void updateEditSwitch();
 
+    // Saves the current view's item before the view goes; false (said to the user) when the
+    // save failed, and the view must then stay.
+    bool saveBeforeLeaving();
     QAction* action(const char* name) const;
     TModeView* createView(int mode);
     static int slotOf(int mode);

@@ -75,6 +75,8 @@ const QStringList& ownNameItems() {
         LK("mmPCEArchive"),
         LK("mmPCExportPlayerAsFile"),
         LK("mmPCImportPlayerFromFile"),
+        LK("mmPCImportCsv"),
+        LK("mmPCExportCsv"),
         LK("mmGMCustomField"),
         LK("mmGMCustomFieldFit"),
         LK("mmGMCustomFieldFill"),

@@ -73,7 +73,9 @@ void TFormKorvex::onPlaceToPlan() {
     if (path.isEmpty())
         return;
     SwitchMode(3);
-    if (TModeView* plan = currentView())
+    // The plan view places the file (its PlacePractise); a view that could not be left
+    // keeps the mode, and nothing is placed.
+    if (TModeView* plan = currentView(); plan != nullptr && currentMode() == 3)
         plan->placeFile(path);
 }
 

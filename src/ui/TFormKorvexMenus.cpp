@@ -223,6 +223,9 @@ void TFormKorvex::createMenus() {
              ViewCommand::ExportPlayer, 52);
     viewItem(pc, "mmPCImportPlayerFromFile", QStringLiteral("Import player"),
              ViewCommand::ImportPlayer, 53);
+    viewItem(pc, "mmPCImportCsv", QStringLiteral("Import players from CSV"), ViewCommand::Import,
+             54);
+    viewItem(pc, "mmPCExportCsv", QStringLiteral("Export team as CSV"), ViewCommand::Export, 55);
     pc->addSeparator();
     QMenu* pcPrint = addSubmenu(pc, "mmPCPrint", QStringLiteral("&Print"));
     viewItem(pcPrint, "mmPCPrintPlayer", QStringLiteral("Player"), ViewCommand::Print, 51);

@@ -74,8 +74,10 @@ public:
     virtual QString itemName() const { return QString(); }
     virtual QString subcategoryName() const { return QString(); }
     virtual bool isModified() const { return false; }
-    // Saves the current item if it has unsaved changes; false when the save failed.
+    // Saves the current item if it has unsaved changes; false when the save failed, and
+    // errorString() says why.
     virtual bool saveIfModified() { return true; }
+    virtual QString errorString() const { return QString(); }
     // Custom-field mode of the current practise (0 = the practise uses none).
     virtual int customFieldMode() const { return 0; }
 

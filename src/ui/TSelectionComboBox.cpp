@@ -1,6 +1,9 @@
 #include "ui/TSelectionComboBox.h"
 
+#include "core/TLanguage.h"
 #include "core/TPractiseObject.h"
+#include "ui/Dialogs.h"
+#include "ui/LanguageKeys.h"
 
 #include <QSignalBlocker>
 
@@ -31,7 +34,16 @@ void TSelectionComboBox::showPopup() {
 void TSelectionComboBox::onActivated() {
     if (m_item == nullptr)
         return;
-    m_item->ComboChanged(&m_selection);
+    Q_EMIT choosing();
+    if (!m_item->ComboChanged(&m_selection)) {
+        const TLanguage* language = m_item->language();
+        const QString notice =
+            language != nullptr ? language->Text(LK("SaveFailedItemKept")) : QString();
+        dialogs().information(this, notice.isEmpty()
+                                        ? m_item->errorString()
+                                        : notice + QStringLiteral("\n\n") + m_item->errorString());
+        return;
+    }
     Q_EMIT itemChosen();
 }
 

@@ -11,7 +11,10 @@ class TPractiseObject;
 // A combo box that is one level (0 category, 1 subcategory, 2 item) of a view's selection.
 // Bound to a stored item, it refills its level from disk when it drops down and hands the
 // user's choice to the item, which saves a modified item, moves the lower levels along and
-// loads the newly chosen item. itemChosen() then tells the view to show it.
+// loads the newly chosen item. itemChosen() then tells the view to show it. choosing() comes
+// first, so a view can hand the edits its controls hold to the item before it is saved.
+// When the modified item cannot be saved the box says why, shows the current entry again
+// and the view keeps the item with its edits: itemChosen() does not come.
 class TSelectionComboBox : public QComboBox {
     Q_OBJECT
 
@@ -26,6 +29,8 @@ public:
     void showPopup() override;
 
 Q_SIGNALS:
+    // The user chose an entry; the item is about to be saved and replaced.
+    void choosing();
     // The user chose an entry and the item has been loaded accordingly.
     void itemChosen();
 

@@ -200,4 +200,89 @@ TEST_F(CardPractiseTest, TeamListShowsTheArchiveFirstOnlyWhenItsFolderExists) {
     EXPECT_FALSE(cards.createTeam(141, QStringLiteral("A-team")));
 }
 
+TEST_F(CardPractiseTest, JerseyNumbersAreStoredWithTwoCharactersAndNoneIsShownEmpty) {
+    EXPECT_EQ(TCardPractise::storedNumber(QStringLiteral("5")), QStringLiteral("05"));
+    EXPECT_EQ(TCardPractise::storedNumber(QStringLiteral(" 5 ")), QStringLiteral("05"));
+    EXPECT_EQ(TCardPractise::storedNumber(QString()), QStringLiteral("00"));
+    EXPECT_EQ(TCardPractise::storedNumber(QStringLiteral("17")), QStringLiteral("17"));
+    EXPECT_EQ(TCardPractise::shownNumber(QStringLiteral("00")), QString());
+    EXPECT_EQ(TCardPractise::shownNumber(QStringLiteral("0")), QString());
+    EXPECT_EQ(TCardPractise::shownNumber(QStringLiteral("07")), QStringLiteral("07"));
+
+    ASSERT_TRUE(cards.createTeam(141, QStringLiteral("T")));
+    cards.addEntry(TCardPractise::makeRecord(
+                       {QStringLiteral("A"), QString(), QString(), QStringLiteral("00")}),
+                   {});
+    EXPECT_EQ(cards.gridRows().at(0).at(TCardPractise::Number), QString());
+    EXPECT_EQ(cards.shortList(QStringLiteral(", ")), QStringList{QStringLiteral("A, ")});
+}
+
+TEST_F(CardPractiseTest, ALongCzechSurnameIsCutOnACharacterBoundary) {
+    // Fifty two-byte characters are a hundred bytes; the field holds fifty.
+    const QString surname = QString(50, QChar(0x0161)); // š
+    const FixedRecord record = TCardPractise::makeRecord({surname});
+    const QByteArray stored = record.fieldBytes(TCardPractise::fieldOf(TCardPractise::Surname));
+    EXPECT_EQ(stored.size(), 50);
+    EXPECT_EQ(QString::fromUtf8(stored), QString(25, QChar(0x0161)));
+    // An odd limit: "No" holds two bytes, "ř" two and "5" one.
+    const FixedRecord odd =
+        TCardPractise::makeRecord({QString(), QString(), QString(), QStringLiteral("5ř")});
+    EXPECT_EQ(odd.field(TCardPractise::fieldOf(TCardPractise::Number)), QStringLiteral("5"));
+}
+
+TEST_F(CardPractiseTest, AWholeTeamFileReadIntoAnOpenTeamJoinsItInsteadOfReplacingIt) {
+    ASSERT_TRUE(writeFile(teamPath(QStringLiteral("A")),
+                          le32(141) + le32(1) + card("Adam", "Jan", "9") + streamStrings({})));
+    const QString other = dir.path() + QStringLiteral("/other.cmp");
+    ASSERT_TRUE(writeFile(other, le32(141) + le32(2) + card("Bily", "Ota", "4") +
+                                     streamStrings({}) + card("Cap", "Eda", "5") +
+                                     streamStrings({"n"})));
+    ASSERT_TRUE(cards.loadTeam(QStringLiteral("A")));
+    ASSERT_TRUE(cards.importCardFile(other));
+    ASSERT_EQ(cards.count(), 3);
+    EXPECT_EQ(cards.field(0, TCardPractise::Surname), QStringLiteral("Adam"));
+    EXPECT_EQ(cards.field(2, TCardPractise::Surname), QStringLiteral("Cap"));
+
+    // Past the largest team, nothing of the file is added.
+    for (int i = cards.count(); i < TCardPractise::kMaxCards - 1; ++i)
+        ASSERT_TRUE(cards.addEntry(TCardPractise::makeRecord({QString::number(i)}), {}));
+    EXPECT_FALSE(cards.importCardFile(other));
+    EXPECT_EQ(cards.count(), TCardPractise::kMaxCards - 1);
+}
+
+TEST_F(CardPractiseTest, TheArchiveIsListedOnceItsFolderIsMadeAndItsFileWrittenWhenOpened) {
+    EXPECT_EQ(cards.listTeams(), QStringList());
+    ASSERT_TRUE(cards.ensureArchiveFolder());
+    EXPECT_EQ(cards.listTeams(), QStringList{QStringLiteral("Archive")});
+    EXPECT_TRUE(cards.isArchive(QStringLiteral("Archive")));
+    const QString path =
+        dir.path() + QStringLiteral("/PlayerCards/PlayerArchive/PlayerArchive.cmp");
+    EXPECT_FALSE(QFile::exists(path));
+
+    ASSERT_TRUE(cards.openTeam(QStringLiteral("Archive")));
+    EXPECT_EQ(readFile(path), le32(141) + le32(0));
+    cards.addEntry(TCardPractise::makeRecord({QStringLiteral("Old")}), {});
+    ASSERT_TRUE(cards.saveTeam());
+    ASSERT_TRUE(cards.openTeam(QStringLiteral("Archive")));
+    EXPECT_EQ(cards.count(), 1);
+    // An ordinary team that is missing is an error, never an empty team.
+    EXPECT_FALSE(cards.openTeam(QStringLiteral("Gone")));
+}
+
+TEST_F(CardPractiseTest, SurnamesSortInTheAlphabetOfTheLanguageWhateverTheMachine) {
+    for (const char* surname : {"Hora", "chalupa", "Černý", "Dvořák", "Cibulka"})
+        cards.addEntry(TCardPractise::makeRecord({QString::fromUtf8(surname)}), {});
+    auto sorted = [this](const QString& language) {
+        cards.setSortLocale(TCardPractise::sortLocaleOf(language));
+        cards.sort();
+        QStringList names;
+        for (int i = 0; i < cards.count(); ++i)
+            names.append(cards.field(i, TCardPractise::Surname));
+        return names.join(QLatin1Char(','));
+    };
+    EXPECT_EQ(sorted(QStringLiteral("Czech")), QStringLiteral("Cibulka,Černý,Dvořák,Hora,chalupa"));
+    EXPECT_EQ(sorted(QStringLiteral("English")),
+              QStringLiteral("Černý,chalupa,Cibulka,Dvořák,Hora"));
+}
+
 } // namespace

@@ -1,9 +1,11 @@
 #include "RecordFixtures.h"
 
 #include "core/Jpeg.h"
+#include "core/Paths.h"
 #include "storage/TTrainingPlan.h"
 #include "storage/TrainingPlanFile.h"
 
+#include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -145,6 +147,52 @@ TEST_F(TrainingPlanTest, ArchivedPlansInTheCurrentAndTheOlderLayout) {
     ASSERT_TRUE(writeFile(stem + QStringLiteral(".pamp"), current.left(current.size() - 20)));
     EXPECT_FALSE(archive.Load(stem));
     EXPECT_TRUE(archive.errorString().contains(QStringLiteral("12.pamp")));
+}
+
+TEST_F(TrainingPlanTest, AnArchiveCopyFreezesEachPractisesPictureAndLeavesThePlanAlone) {
+    // A graphic practise with its picture file, a text practise whose first picture stands
+    // in, and a practise without any picture.
+    QImage green(30, 20, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    const QByteArray picture = encodeJpeg(green);
+    QImage red(40, 10, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QByteArray first = encodeJpeg(red);
+    ASSERT_TRUE(writeFile(root + QStringLiteral("/G/c/s/a.gmp"), le32(141) + streamStrings({"g"})));
+    ASSERT_TRUE(writeFile(root + QStringLiteral("/G/c/s/a.jpg"), picture));
+    ASSERT_TRUE(writeFile(root + QStringLiteral("/T/c/s/t.tmp"), le32(141) + streamStrings({"t"}) +
+                                                                     le32(1) + le64(first.size()) +
+                                                                     first + streamStrings({})));
+    ASSERT_TRUE(writeFile(root + QStringLiteral("/G/c/s/b.gmp"), le32(141) + streamStrings({})));
+    const QByteArray file = le32(141) +
+                            streamStrings({"G\\c\\s\\a.gmp", "T\\c\\s\\t.tmp", "G\\c\\s\\b.gmp"}) +
+                            streamStrings({"plan"}) + streamString("d") + streamString("t") +
+                            le32(3) + streamString("10") + streamString("a") + streamString("5") +
+                            streamString("t") + streamString("") + streamString("b") + le32(1) +
+                            textData("1") + heading("Hall") + streamString("") + streamString("");
+    const QString stem = planStem(QStringLiteral("TrainingPlanCategory"), QStringLiteral("p"));
+    ASSERT_TRUE(writeFile(stem + QStringLiteral(".pmp"), file));
+    TTrainingPlan plan(root, QStringLiteral("TrainingPlans"), false);
+    ASSERT_TRUE(plan.Load(stem));
+    plan.setModified(true);
+
+    const QString copy = planStem(QStringLiteral("Archive"), QStringLiteral("7"));
+    ASSERT_TRUE(QDir().mkpath(extractFolder(copy)));
+    ASSERT_TRUE(plan.SaveArchiveCopy(copy));
+    EXPECT_EQ(readFile(copy + QStringLiteral(".pamp")),
+              le32(141) + streamStrings({"G\\c\\s\\a.gmp", "T\\c\\s\\t.tmp", "G\\c\\s\\b.gmp"}) +
+                  streamStrings({"plan"}) + streamStrings({}) + streamString("d") +
+                  streamString("t") + heading("Hall") + le32(1) + textData("1") + le32(3) +
+                  streamString("10") + streamString("a") + streamStrings({"g"}) +
+                  le64(picture.size()) + picture + streamString("5") + streamString("t") +
+                  streamStrings({"t"}) + le64(first.size()) + first + streamString("") +
+                  streamString("b") + streamStrings({}) + le64(0));
+    EXPECT_EQ(readFile(stem + QStringLiteral(".pmp")), file);
+    EXPECT_TRUE(plan.modified());
+
+    // A copy that cannot be written says why.
+    EXPECT_FALSE(plan.SaveArchiveCopy(root + QStringLiteral("/missing/folder/7")));
+    EXPECT_FALSE(plan.errorString().isEmpty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "core/SafeSave.h"
 #include "core/TPractiseObject.h"
 #include "core/TSettings.h"
+#include "ui/ScriptedDialogs.h"
 #include "ui/TSelectionComboBox.h"
 
 #include <QDir>
@@ -118,6 +119,28 @@ TEST_F(SelectionComboBox, UserChoiceMovesLowerLevelsAndLoadsTheItem) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), QByteArray("changed"));
     EXPECT_EQ(item.text, QStringLiteral("one"));
+}
+
+TEST_F(SelectionComboBox, AnItemThatCannotBeSavedKeepsItsEditsAndTheSelectionStays) {
+    ScriptedDialogs dialogs;
+    item.FillCombos(false, settings);
+    item.text = QStringLiteral("edited");
+    item.setModified(true);
+    // A folder in place of the file stops the save (for the superuser as well).
+    const QString file = dir.path() + QStringLiteral("/Notes/A/Team1/first.nte");
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QDir().mkdir(file));
+    QSignalSpy chosen(&name, &TSelectionComboBox::itemChosen);
+    for (TSelectionComboBox* box : {&name, &category}) {
+        QTest::keyClick(box, Qt::Key_Down);
+        EXPECT_EQ(box->currentIndex(), 0);
+    }
+    EXPECT_EQ(chosen.count(), 0);
+    EXPECT_EQ(dialogs.informations.size(), 2);
+    EXPECT_EQ(item.category(), QStringLiteral("A"));
+    EXPECT_EQ(item.name(), QStringLiteral("first"));
+    EXPECT_EQ(item.text, QStringLiteral("edited"));
+    EXPECT_TRUE(item.modified());
 }
 
 TEST_F(SelectionComboBox, DropDownRereadsTheDiskAndKeepsTheCurrentEntry) {

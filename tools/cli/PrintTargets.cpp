@@ -6,6 +6,7 @@ const QList<PrintTarget>& printTargets() {
     static const QList<PrintTarget> targets = {
         {"gmp", "", prepareGraphicPractisePrint},
         {"tmp", "", prepareTextPractisePrint},
+        {"cmp", "--player N | --list | --phones", prepareCardsPrint},
         {"dmp", "[--record N | --from DATE --to DATE]", prepareDiaryPrint},
     };
     return targets;

@@ -447,6 +447,10 @@ bool TfrmGraphicMode::saveIfModified() {
     return m_practise->SaveCurrent();
 }
 
+QString TfrmGraphicMode::errorString() const {
+    return m_practise ? m_practise->errorString() : QString();
+}
+
 int TfrmGraphicMode::customFieldMode() const {
     return m_practise ? m_practise->groundMode() : 0;
 }
