@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     libjpeg62-turbo-dev libzip-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation
+    fonts-liberation poppler-utils
 )
 
 missing=()

@@ -159,8 +159,12 @@ TModeView* TFormKorvex::createView(int mode) {
         return new TfrmCardsMode(language, settings, m_client);
     case 7:
         return new TfrmTacticsMode(language, settings, m_client);
-    case 8:
-        return new TfrmExplorerMode(language, settings, m_client);
+    case 8: {
+        auto* explorer = new TfrmExplorerMode(language, settings, m_client);
+        connect(explorer, &TfrmExplorerMode::openRequested, this, &TFormKorvex::onExplorerOpen);
+        connect(explorer, &TfrmExplorerMode::placeRequested, this, &TFormKorvex::onExplorerPlace);
+        return explorer;
+    }
     default:
         return nullptr;
     }

@@ -91,6 +91,9 @@ private:
     void onNewChange();
     void onPlaceToPlan();
     void onCreateArchive();
+    // The explorer's gestures: open a practise in the graphic view, place one into the plan.
+    void onExplorerOpen(int categoryIndex, int subcategoryIndex, int practiseIndex);
+    void onExplorerPlace(const QString& relativePath);
     void applyFormSize();
 
     // Captions (TFormKorvexCaptions.cpp).

@@ -58,6 +58,8 @@ const QStringList& ownNameItems() {
         LK("mmTPPrint"),
         LK("mmTPBasicPrint"),
         LK("mmTPAdvancedPrint"),
+        LK("mmGMPrintPreview"),
+        LK("mmTPPrintPreview"),
         LK("mmDRNewTeam"),
         LK("mmDRDeleteTeam"),
         LK("mmDRRenameTeam"),
@@ -127,8 +129,10 @@ const QList<SharedCaption>& sharedCaptions() {
         {LK("mmDRDeleteTeam"), {QStringLiteral("mmTPDeleteArchiveTeam")}},
         {LK("DeleteNumber"), {QStringLiteral("mmTPDeleteArchive")}},
         {LK("RenameNumber"), {QStringLiteral("mmTPRenameArchive")}},
-        {LK("mmTPBasicPrint"), {QStringLiteral("mmTPExportToHTMLBasic")}},
-        {LK("mmTPAdvancedPrint"), {QStringLiteral("mmTPExportToHTMLAdvanced")}},
+        {LK("mmTPBasicPrint"),
+         {QStringLiteral("mmTPExportToHTMLBasic"), QStringLiteral("mmTPBasicPrintPreview")}},
+        {LK("mmTPAdvancedPrint"),
+         {QStringLiteral("mmTPExportToHTMLAdvanced"), QStringLiteral("mmTPAdvancedPrintPreview")}},
     };
     return captions;
 }

@@ -79,6 +79,26 @@ void TFormKorvex::onPlaceToPlan() {
         plan->placeFile(path);
 }
 
+void TFormKorvex::onExplorerOpen(int categoryIndex, int subcategoryIndex, int practiseIndex) {
+    if (currentMode() != 8)
+        return;
+    // The graphic view selects the practise at the remembered indices when it is made.
+    m_settings->setRememberedIndex(1, 0, categoryIndex);
+    m_settings->setRememberedIndex(1, 1, subcategoryIndex);
+    m_settings->setRememberedIndex(1, 2, practiseIndex);
+    m_settings->setReloadNeeded(TSettings::GraphicList, false);
+    // Entered without leaving mode 8: the explorer stays, with its grid, for the way back.
+    EnterMode(1);
+}
+
+void TFormKorvex::onExplorerPlace(const QString& relativePath) {
+    if (currentMode() != 8)
+        return;
+    EnterMode(3);
+    if (TModeView* plan = currentView(); plan != nullptr && currentMode() == 3)
+        plan->placeFile(relativePath);
+}
+
 void TFormKorvex::onCreateArchive() {
     TModeView* view = currentView();
     if (view != nullptr && view->supports(ViewCommand::CreateArchive) &&

@@ -137,6 +137,8 @@ void TFormKorvex::createMenus() {
         ->setVisible(false);
     gm->addSeparator();
     viewItem(gm, "mmGMPrint", QStringLiteral("&Print"), ViewCommand::Print, 1);
+    viewItem(gm, "mmGMPrintPreview", QStringLiteral("Print pre&view"), ViewCommand::PrintPreview,
+             1);
     gm->addSeparator();
     exitItem(gm, "mmGMExit");
 
@@ -192,6 +194,11 @@ void TFormKorvex::createMenus() {
     QMenu* tpPrint = addSubmenu(tp, "mmTPPrint", QStringLiteral("&Print"));
     viewItem(tpPrint, "mmTPBasicPrint", QStringLiteral("Basic"), ViewCommand::Print, 31);
     viewItem(tpPrint, "mmTPAdvancedPrint", QStringLiteral("Advanced"), ViewCommand::Print, 32);
+    QMenu* tpPreview = addSubmenu(tp, "mmTPPrintPreview", QStringLiteral("Print pre&view"));
+    viewItem(tpPreview, "mmTPBasicPrintPreview", QStringLiteral("Basic"), ViewCommand::PrintPreview,
+             31);
+    viewItem(tpPreview, "mmTPAdvancedPrintPreview", QStringLiteral("Advanced"),
+             ViewCommand::PrintPreview, 32);
     tp->addSeparator();
     exitItem(tp, "mmTPExit");
 

@@ -30,6 +30,7 @@ enum class ViewCommand {
     DeleteArchiveTeam,
     RenameArchiveTeam,
     Print,
+    PrintPreview, // the pages of Print, shown before printing
     NewTeam,
     DeleteTeam,
     RenameTeam,

@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, StartsInGraphicModeWithItsMenuCaptionsAndViewState) {
     EXPECT_TRUE(item("mmGMNew")->isEnabled());
     EXPECT_TRUE(button("spbNewChange")->isEnabled());
     // Commands that no view offers yet are disabled, not pretending to work.
-    EXPECT_FALSE(item("mmGMExportToHTML")->isEnabled());
+    EXPECT_FALSE(item("mmDRNewTeam")->isEnabled());
     EXPECT_TRUE(item("mmSaveBUAll")->isEnabled());
     EXPECT_TRUE(item("mmSettings")->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(app.file(QStringLiteral("Settings.set"))));

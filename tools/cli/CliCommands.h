@@ -27,6 +27,8 @@ extern const Command kInfoCommand;
 extern const Command kRenderCommand;
 extern const Command kBackupCommand;
 extern const Command kRestoreCommand;
+extern const Command kHtmlCommand;
+extern const Command kZipCommand;
 extern const Command kPrintCommand;
 
 // korvex-cli info for text practises, plans, cards, diaries and backup files.

@@ -19,6 +19,8 @@ const std::vector<Command> kCommands = {
     kRestoreCommand,
     kInfoCommand,
     kRenderCommand,
+    kHtmlCommand,
+    kZipCommand,
     kPrintCommand,
 };
 

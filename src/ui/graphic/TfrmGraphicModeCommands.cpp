@@ -7,14 +7,20 @@
 #include "core/SafeSave.h"
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
+#include "print/GraphicPractisePrint.h"
+#include "print/PageLayout.h"
+#include "storage/GraphicPractiseExport.h"
 #include "storage/TGraphicPractise.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
+#include "ui/PrintCommand.h"
 #include "ui/TFormKorvex.h"
 #include "ui/dialogs/TFormChooseGround.h"
 #include "ui/dialogs/TFormEditPractises.h"
+#include "ui/dialogs/TFormImportPractise.h"
 
 #include <QDir>
+#include <QUrl>
 
 namespace korvex {
 
@@ -29,6 +35,87 @@ void setEditSwitch(TfrmGraphicMode* view, TSettings& settings, bool on) {
     settings.setEditFlag(view->setEditMode(on));
 }
 
+// Saves a modified practise before it leaves the program; false (said why) when it cannot
+// be saved, or silently when no practise is chosen.
+bool readyToLeave(TfrmGraphicMode& view) {
+    if (!view.practise().hasCurrentItem() || isBlank(view.practise().name()))
+        return false;
+    if (view.saveIfModified())
+        return true;
+    dialogs().information(&view, view.practise().errorString());
+    return false;
+}
+
+// The save dialog of an export: the filter of `extension` ("html", "zip", "gmp").
+QString askExportFile(TfrmGraphicMode& view, const TLanguage& language, const char* titleKey,
+                      const QString& extension) {
+    FileDialogOptions options;
+    options.title = language.Text(QString::fromLatin1(titleKey));
+    options.filter = QStringLiteral("*.%1 (*.%1)").arg(extension);
+    options.defaultSuffix = extension;
+    return dialogs().saveFileName(&view, options);
+}
+
+// Export to HTML (tag 11) or ZIP (tag 12); an HTML page is opened afterwards.
+void exportPage(TfrmGraphicMode& view, const TLanguage& language, const TSettings& settings,
+                bool zip) {
+    if (!readyToLeave(view))
+        return;
+    const QString file = askExportFile(view, language, zip ? "mmGMExportToZip" : "mmGMExportToHTML",
+                                       zip ? QStringLiteral("zip") : QStringLiteral("html"));
+    if (file.isEmpty())
+        return;
+    QString error;
+    const bool written =
+        zip ? writeGraphicPractiseZip(view.practise(), settings.appDir(), file, &error)
+            : writeGraphicPractiseHtml(view.practise(), settings.appDir(), file, &error);
+    if (!written)
+        dialogs().information(&view, error);
+    else if (!zip)
+        dialogs().openUrl(QUrl::fromLocalFile(file));
+}
+
+// Copies the practise file to a file of the coach's choice.
+void exportPractiseFile(TfrmGraphicMode& view, const TLanguage& language) {
+    if (!readyToLeave(view))
+        return;
+    const QString file = askExportFile(view, language, "mmGMExport", QStringLiteral("gmp"));
+    if (!file.isEmpty() && !view.practise().ExportCurrent(file))
+        dialogs().information(&view, language.Text(LK("ExportFailed")) + QLatin1Char(' ') +
+                                         QDir::toNativeSeparators(file));
+}
+
+void importPractises(TfrmGraphicMode& view, TLanguage& language) {
+    if (!view.saveIfModified()) {
+        dialogs().information(&view, view.practise().errorString());
+        return;
+    }
+    TGraphicPractise& practise = view.practise();
+    TFormImportPractise form(language, practise, &view,
+                             [&practise] { return practise.errorString(); });
+    dialogs().exec(&form);
+    view.reloadSelection();
+}
+
+// Prints the practise on one page, or shows that page first.
+void printPractise(TfrmGraphicMode& view, const TLanguage& language, bool preview) {
+    if (!readyToLeave(view))
+        return;
+    const QImage picture = view.buffer().copy();
+    const QString name = view.practise().name();
+    const QStringList description = view.practise().description();
+    const PrintBody body = [picture, name, description](PageCanvas& canvas, QString&) {
+        PageLayout layout(canvas);
+        printGraphicPractise(layout, picture, name, description);
+        return true;
+    };
+    const QString title = QStringLiteral("Korvex - ") + name;
+    if (preview)
+        runPrintPreview(&view, language, title, body);
+    else
+        runPrintCommand(&view, language, title, body);
+}
+
 } // namespace
 
 bool TfrmGraphicMode::supports(ViewCommand command) const {
@@ -36,6 +123,12 @@ bool TfrmGraphicMode::supports(ViewCommand command) const {
     case ViewCommand::New:
     case ViewCommand::DeleteObject:
     case ViewCommand::PlaceToPlan:
+    case ViewCommand::Export:
+    case ViewCommand::Import:
+    case ViewCommand::ExportToHtml:
+    case ViewCommand::ExportToZip:
+    case ViewCommand::Print:
+    case ViewCommand::PrintPreview:
     case ViewCommand::ExportPicture:
     case ViewCommand::ChangePlayground:
     case ViewCommand::CustomField:
@@ -55,6 +148,20 @@ bool TfrmGraphicMode::run(ViewCommand command, int tag) {
         return true;
     case ViewCommand::ExportPicture:
         exportPicture();
+        return true;
+    case ViewCommand::Export:
+        exportPractiseFile(*this, language());
+        return true;
+    case ViewCommand::Import:
+        importPractises(*this, language());
+        return true;
+    case ViewCommand::ExportToHtml:
+    case ViewCommand::ExportToZip:
+        exportPage(*this, language(), settings(), command == ViewCommand::ExportToZip);
+        return true;
+    case ViewCommand::Print:
+    case ViewCommand::PrintPreview:
+        printPractise(*this, language(), command == ViewCommand::PrintPreview);
         return true;
     case ViewCommand::ChangePlayground:
         changePlayground();
