@@ -117,6 +117,7 @@ const QList<SharedCaption>& sharedCaptions() {
         {LK("mmTPAMode"), {QStringLiteral("mmSaveBUTPA"), QStringLiteral("mmLoadBUTPA")}},
         {LK("spbEXMode"), {QStringLiteral("mmExplorerMode")}},
         {LK("mmGNExportPicture"), {QStringLiteral("mmGmExportPicture")}},
+        {LK("mmGMPrintPreview"), {QStringLiteral("mmTXPrintPreview")}},
         {LK("mmGMChangeViewMode"), {QStringLiteral("mmTXChangeViewMode")}},
         {LK("mmGMPlaceToTP"), {QStringLiteral("mmTXPlaceToTP")}},
         {LK("mmGMExport"), {QStringLiteral("mmTXExport")}},

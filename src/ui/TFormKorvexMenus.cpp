@@ -165,6 +165,8 @@ void TFormKorvex::createMenus() {
     viewItem(tx, "mmTXLoadBackUp", QStringLiteral("Restore backup"), ViewCommand::LoadBackup);
     tx->addSeparator();
     viewItem(tx, "mmTXPrint", QStringLiteral("&Print"), ViewCommand::Print, 2);
+    viewItem(tx, "mmTXPrintPreview", QStringLiteral("Print pre&view"), ViewCommand::PrintPreview,
+             2);
     tx->addSeparator();
     exitItem(tx, "mmTXExit");
 

@@ -8,6 +8,7 @@
 #include "storage/TTextPractise.h"
 #include "storage/TextPractiseFile.h"
 #include "ui/ScriptedDialogs.h"
+#include "ui/dialogs/TFormImportPractise.h"
 #include "ui/text/TfrmTextMode.h"
 
 #include <QCheckBox>
@@ -206,7 +207,7 @@ TEST_F(TextModeTest, ViewStateLocksEveryInputAndANonPictureIsRefused) {
     EXPECT_EQ(scratchFiles(), QStringList({QStringLiteral("0.jpg")}));
 }
 
-TEST_F(TextModeTest, ExportImportBackupPrintAndPlaceToPlan) {
+TEST_F(TextModeTest, ExportImportBackupHtmlPrintAndPlaceToPlan) {
     const QByteArray picture = jpegOf(qRgb(0, 128, 0));
     addPicture(picture);
     QTest::keyClicks(control<QPlainTextEdit>("memTXText"), QStringLiteral("Two-foot stops"));
@@ -219,15 +220,18 @@ TEST_F(TextModeTest, ExportImportBackupPrintAndPlaceToPlan) {
               readAll(app.file(QStringLiteral("TextPractises/Drills/Skating/Edges.tmp"))));
 
     // Import under a name in use is refused; under a new name it becomes the practise shown.
-    dialogs.answerOpenFile(exported);
-    dialogs.answerText(QStringLiteral("stops"));
+    for (const QString& name : {QStringLiteral("stops"), QStringLiteral("Copied")}) {
+        dialogs.answerOpenFile(exported);
+        dialogs.answerText(name);
+    }
+    dialogs.answerForm([](QDialog* form) {
+        auto* import = qobject_cast<TFormImportPractise*>(form);
+        EXPECT_FALSE(import->importFile());
+        EXPECT_TRUE(import->importFile());
+    });
     window->findChild<QAction*>(QStringLiteral("mmTXImport"))->trigger();
-    ASSERT_EQ(dialogs.informations.size(), 1);
-    EXPECT_EQ(dialogs.informations.first(),
-              window->language().Text(QStringLiteral("PracAlreadyExist")));
-    dialogs.answerOpenFile(exported);
-    dialogs.answerText(QStringLiteral("Copied"));
-    window->findChild<QAction*>(QStringLiteral("mmTXImport"))->trigger();
+    EXPECT_EQ(dialogs.informations,
+              QStringList{window->language().Text(QStringLiteral("PracAlreadyExist"))});
     EXPECT_EQ(view->practise().name(), QStringLiteral("Copied"));
     EXPECT_EQ(control<QComboBox>("cmbTXName")->currentText(), QStringLiteral("Copied"));
     EXPECT_EQ(storedPictures("Copied"), QList<QByteArray>({picture}));
@@ -248,6 +252,13 @@ TEST_F(TextModeTest, ExportImportBackupPrintAndPlaceToPlan) {
     window->findChild<QAction*>(QStringLiteral("mmTXLoadBackUp"))->trigger();
     EXPECT_EQ(storedPictures("Edges"), QList<QByteArray>({picture}));
     EXPECT_EQ(scratchFiles(), QStringList({QStringLiteral("0.jpg")}));
+
+    // The HTML page gets the picture in its folder and is opened.
+    const QString page = files.filePath(QStringLiteral("copied.html"));
+    dialogs.answerSaveFile(page);
+    window->findChild<QAction*>(QStringLiteral("mmTXExportToHTML"))->trigger();
+    EXPECT_EQ(readAll(files.filePath(QStringLiteral("copied/0.jpg"))), picture);
+    EXPECT_EQ(dialogs.openedUrls, QList<QUrl>{QUrl::fromLocalFile(page)});
 
     // Printing saves first; a cancelled dialog prints nothing.
     QTest::keyClicks(control<QPlainTextEdit>("memTXText"), QStringLiteral(" twice"));

@@ -73,7 +73,7 @@ private:
     void saveBackup(int tag);
     void loadBackup();
     void exportToHtml();
-    void print();
+    void print(bool preview);
     // Saves a modified practise; says why when the save fails. False then.
     bool saveOrSay();
 

@@ -9,16 +9,18 @@
 #include "storage/BackupKinds.h"
 #include "storage/PractiseRewriters.h"
 #include "storage/TTextPractise.h"
+#include "storage/TextPractiseHtml.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
 #include "ui/PrintCommand.h"
 #include "ui/TFormKorvex.h"
-#include "ui/dialogs/EditPractisesRules.h"
 #include "ui/dialogs/TFormBackUp.h"
 #include "ui/dialogs/TFormEditPractises.h"
+#include "ui/dialogs/TFormImportPractise.h"
 
 #include <QDir>
 #include <QFile>
+#include <QUrl>
 
 namespace korvex {
 
@@ -70,6 +72,8 @@ bool TfrmTextMode::supports(ViewCommand command) const {
     case ViewCommand::SaveBackup:
     case ViewCommand::LoadBackup:
     case ViewCommand::Print:
+    case ViewCommand::PrintPreview:
+    case ViewCommand::ExportToHtml:
         return true;
     default:
         return false;
@@ -94,7 +98,13 @@ bool TfrmTextMode::run(ViewCommand command, int tag) {
         loadBackup();
         return true;
     case ViewCommand::Print:
-        print();
+        print(false);
+        return true;
+    case ViewCommand::PrintPreview:
+        print(true);
+        return true;
+    case ViewCommand::ExportToHtml:
+        exportToHtml();
         return true;
     default:
         return false;
@@ -130,32 +140,14 @@ void TfrmTextMode::exportPractise() {
 }
 
 void TfrmTextMode::importPractise() {
-    if (m_practise->category().isEmpty() || m_practise->subcategory().isEmpty() || !saveOrSay())
+    // Importing loads the imported practise into the object and its scratch folder.
+    if (!saveOrSay())
         return;
-    const QString file = dialogs().openFileName(
-        this, fileOptions(menuText(language(), LK("mmGMImport")), QStringLiteral("tmp")));
-    if (file.isEmpty())
-        return;
-    const QString name = dialogs().getText(this, language(), language().Text(LK("FormGetText")),
-                                           TextPromptLayout::Name, extractFileTitle(file));
-    if (isBlank(name))
-        return;
-    QStringList existing;
-    m_practise->ListNames(existing, false);
-    const QString refusal = newNameRefusal(TreeLevel::Practise, name, existing);
-    if (!refusal.isEmpty()) {
-        dialogs().information(this, language().Text(refusal));
-        return;
-    }
-    const QString previous = m_practise->name();
-    m_practise->setName(name);
-    if (!m_practise->ImportInto(file)) {
-        dialogs().information(
-            this, language().Text(LK("TXNotImported")).arg(QDir::toNativeSeparators(file)) +
-                      QLatin1Char('\n') + m_practise->errorString());
-        m_practise->setName(previous);
-    }
-    reloadSelection();
+    TFormImportPractise form(language(), *m_practise, this,
+                             [this] { return m_practise->errorString(); });
+    dialogs().exec(&form);
+    if (form.importedAny())
+        reloadSelection();
 }
 
 void TfrmTextMode::saveBackup(int tag) {
@@ -207,7 +199,22 @@ void TfrmTextMode::loadBackup() {
         dialogs().information(this, problems.join(QLatin1Char('\n')));
 }
 
-void TfrmTextMode::print() {
+void TfrmTextMode::exportToHtml() {
+    if (isBlank(m_practise->name()) || !saveOrSay())
+        return;
+    const QString file = dialogs().saveFileName(
+        this, fileOptions(menuText(language(), LK("mmGMExportToHTML")), QStringLiteral("html")));
+    if (file.isEmpty())
+        return;
+    QString error;
+    if (!writeTextPractiseHtml(*m_practise, settings().appDir(), file, &error)) {
+        dialogs().information(this, error);
+        return;
+    }
+    dialogs().openUrl(QUrl::fromLocalFile(file));
+}
+
+void TfrmTextMode::print(bool preview) {
     if (isBlank(m_practise->name()) || !saveOrSay())
         return;
     // The pictures as the practise has them now, read before the print dialog opens.
@@ -223,11 +230,15 @@ void TfrmTextMode::print() {
     }
     const QString name = m_practise->name();
     const QStringList text = m_practise->text;
-    runPrintCommand(this, language(), QStringLiteral("Korvex - ") + name,
-                    [name, text, pictures](PageCanvas& canvas, QString& error) {
-                        PageLayout layout(canvas);
-                        return printTextPractise(layout, name, text, pictures, error);
-                    });
+    const PrintBody body = [name, text, pictures](PageCanvas& canvas, QString& error) {
+        PageLayout layout(canvas);
+        return printTextPractise(layout, name, text, pictures, error);
+    };
+    const QString title = QStringLiteral("Korvex - ") + name;
+    if (preview)
+        runPrintPreview(this, language(), title, body);
+    else
+        runPrintCommand(this, language(), title, body);
 }
 
 QString TfrmTextMode::pathForPlan() {
