@@ -291,6 +291,10 @@ bool TfrmCardsMode::isModified() const {
     return m_cards && m_cards->modified();
 }
 
+QString TfrmCardsMode::errorString() const {
+    return m_cards ? m_cards->errorString() : QString();
+}
+
 bool TfrmCardsMode::saveIfModified() {
     if (!m_cards || !m_cards->modified() || m_cards->team().isEmpty())
         return true;

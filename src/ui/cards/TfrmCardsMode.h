@@ -36,6 +36,7 @@ public:
     QString itemName() const override;
     bool isModified() const override;
     bool saveIfModified() override;
+    QString errorString() const override;
     QString titleKey() const override;
 
     TCardPractise& cards() const { return *m_cards; }

@@ -315,6 +315,10 @@ bool TfrmTextMode::isModified() const {
     return m_practise && m_practise->modified();
 }
 
+QString TfrmTextMode::errorString() const {
+    return m_practise ? m_practise->errorString() : QString();
+}
+
 bool TfrmTextMode::saveIfModified() {
     if (!m_practise || !m_practise->modified() || !m_practise->hasCurrentItem())
         return true;

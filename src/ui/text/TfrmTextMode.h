@@ -38,6 +38,7 @@ public:
     QString subcategoryName() const override;
     bool isModified() const override;
     bool saveIfModified() override;
+    QString errorString() const override;
     QString pathForPlan() override;
     QString titleKey() const override;
 
