@@ -155,7 +155,18 @@ void TFormKorvex::createMenus() {
     viewItem(tx, "mmTXImport", QStringLiteral("Import"), ViewCommand::Import);
     viewItem(tx, "mmTXExportToHTML", QStringLiteral("Export to html"), ViewCommand::ExportToHtml);
     tx->addSeparator();
+    QMenu* txBackup = addSubmenu(tx, "mmTXBackUp", QStringLiteral("Save backup"));
+    viewItem(txBackup, "mmTXBackUpAll", QStringLiteral("All text practises"),
+             ViewCommand::SaveBackup, 0);
+    viewItem(txBackup, "mmTXBackUpCategory", QStringLiteral("Category"), ViewCommand::SaveBackup,
+             1);
+    viewItem(txBackup, "mmTXBackUpSubCategory", QStringLiteral("Subcategory"),
+             ViewCommand::SaveBackup, 2);
+    viewItem(tx, "mmTXLoadBackUp", QStringLiteral("Restore backup"), ViewCommand::LoadBackup);
+    tx->addSeparator();
     viewItem(tx, "mmTXPrint", QStringLiteral("&Print"), ViewCommand::Print, 2);
+    viewItem(tx, "mmTXPrintPreview", QStringLiteral("Print pre&view"), ViewCommand::PrintPreview,
+             2);
     tx->addSeparator();
     exitItem(tx, "mmTXExit");
 

@@ -40,6 +40,8 @@ enum class ViewCommand {
     ExportPlayer,
     ImportPlayer,
     Undo,
+    SaveBackup, // text practises: back up the kind (Tag 0), category (1) or subcategory (2)
+    LoadBackup,
 };
 
 // The shared interface of every mode view. The main window creates a view when its mode is

@@ -5,6 +5,7 @@ namespace korvex::cli {
 const QList<PrintTarget>& printTargets() {
     static const QList<PrintTarget> targets = {
         {"gmp", "", prepareGraphicPractisePrint},
+        {"tmp", "", prepareTextPractisePrint},
         {"pmp", "[--advanced]", preparePlanPrint},
         {"pamp", "[--advanced]", preparePlanPrint},
         {"cmp", "--player N | --list | --phones", prepareCardsPrint},

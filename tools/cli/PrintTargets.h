@@ -38,6 +38,7 @@ struct PrintTarget {
 const QList<PrintTarget>& printTargets();
 
 bool prepareGraphicPractisePrint(const PrintRequest& request, PrintJob* job, QString* error);
+bool prepareTextPractisePrint(const PrintRequest& request, PrintJob* job, QString* error);
 bool preparePlanPrint(const PrintRequest& request, PrintJob* job, QString* error);
 bool prepareCardsPrint(const PrintRequest& request, PrintJob* job, QString* error);
 bool prepareDiaryPrint(const PrintRequest& request, PrintJob* job, QString* error);

@@ -1,16 +1,332 @@
 #include "ui/text/TfrmTextMode.h"
 
+#include "core/Paths.h"
+#include "core/TLanguage.h"
+#include "core/TSettings.h"
+#include "storage/TTextPractise.h"
+#include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
+#include "ui/TSelectionComboBox.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 
 namespace korvex {
+
+namespace {
+
+struct ControlPlace {
+    int x, y, w, h;
+};
+
+// One row of the layout table: where a control stands in the small and the large layout.
+struct LayoutRow {
+    QWidget* widget;
+    ControlPlace small;
+    ControlPlace large;
+};
+
+QStringList memoLines(const QPlainTextEdit* memo) {
+    QStringList list = memo->toPlainText().split(QLatin1Char('\n'));
+    if (list.size() == 1 && list.first().isEmpty())
+        list.clear();
+    return list;
+}
+
+} // namespace
 
 TfrmTextMode::TfrmTextMode(TLanguage& language, TSettings& settings, QWidget* parent)
     : TModeView(language, settings, parent) {
     setObjectName(QStringLiteral("frmTextMode"));
 }
 
+TfrmTextMode::~TfrmTextMode() = default;
+
 QString TfrmTextMode::titleKey() const {
     return LK("spbTXMode");
+}
+
+void TfrmTextMode::initialise() {
+    const TSettings& s = settings();
+    m_practise = std::make_unique<TTextPractise>(s.appDir(), s.TXSaveDir(),
+                                                 joinPath(s.appDir(), s.PhotosSaveDir()),
+                                                 &language(), &settings());
+    // Pictures a crash left in the scratch folder belong to no practise: they go before
+    // anything is loaded, so they can never be saved into the practise shown next.
+    m_practise->Clear();
+    createControls();
+    createPicturePanel();
+    applyLayout();
+
+    m_practise->setPlaceholders(language().Text(LK("EmptyCategoryString")),
+                                language().Text(LK("EmptySubCategoryString")),
+                                language().Text(LK("EmptyPractiseString")));
+    for (TSelectionComboBox* combo : m_combos) {
+        combo->bind(m_practise.get());
+        connect(combo, &TSelectionComboBox::itemChosen, this, &TfrmTextMode::onItemChosen);
+    }
+    m_loading = true;
+    m_practise->FillCombos(false, settings());
+    settings().setReloadNeeded(TSettings::TextList, false);
+    copyTextsFromPractise();
+    m_loading = false;
+    m_pictureTop = 0;
+    showPictures();
+    applyCaptions();
+}
+
+void TfrmTextMode::tearDown() {
+    if (!m_practise)
+        return;
+    if (!saveIfModified())
+        dialogs().information(this, m_practise->errorString());
+    m_practise->UnregisterCombos();
+    for (TSelectionComboBox* combo : m_combos)
+        combo->bind(nullptr);
+}
+
+void TfrmTextMode::createControls() {
+    auto label = [this](const char* name) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    m_lblCategory = label("lblTXCategory");
+    m_lblSubCategory = label("lblTXSubCategory");
+    m_lblName = label("lblTXName");
+    m_lblText = label("lblTXText");
+    m_lblKeyWords = label("lblTXKeyWords");
+    m_lblPictures = label("lblTXPictures");
+    m_lblPictureTools = label("lblTXPictureTools");
+    const char* comboNames[3] = {"cmbTXCategory", "cmbTXSubCategory", "cmbTXName"};
+    for (int level = 0; level < 3; ++level) {
+        m_combos[level] = new TSelectionComboBox(level, this);
+        m_combos[level]->setObjectName(QString::fromLatin1(comboNames[level]));
+    }
+    auto memo = [this](const char* name) {
+        auto* m = new QPlainTextEdit(this);
+        m->setObjectName(QString::fromLatin1(name));
+        m->setReadOnly(true);
+        // The practise always holds the texts, so a save from anywhere (a list change, the
+        // category editor, closing) writes what the memos show.
+        connect(m, &QPlainTextEdit::textChanged, this, [this] {
+            if (m_loading || !m_practise)
+                return;
+            copyTextsToPractise();
+            m_practise->setModified(true);
+        });
+        return m;
+    };
+    m_memText = memo("memTXText");
+    m_memKeyWords = memo("memTXKeyWords");
+}
+
+void TfrmTextMode::createPicturePanel() {
+    m_pnlPhotos = new QFrame(this);
+    m_pnlPhotos->setObjectName(QStringLiteral("pnlTXPhotos"));
+    m_pnlPhotos->setFrameShape(QFrame::Box);
+    const char* slotNames[2] = {"imgPicture1", "imgPicture2"};
+    const char* checkNames[2] = {"cbxPicture1", "cbxPicture2"};
+    for (int i = 0; i < 2; ++i) {
+        m_slots[i] = new QLabel(m_pnlPhotos);
+        m_slots[i]->setObjectName(QString::fromLatin1(slotNames[i]));
+        m_slots[i]->setAlignment(Qt::AlignCenter);
+        m_slots[i]->setFrameShape(QFrame::StyledPanel);
+        m_slots[i]->setAutoFillBackground(true);
+        QPalette palette = m_slots[i]->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        m_slots[i]->setPalette(palette);
+        m_checks[i] = new QCheckBox(m_pnlPhotos);
+        m_checks[i]->setObjectName(QString::fromLatin1(checkNames[i]));
+        m_checks[i]->setProperty("Tag", i + 1);
+        m_checks[i]->setEnabled(false);
+        connect(m_checks[i], &QCheckBox::toggled, this, &TfrmTextMode::updatePictureButtons);
+    }
+    m_scroll = new QScrollBar(Qt::Horizontal, m_pnlPhotos);
+    m_scroll->setObjectName(QStringLiteral("uadTXScroll"));
+    m_scroll->setRange(0, 0);
+    m_scroll->setPageStep(2);
+    connect(m_scroll, &QScrollBar::valueChanged, this, [this] {
+        if (!m_loading)
+            showPictures();
+    });
+    m_lblExplanation = new QLabel(m_pnlPhotos);
+    m_lblExplanation->setObjectName(QStringLiteral("lblTXPictureExplanation"));
+    m_lblExplanation->setWordWrap(true);
+    m_lblExplanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblExplanation->setForegroundRole(QPalette::PlaceholderText);
+
+    m_pnlPictureTools = new QFrame(this);
+    m_pnlPictureTools->setObjectName(QStringLiteral("pnlTXPictureTools"));
+    m_pnlPictureTools->setFrameShape(QFrame::StyledPanel);
+    m_btnAdd = new QPushButton(m_pnlPictureTools);
+    m_btnAdd->setObjectName(QStringLiteral("btnTXAddPicture"));
+    m_btnAdd->setEnabled(false);
+    connect(m_btnAdd, &QPushButton::clicked, this, &TfrmTextMode::addPicture);
+    m_btnDelete = new QPushButton(m_pnlPictureTools);
+    m_btnDelete->setObjectName(QStringLiteral("btnTXDeletePicture"));
+    m_btnDelete->setEnabled(false);
+    connect(m_btnDelete, &QPushButton::clicked, this, &TfrmTextMode::deletePictures);
+}
+
+void TfrmTextMode::applyLayout() {
+    const bool large = settings().FormSize() != 0;
+    const int comboW = large ? 320 : 290;
+    // The left column stands where the graphic view has it; the picture panel takes the
+    // place of the rink and the picture buttons that of the drawing tools.
+    const LayoutRow rows[] = {
+        {m_combos[0], {6, 22, 290, 22}, {6, 22, 320, 22}},
+        {m_combos[1], {6, 64, 290, 22}, {6, 64, 320, 22}},
+        {m_combos[2], {6, 106, 290, 22}, {6, 106, 320, 22}},
+        {m_lblCategory, {6, 6, comboW, 16}, {6, 6, comboW, 16}},
+        {m_lblSubCategory, {6, 48, comboW, 16}, {6, 48, comboW, 16}},
+        {m_lblName, {6, 90, comboW, 16}, {6, 90, comboW, 16}},
+        {m_lblText, {6, 132, comboW, 16}, {6, 132, comboW, 16}},
+        {m_memText, {6, 148, 290, 242}, {6, 148, 320, 298}},
+        {m_lblKeyWords, {6, 394, 290, 16}, {6, 450, 320, 16}},
+        {m_memKeyWords, {6, 410, 752, 64}, {6, 466, 320, 64}},
+        {m_lblPictures, {304, 6, 300, 16}, {330, 6, 300, 16}},
+        {m_pnlPhotos, {304, 22, 454, 284}, {330, 22, 679, 424}},
+        {m_slots[0], {8, 8, 215, 161}, {10, 10, 324, 243}},
+        {m_slots[1], {231, 8, 215, 161}, {345, 10, 324, 243}},
+        {m_checks[0], {8, 174, 215, 20}, {10, 258, 324, 20}},
+        {m_checks[1], {231, 174, 215, 20}, {345, 258, 324, 20}},
+        {m_scroll, {8, 198, 438, 16}, {10, 286, 659, 18}},
+        {m_lblExplanation, {8, 218, 438, 62}, {10, 316, 659, 98}},
+        {m_lblPictureTools, {304, 310, 300, 16}, {330, 450, 300, 16}},
+        {m_pnlPictureTools, {304, 326, 454, 64}, {330, 466, 454, 64}},
+        {m_btnAdd, {8, 16, 210, 30}, {8, 16, 210, 30}},
+        {m_btnDelete, {228, 16, 210, 30}, {228, 16, 210, 30}},
+    };
+    for (const LayoutRow& row : rows) {
+        const ControlPlace& p = large ? row.large : row.small;
+        row.widget->setGeometry(p.x, p.y, p.w, p.h);
+    }
+}
+
+void TfrmTextMode::applyCaptions() {
+    const TLanguage& l = language();
+    const struct {
+        QLabel* label;
+        QString key;
+    } labels[] = {
+        {m_lblCategory, LK("lblTXCategory")},
+        {m_lblSubCategory, LK("lblTXSubCategory")},
+        {m_lblName, LK("lblTXName")},
+        {m_lblText, LK("lblTXText")},
+        {m_lblKeyWords, LK("lblTXKeyWords")},
+        {m_lblPictures, LK("lblTXPictures")},
+        {m_lblPictureTools, LK("lblTXPictureTools")},
+        {m_lblExplanation, LK("lblTXPictureExplanation")},
+    };
+    for (const auto& entry : labels)
+        entry.label->setText(l.Text(entry.key));
+    m_btnAdd->setText(l.Text(LK("btnTXAddPicture")));
+    m_btnDelete->setText(l.Text(LK("btnTXDeletePicture")));
+    showPictures();
+}
+
+void TfrmTextMode::onItemChosen() {
+    m_loading = true;
+    copyTextsFromPractise();
+    m_loading = false;
+    for (int level = 0; level < 3; ++level)
+        settings().setRememberedIndex(2, level, m_combos[level]->currentIndex());
+    m_pictureTop = 0;
+    showPictures();
+    // Clearing resets the error, so an error here is the load's: a damaged file.
+    if (!m_practise->errorString().isEmpty())
+        dialogs().information(this, m_practise->errorString());
+    // Choosing a placeholder leaves nothing to edit.
+    switchEdit(editing());
+}
+
+void TfrmTextMode::reloadSelection() {
+    m_loading = true;
+    for (TSelectionComboBox* combo : m_combos) {
+        m_practise->ComboDropDown(combo->selection());
+        m_practise->setLevelValue(combo->level(), combo->selection()->currentText());
+    }
+    for (int level = 0; level < 3; ++level)
+        settings().setRememberedIndex(2, level, m_combos[level]->currentIndex());
+    m_practise->Clear();
+    if (!m_practise->LoadCurrent() && !m_practise->errorString().isEmpty())
+        dialogs().information(this, m_practise->errorString());
+    copyTextsFromPractise();
+    m_loading = false;
+    m_pictureTop = 0;
+    showPictures();
+}
+
+void TfrmTextMode::copyTextsToPractise() {
+    if (!m_practise)
+        return;
+    m_practise->text = memoLines(m_memText);
+    m_practise->keywords = memoLines(m_memKeyWords);
+}
+
+void TfrmTextMode::copyTextsFromPractise() {
+    const bool loading = m_loading;
+    m_loading = true;
+    m_memText->setPlainText(m_practise->text.join(QLatin1Char('\n')));
+    m_memKeyWords->setPlainText(m_practise->keywords.join(QLatin1Char('\n')));
+    m_loading = loading;
+}
+
+bool TfrmTextMode::editing() const {
+    return settings().EditFlag() && m_practise && !m_practise->name().isEmpty();
+}
+
+bool TfrmTextMode::setEditMode(bool on) {
+    const bool result = on && m_practise != nullptr && !m_practise->name().isEmpty();
+    settings().setEditFlag(result);
+    m_memText->setReadOnly(!result);
+    m_memKeyWords->setReadOnly(!result);
+    for (QCheckBox* check : m_checks) {
+        check->setEnabled(result);
+        if (!result)
+            check->setChecked(false);
+    }
+    updatePictureButtons();
+    return result;
+}
+
+void TfrmTextMode::updatePictureButtons() {
+    const bool on = editing();
+    m_btnAdd->setEnabled(on && m_practise->lastPicture < TTextPractise::kMaxPictures - 1);
+    const bool checked = (!m_checks[0]->isHidden() && m_checks[0]->isChecked()) ||
+                         (!m_checks[1]->isHidden() && m_checks[1]->isChecked());
+    m_btnDelete->setEnabled(on && checked);
+}
+
+QString TfrmTextMode::itemName() const {
+    return m_practise ? m_practise->name() : QString();
+}
+
+QString TfrmTextMode::subcategoryName() const {
+    return m_practise ? m_practise->subcategory() : QString();
+}
+
+bool TfrmTextMode::isModified() const {
+    return m_practise && m_practise->modified();
+}
+
+bool TfrmTextMode::saveIfModified() {
+    if (!m_practise || !m_practise->modified() || !m_practise->hasCurrentItem())
+        return true;
+    copyTextsToPractise();
+    return m_practise->SaveCurrent();
+}
+
+bool TfrmTextMode::saveOrSay() {
+    if (saveIfModified())
+        return true;
+    dialogs().information(this, m_practise->errorString());
+    return false;
 }
 
 } // namespace korvex
