@@ -1,4 +1,5 @@
 #include "ui/diary/TfrmDiaryMode.h"
+#include "ui/FormLayout.h"
 
 #include "core/Paths.h"
 #include "core/TLanguage.h"
@@ -22,23 +23,6 @@
 namespace korvex {
 
 namespace {
-
-struct ControlPlace {
-    int x, y, w, h;
-};
-
-// One row of the layout table: where a control stands in the small and the large form.
-struct LayoutRow {
-    QWidget* widget;
-    ControlPlace small;
-    ControlPlace large;
-};
-
-QLabel* makeLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
 
 QPushButton* makeButton(QWidget* parent, const char* name) {
     auto* button = new QPushButton(parent);
@@ -97,7 +81,7 @@ void TfrmDiaryMode::tearDown() {
 void TfrmDiaryMode::createBrowsePanel() {
     m_pnlDiary = new QFrame(this);
     m_pnlDiary->setObjectName(QStringLiteral("pnlDRDiary"));
-    m_lblTeam = makeLabel(m_pnlDiary, "lblDRTeam");
+    m_lblTeam = namedLabel(m_pnlDiary, "lblDRTeam");
     m_lblTeam->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_cmbTeam = new DiaryTeamComboBox(m_pnlDiary);
     m_cmbTeam->setObjectName(QStringLiteral("cmbDRTeam"));
@@ -144,9 +128,9 @@ void TfrmDiaryMode::createEditPanel() {
     m_pnlEdit = new QFrame(this);
     m_pnlEdit->setObjectName(QStringLiteral("pnlDREditDiary"));
     m_pnlEdit->hide();
-    m_lblDate = makeLabel(m_pnlEdit, "lblDRDate");
-    m_lblHeadLine = makeLabel(m_pnlEdit, "lblDRHeadLine");
-    m_lblNote = makeLabel(m_pnlEdit, "lblDRNote");
+    m_lblDate = namedLabel(m_pnlEdit, "lblDRDate");
+    m_lblHeadLine = namedLabel(m_pnlEdit, "lblDRHeadLine");
+    m_lblNote = namedLabel(m_pnlEdit, "lblDRNote");
     m_edtDate = new DiaryDateField(m_pnlEdit);
     m_edtHeadLine = new QLineEdit(m_pnlEdit);
     m_edtHeadLine->setObjectName(QStringLiteral("edtDRHeadLine"));
@@ -173,26 +157,24 @@ void TfrmDiaryMode::applyLayout() {
     const int size = settings().FormSize();
     // The built-in places are the small form's; a form size other than 0 or 1 keeps them.
     const bool large = size == 1;
-    const LayoutRow rows[] = {
-        {m_pnlDiary, {0, 0, 767, 570}, {0, 0, 1018, 650}},
-        {m_lblTeam, {6, 16, 70, 24}, {6, 16, 70, 24}},
-        {m_cmbTeam, {82, 16, 260, 24}, {82, 16, 300, 24}},
-        {m_btnNewRecord, {352, 15, 150, 26}, {392, 15, 150, 26}},
-        {m_grid, {1, 56, 765, 513}, {1, 56, 1016, 593}},
-        {m_pnlEdit, {0, 0, 767, 600}, {0, 0, 1018, 680}},
-        {m_lblDate, {6, 4, 140, 16}, {6, 4, 140, 16}},
-        {m_edtDate, {6, 21, 140, 24}, {6, 21, 140, 24}},
-        {m_lblHeadLine, {156, 4, 400, 16}, {156, 4, 400, 16}},
-        {m_edtHeadLine, {156, 21, 414, 24}, {156, 21, 665, 24}},
-        {m_btnSave, {578, 20, 86, 26}, {829, 20, 86, 26}},
-        {m_btnCancel, {672, 20, 86, 26}, {923, 20, 86, 26}},
-        {m_lblNote, {6, 47, 400, 16}, {6, 47, 400, 16}},
-        {m_retNote, {6, 64, 752, 500}, {6, 64, 1003, 577}},
-    };
-    for (const LayoutRow& row : rows) {
-        const ControlPlace& p = large ? row.large : row.small;
-        row.widget->setGeometry(p.x, p.y, p.w, p.h);
-    }
+    applyLayoutRows(
+        {
+            {m_pnlDiary, {0, 0, 767, 570}, {0, 0, 1018, 650}},
+            {m_lblTeam, {6, 16, 70, 24}, {6, 16, 70, 24}},
+            {m_cmbTeam, {82, 16, 260, 24}, {82, 16, 300, 24}},
+            {m_btnNewRecord, {352, 15, 150, 26}, {392, 15, 150, 26}},
+            {m_grid, {1, 56, 765, 513}, {1, 56, 1016, 593}},
+            {m_pnlEdit, {0, 0, 767, 600}, {0, 0, 1018, 680}},
+            {m_lblDate, {6, 4, 140, 16}, {6, 4, 140, 16}},
+            {m_edtDate, {6, 21, 140, 24}, {6, 21, 140, 24}},
+            {m_lblHeadLine, {156, 4, 400, 16}, {156, 4, 400, 16}},
+            {m_edtHeadLine, {156, 21, 414, 24}, {156, 21, 665, 24}},
+            {m_btnSave, {578, 20, 86, 26}, {829, 20, 86, 26}},
+            {m_btnCancel, {672, 20, 86, 26}, {923, 20, 86, 26}},
+            {m_lblNote, {6, 47, 400, 16}, {6, 47, 400, 16}},
+            {m_retNote, {6, 64, 752, 500}, {6, 64, 1003, 577}},
+        },
+        large);
     if (size == 0 || size == 1)
         setMinimumSize(large ? 1018 : 767, large ? 650 : 570);
 }

@@ -1,4 +1,5 @@
 #include "ui/graphic/TfrmGraphicMode.h"
+#include "ui/FormLayout.h"
 
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
@@ -26,17 +27,6 @@ namespace korvex {
 namespace {
 
 constexpr int kFirstFigureTag = 7;
-
-struct ControlPlace {
-    int x, y, w, h;
-};
-
-// One row of the layout table: where a control stands in the small and the large layout.
-struct LayoutRow {
-    QWidget* widget;
-    ControlPlace small;
-    ControlPlace large;
-};
 
 // The six line colours of the colour menu (0x00BBGGRR).
 struct LineColour {
@@ -109,11 +99,7 @@ void TfrmGraphicMode::tearDown() {
 }
 
 void TfrmGraphicMode::createControls() {
-    auto label = [this](const char* name) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
+    const auto label = [this](const char* name) { return namedLabel(this, name); };
     m_lblCategory = label("lblGMCategory");
     m_lblSubCategory = label("lblGMSubCategory");
     m_lblName = label("lblGMPName");
@@ -259,27 +245,25 @@ void TfrmGraphicMode::createPopupMenus() {
 void TfrmGraphicMode::applyLayout() {
     const bool large = settings().FormSize() != 0;
     const int comboW = large ? 320 : 290;
-    const LayoutRow rows[] = {
-        {m_combos[0], {6, 22, 290, 22}, {6, 22, 320, 22}},
-        {m_combos[1], {6, 64, 290, 22}, {6, 64, 320, 22}},
-        {m_combos[2], {6, 106, 290, 22}, {6, 106, 320, 22}},
-        {m_lblCategory, {6, 6, comboW, 16}, {6, 6, comboW, 16}},
-        {m_lblSubCategory, {6, 48, comboW, 16}, {6, 48, comboW, 16}},
-        {m_lblName, {6, 90, comboW, 16}, {6, 90, comboW, 16}},
-        {m_lblDescription, {6, 132, comboW, 16}, {6, 132, comboW, 16}},
-        {m_memText, {6, 148, 290, 242}, {6, 148, 320, 298}},
-        {m_lblKeyWords, {6, 394, 290, 16}, {6, 450, 320, 16}},
-        {m_memKeyWords, {6, 410, 752, 64}, {6, 466, 320, 64}},
-        {m_lblCourt, {304, 6, 300, 16}, {330, 6, 300, 16}},
-        {m_pnlGround, {304, 22, 454, 284}, {330, 22, 679, 424}},
-        {m_canvas, {2, 2, 450, 280}, {2, 2, 675, 420}},
-        {m_lblDrawingTools, {304, 310, 300, 16}, {330, 450, 300, 16}},
-        {m_pnlTools, {304, 326, 454, 64}, {330, 466, 454, 64}},
-    };
-    for (const LayoutRow& row : rows) {
-        const ControlPlace& p = large ? row.large : row.small;
-        row.widget->setGeometry(p.x, p.y, p.w, p.h);
-    }
+    applyLayoutRows(
+        {
+            {m_combos[0], {6, 22, 290, 22}, {6, 22, 320, 22}},
+            {m_combos[1], {6, 64, 290, 22}, {6, 64, 320, 22}},
+            {m_combos[2], {6, 106, 290, 22}, {6, 106, 320, 22}},
+            {m_lblCategory, {6, 6, comboW, 16}, {6, 6, comboW, 16}},
+            {m_lblSubCategory, {6, 48, comboW, 16}, {6, 48, comboW, 16}},
+            {m_lblName, {6, 90, comboW, 16}, {6, 90, comboW, 16}},
+            {m_lblDescription, {6, 132, comboW, 16}, {6, 132, comboW, 16}},
+            {m_memText, {6, 148, 290, 242}, {6, 148, 320, 298}},
+            {m_lblKeyWords, {6, 394, 290, 16}, {6, 450, 320, 16}},
+            {m_memKeyWords, {6, 410, 752, 64}, {6, 466, 320, 64}},
+            {m_lblCourt, {304, 6, 300, 16}, {330, 6, 300, 16}},
+            {m_pnlGround, {304, 22, 454, 284}, {330, 22, 679, 424}},
+            {m_canvas, {2, 2, 450, 280}, {2, 2, 675, 420}},
+            {m_lblDrawingTools, {304, 310, 300, 16}, {330, 450, 300, 16}},
+            {m_pnlTools, {304, 326, 454, 64}, {330, 466, 454, 64}},
+        },
+        large);
     setMinimumSize(large ? 1012 : 762, large ? 534 : 478);
 }
 

@@ -1,4 +1,5 @@
 #include "ui/text/TfrmTextMode.h"
+#include "ui/FormLayout.h"
 
 #include "core/Paths.h"
 #include "core/TLanguage.h"
@@ -18,17 +19,6 @@
 namespace korvex {
 
 namespace {
-
-struct ControlPlace {
-    int x, y, w, h;
-};
-
-// One row of the layout table: where a control stands in the small and the large layout.
-struct LayoutRow {
-    QWidget* widget;
-    ControlPlace small;
-    ControlPlace large;
-};
 
 QStringList memoLines(const QPlainTextEdit* memo) {
     QStringList list = memo->toPlainText().split(QLatin1Char('\n'));
@@ -90,11 +80,7 @@ void TfrmTextMode::tearDown() {
 }
 
 void TfrmTextMode::createControls() {
-    auto label = [this](const char* name) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
+    const auto label = [this](const char* name) { return namedLabel(this, name); };
     m_lblCategory = label("lblTXCategory");
     m_lblSubCategory = label("lblTXSubCategory");
     m_lblName = label("lblTXName");
@@ -178,34 +164,32 @@ void TfrmTextMode::applyLayout() {
     const int comboW = large ? 320 : 290;
     // The left column stands where the graphic view has it; the picture panel takes the
     // place of the rink and the picture buttons that of the drawing tools.
-    const LayoutRow rows[] = {
-        {m_combos[0], {6, 22, 290, 22}, {6, 22, 320, 22}},
-        {m_combos[1], {6, 64, 290, 22}, {6, 64, 320, 22}},
-        {m_combos[2], {6, 106, 290, 22}, {6, 106, 320, 22}},
-        {m_lblCategory, {6, 6, comboW, 16}, {6, 6, comboW, 16}},
-        {m_lblSubCategory, {6, 48, comboW, 16}, {6, 48, comboW, 16}},
-        {m_lblName, {6, 90, comboW, 16}, {6, 90, comboW, 16}},
-        {m_lblText, {6, 132, comboW, 16}, {6, 132, comboW, 16}},
-        {m_memText, {6, 148, 290, 242}, {6, 148, 320, 298}},
-        {m_lblKeyWords, {6, 394, 290, 16}, {6, 450, 320, 16}},
-        {m_memKeyWords, {6, 410, 752, 64}, {6, 466, 320, 64}},
-        {m_lblPictures, {304, 6, 300, 16}, {330, 6, 300, 16}},
-        {m_pnlPhotos, {304, 22, 454, 284}, {330, 22, 679, 424}},
-        {m_slots[0], {8, 8, 215, 161}, {10, 10, 324, 243}},
-        {m_slots[1], {231, 8, 215, 161}, {345, 10, 324, 243}},
-        {m_checks[0], {8, 174, 215, 20}, {10, 258, 324, 20}},
-        {m_checks[1], {231, 174, 215, 20}, {345, 258, 324, 20}},
-        {m_scroll, {8, 198, 438, 16}, {10, 286, 659, 18}},
-        {m_lblExplanation, {8, 218, 438, 62}, {10, 316, 659, 98}},
-        {m_lblPictureTools, {304, 310, 300, 16}, {330, 450, 300, 16}},
-        {m_pnlPictureTools, {304, 326, 454, 64}, {330, 466, 454, 64}},
-        {m_btnAdd, {8, 16, 210, 30}, {8, 16, 210, 30}},
-        {m_btnDelete, {228, 16, 210, 30}, {228, 16, 210, 30}},
-    };
-    for (const LayoutRow& row : rows) {
-        const ControlPlace& p = large ? row.large : row.small;
-        row.widget->setGeometry(p.x, p.y, p.w, p.h);
-    }
+    applyLayoutRows(
+        {
+            {m_combos[0], {6, 22, 290, 22}, {6, 22, 320, 22}},
+            {m_combos[1], {6, 64, 290, 22}, {6, 64, 320, 22}},
+            {m_combos[2], {6, 106, 290, 22}, {6, 106, 320, 22}},
+            {m_lblCategory, {6, 6, comboW, 16}, {6, 6, comboW, 16}},
+            {m_lblSubCategory, {6, 48, comboW, 16}, {6, 48, comboW, 16}},
+            {m_lblName, {6, 90, comboW, 16}, {6, 90, comboW, 16}},
+            {m_lblText, {6, 132, comboW, 16}, {6, 132, comboW, 16}},
+            {m_memText, {6, 148, 290, 242}, {6, 148, 320, 298}},
+            {m_lblKeyWords, {6, 394, 290, 16}, {6, 450, 320, 16}},
+            {m_memKeyWords, {6, 410, 752, 64}, {6, 466, 320, 64}},
+            {m_lblPictures, {304, 6, 300, 16}, {330, 6, 300, 16}},
+            {m_pnlPhotos, {304, 22, 454, 284}, {330, 22, 679, 424}},
+            {m_slots[0], {8, 8, 215, 161}, {10, 10, 324, 243}},
+            {m_slots[1], {231, 8, 215, 161}, {345, 10, 324, 243}},
+            {m_checks[0], {8, 174, 215, 20}, {10, 258, 324, 20}},
+            {m_checks[1], {231, 174, 215, 20}, {345, 258, 324, 20}},
+            {m_scroll, {8, 198, 438, 16}, {10, 286, 659, 18}},
+            {m_lblExplanation, {8, 218, 438, 62}, {10, 316, 659, 98}},
+            {m_lblPictureTools, {304, 310, 300, 16}, {330, 450, 300, 16}},
+            {m_pnlPictureTools, {304, 326, 454, 64}, {330, 466, 454, 64}},
+            {m_btnAdd, {8, 16, 210, 30}, {8, 16, 210, 30}},
+            {m_btnDelete, {228, 16, 210, 30}, {228, 16, 210, 30}},
+        },
+        large);
 }
 
 void TfrmTextMode::applyCaptions() {
