@@ -67,6 +67,9 @@ public:
     PrintBody printBody(int tag);
 
 private:
+    // A new or renamed team's name: refused (and said why) when blank, reserved for the
+    // archive, taken by one of `others` or not a possible file name.
+    bool acceptTeamName(const QString& name, const QStringList& others);
     // Construction, layout and captions (TfrmCardsMode.cpp).
     void createGridPage();
     void createEditPage();

@@ -65,27 +65,33 @@ QString TfrmCardsMode::cardFileFilter() const {
     return pattern + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
-void TfrmCardsMode::newTeam() {
-    const QString name = dialogs()
-                             .getText(this, language(), language().Text(LK("FormGetText")),
-                                      TextPromptLayout::Name, QString())
-                             .trimmed();
-    switch (checkTeamName(name, language().Text(LK("Archive")), m_cards->listTeams())) {
+bool TfrmCardsMode::acceptTeamName(const QString& name, const QStringList& others) {
+    switch (checkTeamName(name, language().Text(LK("Archive")), others)) {
     case TeamNameCheck::Empty:
-        return;
+        return false;
     case TeamNameCheck::Reserved:
         dialogs().information(this, language().Text(LK("ReservedWordArchive")));
-        return;
+        return false;
     case TeamNameCheck::Exists:
         dialogs().information(this, language().Text(LK("TeamExist")));
-        return;
+        return false;
     case TeamNameCheck::Accepted:
         break;
     }
     if (!isSafeItemName(name)) {
         dialogs().information(this, language().Text(LK("NameNotAllowed")));
-        return;
+        return false;
     }
+    return true;
+}
+
+void TfrmCardsMode::newTeam() {
+    const QString name = dialogs()
+                             .getText(this, language(), language().Text(LK("FormGetText")),
+                                      TextPromptLayout::Name, QString())
+                             .trimmed();
+    if (!acceptTeamName(name, m_cards->listTeams()))
+        return;
     if (!saveIfModified()) {
         dialogs().information(this, m_cards->errorString());
         return;
@@ -129,22 +135,8 @@ void TfrmCardsMode::renameTeam() {
         return;
     QStringList others = m_cards->listTeams();
     others.removeAll(team);
-    switch (checkTeamName(name, language().Text(LK("Archive")), others)) {
-    case TeamNameCheck::Empty:
+    if (!acceptTeamName(name, others))
         return;
-    case TeamNameCheck::Reserved:
-        dialogs().information(this, language().Text(LK("ReservedWordArchive")));
-        return;
-    case TeamNameCheck::Exists:
-        dialogs().information(this, language().Text(LK("TeamExist")));
-        return;
-    case TeamNameCheck::Accepted:
-        break;
-    }
-    if (!isSafeItemName(name)) {
-        dialogs().information(this, language().Text(LK("NameNotAllowed")));
-        return;
-    }
     if (!m_cards->renameTeam(name)) {
         dialogs().information(this, m_cards->errorString());
         return;
