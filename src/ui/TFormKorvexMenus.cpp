@@ -215,6 +215,8 @@ void TFormKorvex::createMenus() {
     dr->addSeparator();
     viewItem(dr, "mmDRPrint", QStringLiteral("&Print"), ViewCommand::Print, 4);
     viewItem(dr, "mmDRPrintTeam", QStringLiteral("Print &diary..."), ViewCommand::Print, 41);
+    viewItem(dr, "mmDRPrintPreview", QStringLiteral("Print pre&view"), ViewCommand::PrintPreview,
+             4);
     dr->addSeparator();
     exitItem(dr, "mmDRExit");
 
@@ -240,6 +242,13 @@ void TFormKorvex::createMenus() {
     viewItem(pcPrint, "mmPCPrintPlayer", QStringLiteral("Player"), ViewCommand::Print, 51);
     viewItem(pcPrint, "mmPCPrintPlayerList", QStringLiteral("Player list"), ViewCommand::Print, 52);
     viewItem(pcPrint, "mmPCPrintPhoneList", QStringLiteral("Phone list"), ViewCommand::Print, 53);
+    QMenu* pcPreview = addSubmenu(pc, "mmPCPrintPreview", QStringLiteral("Print pre&view"));
+    viewItem(pcPreview, "mmPCPreviewPlayer", QStringLiteral("Player"), ViewCommand::PrintPreview,
+             51);
+    viewItem(pcPreview, "mmPCPreviewPlayerList", QStringLiteral("Player list"),
+             ViewCommand::PrintPreview, 52);
+    viewItem(pcPreview, "mmPCPreviewPhoneList", QStringLiteral("Phone list"),
+             ViewCommand::PrintPreview, 53);
     pc->addSeparator();
     exitItem(pc, "mmPCExit");
 

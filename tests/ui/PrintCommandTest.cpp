@@ -4,7 +4,9 @@
 #include "core/TLanguage.h"
 #include "ui/ScriptedDialogs.h"
 
+#include <QDialog>
 #include <QFile>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -45,4 +47,35 @@ TEST(PrintCommand, PrintsCancelsAndReportsFailures) {
     EXPECT_EQ(dialogs.informations, QStringList{QStringLiteral("Drill.jpg cannot be read")});
     // The cancelled job leaves no incomplete PDF behind.
     EXPECT_FALSE(QFile::exists(second));
+}
+
+TEST(PrintCommand, PreviewShowsThePagesAndReportsAFailingPrintout) {
+    ScriptedDialogs dialogs;
+    TLanguage language;
+    const PrintBody twoPages = [](PageCanvas& canvas, QString&) {
+        canvas.drawText(1, 1, QStringLiteral("Player list"));
+        canvas.newPage();
+        canvas.drawText(1, 1, QStringLiteral("Player list"));
+        return true;
+    };
+    int pagesShown = -1;
+    dialogs.answerForm([&pagesShown](QDialog* form) {
+        auto* pages = form->findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(pages, nullptr);
+        pages->updatePreview();
+        pagesShown = pages->pageCount();
+    });
+    runPrintPreview(nullptr, language, QStringLiteral("Korvex - U15"), twoPages);
+    EXPECT_EQ(dialogs.forms, QStringList{QStringLiteral("QPrintPreviewDialog")});
+    EXPECT_EQ(pagesShown, 2);
+    EXPECT_TRUE(dialogs.informations.isEmpty());
+
+    const PrintBody failing = [](PageCanvas&, QString& error) {
+        error = QStringLiteral("Drill.jpg cannot be read");
+        return false;
+    };
+    dialogs.answerForm(
+        [](QDialog* form) { form->findChild<QPrintPreviewWidget*>()->updatePreview(); });
+    runPrintPreview(nullptr, language, QStringLiteral("Korvex - U15"), failing);
+    EXPECT_EQ(dialogs.informations, QStringList{QStringLiteral("Drill.jpg cannot be read")});
 }

@@ -229,6 +229,7 @@ bool TfrmCardsMode::supports(ViewCommand command) const {
     case ViewCommand::Export:
     case ViewCommand::Import:
     case ViewCommand::Print:
+    case ViewCommand::PrintPreview:
         return true;
     default:
         return false;
@@ -238,7 +239,7 @@ bool TfrmCardsMode::supports(ViewCommand command) const {
 bool TfrmCardsMode::run(ViewCommand command, int tag) {
     // The menus stay reachable while a player is edited: the player is saved first, as the
     // Save button would, and a player that cannot be saved keeps the command from running.
-    if (isEditing() && command != ViewCommand::Print) {
+    if (isEditing() && command != ViewCommand::Print && command != ViewCommand::PrintPreview) {
         savePlayer();
         if (isEditing())
             return false;
@@ -275,7 +276,8 @@ bool TfrmCardsMode::run(ViewCommand command, int tag) {
         exportCsv();
         break;
     case ViewCommand::Print:
-        print(tag);
+    case ViewCommand::PrintPreview:
+        print(tag, command == ViewCommand::PrintPreview);
         break;
     default:
         return false;

@@ -62,7 +62,8 @@ public:
     void importPlayer();
     void importCsv();
     void exportCsv();
-    void print(int tag);
+    // Prints (or with `preview` shows the pages of) the printout of menu Tag `tag`.
+    void print(int tag, bool preview);
     // What the print command with `tag` (51 player, 52 player list, 53 phone list) prints.
     PrintBody printBody(int tag);
 

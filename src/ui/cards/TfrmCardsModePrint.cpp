@@ -38,7 +38,7 @@ PrintBody TfrmCardsMode::printBody(int tag) {
     };
 }
 
-void TfrmCardsMode::print(int tag) {
+void TfrmCardsMode::print(int tag, bool preview) {
     if (!requireTeam())
         return;
     if (tag == kPrintPlayer && currentCard() < 0) {
@@ -49,8 +49,11 @@ void TfrmCardsMode::print(int tag) {
         dialogs().information(this, m_cards->errorString());
         return;
     }
-    runPrintCommand(this, language(), QStringLiteral("Korvex - ") + m_cards->team(),
-                    printBody(tag));
+    const QString title = QStringLiteral("Korvex - ") + m_cards->team();
+    if (preview)
+        runPrintPreview(this, language(), title, printBody(tag));
+    else
+        runPrintCommand(this, language(), title, printBody(tag));
 }
 
 } // namespace korvex

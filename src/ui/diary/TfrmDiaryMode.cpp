@@ -210,6 +210,7 @@ bool TfrmDiaryMode::supports(ViewCommand command) const {
     case ViewCommand::NewRecord:
     case ViewCommand::DeleteRecord:
     case ViewCommand::Print:
+    case ViewCommand::PrintPreview:
         return true;
     default:
         return false;
@@ -241,7 +242,10 @@ bool TfrmDiaryMode::run(ViewCommand command, int tag) {
         if (tag == kPrintTeamTag)
             printTeam();
         else
-            printRecord();
+            printRecord(false);
+        return true;
+    case ViewCommand::PrintPreview:
+        printRecord(true);
         return true;
     default:
         return false;

@@ -63,7 +63,8 @@ public:
     void newTeam();
     void renameTeam();
     void deleteTeam();
-    void printRecord();
+    // Prints (or with `preview` shows the pages of) the selected record.
+    void printRecord(bool preview);
     // All records of the team, or those of a date range, as one document.
     void printTeam();
     // What printing the selected row prints: the record a double-click on it opens. Empty

@@ -26,10 +26,13 @@ PrintBody TfrmDiaryMode::recordPrintBody() const {
     };
 }
 
-void TfrmDiaryMode::printRecord() {
+void TfrmDiaryMode::printRecord(bool preview) {
     const PrintBody body = recordPrintBody();
-    if (body)
-        runPrintCommand(this, language(), QStringLiteral("Korvex - ") + m_diary->team(), body);
+    const QString title = QStringLiteral("Korvex - ") + m_diary->team();
+    if (body && preview)
+        runPrintPreview(this, language(), title, body);
+    else if (body)
+        runPrintCommand(this, language(), title, body);
 }
 
 void TfrmDiaryMode::printTeam() {
