@@ -99,13 +99,7 @@ QString TTrainingPlan::TrainingNumber() const {
     return m_archive ? name() : m_trainingNumber;
 }
 
-bool TTrainingPlan::Save(const QString& path) {
-    const QString file = path + extension();
-    if (m_versionRefused)
-        return fail(QStringLiteral("%1: the file has format version %2, which this program does "
-                                   "not read; it is not overwritten")
-                        .arg(native(file))
-                        .arg(formatVersion()));
+TrainingPlanData TTrainingPlan::commonData() const {
     TrainingPlanData data;
     data.version = writeVersion();
     data.paths = paths;
@@ -115,6 +109,17 @@ bool TTrainingPlan::Save(const QString& path) {
     data.time = time;
     data.textBlocks = textBlocks;
     data.heading = heading;
+    return data;
+}
+
+bool TTrainingPlan::Save(const QString& path) {
+    const QString file = path + extension();
+    if (m_versionRefused)
+        return fail(QStringLiteral("%1: the file has format version %2, which this program does "
+                                   "not read; it is not overwritten")
+                        .arg(native(file))
+                        .arg(formatVersion()));
+    TrainingPlanData data = commonData();
     data.team = m_team;
     data.trainingNumber = m_trainingNumber;
     for (const TPractisesData& item : items) {
@@ -260,15 +265,7 @@ QByteArray TTrainingPlan::practisePicture(const QString& storedPath) const {
 }
 
 bool TTrainingPlan::SaveArchiveCopy(const QString& stem) {
-    TrainingPlanData data;
-    data.version = writeVersion();
-    data.paths = paths;
-    data.description = description;
-    data.evaluation = evaluation;
-    data.date = date;
-    data.time = time;
-    data.textBlocks = textBlocks;
-    data.heading = heading;
+    TrainingPlanData data = commonData();
     for (int i = 0; i < items.size(); ++i) {
         const TPractisesData& item = items.at(i);
         QByteArray picture = item.picture.isNull() ? QByteArray() : item.picture.bytes();

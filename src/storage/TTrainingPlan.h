@@ -80,6 +80,8 @@ private:
     void resolvePractise(const QString& storedPath, TPractisesData* item) const;
     // The full picture of a placed practise as JPEG bytes (empty when it has none).
     QByteArray practisePicture(const QString& storedPath) const;
+    // The plan's fields that every written form shares; the items are the caller's.
+    TrainingPlanData commonData() const;
     bool practiseExists(const QString& storedPath) const;
 
     bool m_archive;

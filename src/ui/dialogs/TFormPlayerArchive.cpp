@@ -156,7 +156,13 @@ void TFormPlayerArchive::move(int from) {
     if (!save(from)) {
         // The player must not stay in both files: take it back out of the target.
         target.deleteEntry(target.count() - 1);
-        save(to);
+        if (!save(to)) {
+            // Neither file could be put right: the target keeps what its file holds, and the
+            // coach learns that the player now stands in both teams.
+            target.addEntry(player.record, player.notes);
+            target.setModified(false);
+            dialogs().information(this, m_language.Text(LK("PlayerInBothTeams")));
+        }
         source.loadTeam(source.team());
     }
     m_sides[from].list->setCurrentRow(-1);
