@@ -83,6 +83,7 @@ private:
     void updateCommandItems();
     void onGraphicMenuShow();
     void onPlanMenuShow();
+    void onEditMenuShow();
     QIcon glyph(const QString& fileName) const;
 
     // Commands (TFormKorvexCommands.cpp).

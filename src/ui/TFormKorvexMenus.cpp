@@ -1,5 +1,7 @@
 // The main window's menus and tool bar: building them, and what changes with the mode
 // (shortcuts, visible menus, check marks, enabled commands, tool-bar width).
+#include "core/TLanguage.h"
+#include "ui/LanguageKeys.h"
 #include "ui/TFormKorvex.h"
 #include "ui/TFormKorvexBackup.h"
 
@@ -141,6 +143,27 @@ void TFormKorvex::createMenus() {
              1);
     gm->addSeparator();
     exitItem(gm, "mmGMExit");
+
+    QMenu* edit = addTopMenu("mmEdit", QStringLiteral("&Edit"));
+    connect(edit, &QMenu::aboutToShow, this, &TFormKorvex::onEditMenuShow);
+    viewItem(edit, "mmEditUndo", QStringLiteral("&Undo"), ViewCommand::Undo)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    viewItem(edit, "mmEditRedo", QStringLiteral("&Redo"), ViewCommand::Redo)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    edit->addSeparator();
+    viewItem(edit, "mmEditCopy", QStringLiteral("&Copy"), ViewCommand::Copy)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    viewItem(edit, "mmEditPaste", QStringLiteral("&Paste"), ViewCommand::Paste)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    viewItem(edit, "mmEditDuplicate", QStringLiteral("D&uplicate"), ViewCommand::Duplicate)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    viewItem(edit, "mmEditDelete", QStringLiteral("&Delete"), ViewCommand::DeleteObject)
+        ->setShortcut(QKeySequence(Qt::Key_Delete));
+    edit->addSeparator();
+    viewItem(edit, "mmEditMirrorLeftRight", QStringLiteral("Mirror left-right"),
+             ViewCommand::MirrorLeftRight);
+    viewItem(edit, "mmEditMirrorTopBottom", QStringLiteral("Mirror top-bottom"),
+             ViewCommand::MirrorTopBottom);
 
     QMenu* tx = addTopMenu("mmTXMode", QStringLiteral("&File"));
     viewItem(tx, "mmTXNew", QStringLiteral("&New"), ViewCommand::New, 2);
@@ -470,7 +493,7 @@ void TFormKorvex::updateMenusForMode(int mode) {
         const char* menu;
         int modeA;
         int modeB;
-    } menus[] = {{"mmGPMode", 1, 1}, {"mmTXMode", 2, 2}, {"mmTPMode", 3, 6},
+    } menus[] = {{"mmGPMode", 1, 1}, {"mmEdit", 1, 7},   {"mmTXMode", 2, 2}, {"mmTPMode", 3, 6},
                  {"mmDRMode", 4, 4}, {"mmPCMode", 5, 5}, {"mmEXMode", 8, 8}};
     for (const auto& entry : menus)
         action(entry.menu)->setVisible(mode == entry.modeA || mode == entry.modeB);
@@ -510,6 +533,10 @@ void TFormKorvex::updateCommandItems() {
 
 void TFormKorvex::onGraphicMenuShow() {
     TModeView* view = currentView();
+    // Without a practise there is no picture to export.
+    action("mmGmExportPicture")
+        ->setEnabled(view != nullptr && view->supports(ViewCommand::ExportPicture) &&
+                     !isBlank(view->itemName()));
     const int fieldMode = view != nullptr ? view->customFieldMode() : 0;
     action("mmGMCustomField")->setEnabled(fieldMode != 0);
     action("mmGMChangePlayground")
@@ -518,6 +545,23 @@ void TFormKorvex::onGraphicMenuShow() {
     action("mmGMCustomFieldFit")->setChecked(fieldMode == 1);
     action("mmGMCustomFieldFill")->setChecked(fieldMode == 2);
     action("mmGMCustomFieldCenter")->setChecked(fieldMode == 3);
+}
+
+void TFormKorvex::onEditMenuShow() {
+    // Undo and Redo name the step they take ("Undo move figure").
+    TModeView* view = currentView();
+    const QString undo = view != nullptr ? view->undoText() : QString();
+    const QString redo = view != nullptr ? view->redoText() : QString();
+    action("mmEditUndo")
+        ->setText(m_language->Text(LK("mmEditUndo")) +
+                  (undo.isEmpty() ? QString() : QLatin1Char(' ') + undo));
+    action("mmEditRedo")
+        ->setText(m_language->Text(LK("mmEditRedo")) +
+                  (redo.isEmpty() ? QString() : QLatin1Char(' ') + redo));
+    const bool hasPractise = view != nullptr && !isBlank(view->itemName());
+    for (const char* item : {"mmEditCopy", "mmEditPaste", "mmEditDuplicate", "mmEditDelete",
+                             "mmEditMirrorLeftRight", "mmEditMirrorTopBottom"})
+        action(item)->setEnabled(hasPractise && view->supports(ViewCommand::Copy));
 }
 
 void TFormKorvex::onPlanMenuShow() {
