@@ -1,0 +1,73 @@
+// File > Share as one page from the main window: the plan's unsaved edits go into the page,
+// a cancelled file dialog writes nothing, and a page that cannot be written is said.
+#include "TrainingPlanSupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace korvex::test {
+namespace {
+
+using ShareCommand = TrainingPlanViewTest;
+
+QString pageText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+TEST_F(ShareCommand, PlanIsSavedThenSharedAsOneFile) {
+    const QString drill = makePractise(QStringLiteral("Week"), QStringLiteral("Breakout"), 0,
+                                       {QStringLiteral("Pass & go")});
+    makePlan(QStringLiteral("Week"), QStringLiteral("Monday"), {drill});
+    ASSERT_NE(open(), nullptr);
+    window->SetEditMode(true);
+    type("edtTPTime1", QStringLiteral("25"));
+    type("edtTPDate", QStringLiteral("14.1."));
+
+    QTemporaryDir out;
+    const QString page = out.filePath(QStringLiteral("Monday.html"));
+    dialogs.answerSaveFile(page);
+    item("mmTPShare")->trigger();
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1);
+    EXPECT_EQ(dialogs.fileDialogs[0].fileName, QStringLiteral("Monday.html"));
+    EXPECT_EQ(dialogs.fileDialogs[0].defaultSuffix, QStringLiteral("html"));
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_TRUE(dialogs.informations[0].contains(QDir::toNativeSeparators(page)));
+    EXPECT_FALSE(window->currentView()->isModified());
+
+    const QString html = pageText(page);
+    for (const char* text : {"<h1>Monday</h1>", "14.1.", "25 min", "Breakout", "Pass &amp; go",
+                             "data:image/jpeg;base64,"})
+        EXPECT_TRUE(html.contains(QString::fromUtf8(text))) << text;
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).size(),
+              1);
+
+    // Cancelled: nothing more is written or said.
+    dialogs.informations.clear();
+    item("mmTPShare")->trigger();
+    EXPECT_TRUE(dialogs.informations.isEmpty());
+
+    // A folder that does not exist: the failure is said, with the reason.
+    dialogs.answerSaveFile(out.filePath(QStringLiteral("missing/Monday.html")));
+    item("mmTPShare")->trigger();
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_TRUE(dialogs.informations[0].startsWith(text("shareFailed")));
+    EXPECT_FALSE(QFileInfo::exists(out.filePath(QStringLiteral("missing/Monday.html"))));
+}
+
+TEST_F(ShareCommand, GraphicPractiseIsSharedWithItsLegend) {
+    makePractise(QStringLiteral("Week"), QStringLiteral("Breakout"));
+    window->SwitchMode(1);
+    QTemporaryDir out;
+    const QString page = out.filePath(QStringLiteral("drill.html"));
+    dialogs.answerSaveFile(page);
+    item("mmGMShare")->trigger();
+    const QString html = pageText(page);
+    EXPECT_TRUE(html.contains(QStringLiteral("<h1>Breakout</h1>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("class=\"legend\"")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<span>Goalie</span>")));
+    EXPECT_EQ(item("mmGMShare")->text(), text("mmShare"));
+}
+
+} // namespace
+} // namespace korvex::test
