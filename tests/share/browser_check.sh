@@ -30,6 +30,9 @@ find_browser() {
     command -v chromium || command -v chromium-browser || true
 }
 
+# Checks run side by side under ctest; only one of them installs the browser.
+exec 9>"${TMPDIR:-/tmp}/korvex-browser-check.lock"
+flock 9
 browser=$(find_browser)
 if [ -z "$browser" ] && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then
     echo "installing Debian's chromium for the browser check" >&2
@@ -38,6 +41,7 @@ if [ -z "$browser" ] && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; the
         { apt-get update -qq >/dev/null 2>&1 && apt-get install -y -qq chromium >/dev/null 2>&1; }
     browser=$(find_browser)
 fi
+flock -u 9
 if [ -z "$browser" ]; then
     echo "SKIPPED: Chromium is not installed and cannot be installed here (needs root and apt-get)"
     exit 77
