@@ -55,6 +55,27 @@ TEST_F(ShareCommand, PlanIsSavedThenSharedAsOneFile) {
     EXPECT_FALSE(QFileInfo::exists(out.filePath(QStringLiteral("missing/Monday.html"))));
 }
 
+TEST_F(ShareCommand, ArchivedPlanIsSharedFromTheArchive) {
+    const QString drill = makePractise(QStringLiteral("Week"), QStringLiteral("Breakout"));
+    makePlan(QStringLiteral("Week"), QStringLiteral("Monday"), {drill});
+    TfrmTrainingPlanMode* plans = open();
+    ASSERT_NE(plans, nullptr);
+    QDir().mkpath(app.file(QStringLiteral("TrainingPlans/Archive/U12")));
+    ASSERT_TRUE(
+        plans->plan().SaveArchiveCopy(app.file(QStringLiteral("TrainingPlans/Archive/U12/7"))));
+    ASSERT_NE(open(6), nullptr);
+    ASSERT_EQ(window->currentView()->itemName(), QStringLiteral("7"));
+
+    QTemporaryDir out;
+    const QString page = out.filePath(QStringLiteral("unit.html"));
+    dialogs.answerSaveFile(page);
+    item("mmTPShare")->trigger();
+    const QString html = pageText(page);
+    EXPECT_TRUE(html.contains(QStringLiteral("<h1>7</h1>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("U12")));
+    EXPECT_TRUE(html.contains(QStringLiteral("Breakout")));
+}
+
 TEST_F(ShareCommand, GraphicPractiseIsSharedWithItsLegend) {
     makePractise(QStringLiteral("Week"), QStringLiteral("Breakout"));
     window->SwitchMode(1);
