@@ -108,6 +108,7 @@ TEST(ShareBrowser, CheckCatchesAFailingScript) {
     if (run.exitCode == 77)
         GTEST_SKIP() << run.output.toStdString();
     EXPECT_EQ(run.exitCode, 1) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains(QStringLiteral("notAFunction"))) << run.output.toStdString();
 }
 
 } // namespace

@@ -105,13 +105,5 @@ TEST(ShareLegend, PageShowsTheMeaningsInTheCoachsLanguage) {
                            QStringLiteral("Torhüter"), QStringLiteral("Puck")}));
 }
 
-TEST(ShareLegend, EmptyDrawingHasNoLegend) {
-    PrintInstallation inst;
-    ASSERT_TRUE(inst.isValid());
-    TGraphicPractise practise(inst.settings(), inst.language());
-    EXPECT_TRUE(legendEntries(&practise.lines(), {&practise.figures()}).isEmpty());
-    EXPECT_TRUE(legendHtml({}, practise.drawingSettings(), inst.language()).isEmpty());
-}
-
 } // namespace
 } // namespace korvex::test
