@@ -9,16 +9,20 @@
 #include <QHash>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace korvex {
 
 namespace {
 
 // A figure drawn alone, centred in a transparent picture with room for its text; the
 // player draws it with its centre on the figure's position.
-QImage figureSprite(const TFigure& figure) {
+QImage figureSprite(const TFigure& figure, int canvasWidth) {
     const QSize picture = figure.kind() == FigureText ? QSize() : figure.picture().size();
     const QSize text = figure.showsText() ? figure.textSize() : QSize();
-    const int width = std::max(picture.width(), text.width()) + 8;
+    // Only the part of a text within one canvas width either side of its figure can ever
+    // show; the cap keeps a very long text from asking for a huge picture.
+    const int width = std::min(std::max(picture.width(), text.width()), 2 * canvasWidth) + 8;
     const int height = std::max(picture.height(), text.height()) + 8;
     QImage sprite(width | 1, height | 1, QImage::Format_ARGB32_Premultiplied);
     sprite.fill(Qt::transparent);
@@ -46,7 +50,8 @@ QString playerData(TTacticsPractise& practise, const QImage& ground) {
             auto it = spriteOf.find(look);
             if (it == spriteOf.end()) {
                 it = spriteOf.insert(look, int(sprites.size()));
-                sprites.append(QLatin1Char('"') + SharePage::pngUri(figureSprite(figure)) +
+                sprites.append(QLatin1Char('"') +
+                               SharePage::pngUri(figureSprite(figure, ground.width())) +
                                QLatin1Char('"'));
             }
             placed.append(QStringLiteral("[%1,%2,%3]")
