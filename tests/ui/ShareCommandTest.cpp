@@ -2,6 +2,9 @@
 // a cancelled file dialog writes nothing, and a page that cannot be written is said.
 #include "TrainingPlanSupport.h"
 
+#include "storage/TTextPractise.h"
+#include "ui/text/TfrmTextMode.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -88,6 +91,31 @@ TEST_F(ShareCommand, GraphicPractiseIsSharedWithItsLegend) {
     EXPECT_TRUE(html.contains(QStringLiteral("class=\"legend\"")));
     EXPECT_TRUE(html.contains(QStringLiteral("<span>Goalie</span>")));
     EXPECT_EQ(item("mmGMShare")->text(), text("mmShare"));
+}
+
+TEST_F(ShareCommand, TextPractiseIsSavedThenShared) {
+    window->SwitchMode(2);
+    auto* view = qobject_cast<TfrmTextMode*>(window->currentView());
+    ASSERT_NE(view, nullptr);
+    TTextPractise& practise = view->practise();
+    ASSERT_TRUE(practise.CreateCategory(QStringLiteral("Drills")));
+    practise.setCategory(QStringLiteral("Drills"));
+    ASSERT_TRUE(practise.CreateSubcategory(QStringLiteral("Skating")));
+    practise.setSubcategory(QStringLiteral("Skating"));
+    ASSERT_TRUE(practise.CreateItem(QStringLiteral("Stops"), settings().Version()));
+    view->reloadSelection();
+    window->SetEditMode(true);
+    QTest::keyClicks(view->findChild<QPlainTextEdit*>(QStringLiteral("memTXText")),
+                     QStringLiteral("Inside <edges>"));
+
+    QTemporaryDir out;
+    const QString page = out.filePath(QStringLiteral("stops.html"));
+    dialogs.answerSaveFile(page);
+    item("mmTXShare")->trigger();
+    const QString html = pageText(page);
+    EXPECT_TRUE(html.contains(QStringLiteral("<h1>Stops</h1>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("Inside &lt;edges&gt;")));
+    EXPECT_FALSE(view->isModified());
 }
 
 } // namespace
