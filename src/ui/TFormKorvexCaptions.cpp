@@ -137,6 +137,8 @@ const QList<SharedCaption>& sharedCaptions() {
          {QStringLiteral("mmTXExportToHTML"), QStringLiteral("mmTPExportToHTML"),
           QStringLiteral("mmTUExportToHTML")}},
         {LK("mmTPNew"), {QStringLiteral("mmTUNew")}},
+        {LK("mmShare"),
+         {QStringLiteral("mmGMShare"), QStringLiteral("mmTXShare"), QStringLiteral("mmTPShare")}},
         {LK("mmPCPrintPlayer"), {QStringLiteral("mmPCPreviewPlayer")}},
         {LK("mmPCPrintPlayerList"), {QStringLiteral("mmPCPreviewPlayerList")}},
         {LK("mmPCPrintPhoneList"), {QStringLiteral("mmPCPreviewPhoneList")}},

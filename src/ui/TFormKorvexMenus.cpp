@@ -6,6 +6,7 @@
 #include "ui/TFormKorvexBackup.h"
 
 #include "ui/dialogs/TFormChooseGround.h"
+#include "ui/share/ShareCommand.h"
 
 #include "core/Paths.h"
 #include "core/TSettings.h"
@@ -89,6 +90,12 @@ void TFormKorvex::createMenus() {
         QAction* item = addItem(menu, objectName, QStringLiteral("E&xit"));
         connect(item, &QAction::triggered, this, &QWidget::close);
     };
+    const auto shareItem = [this](QMenu* menu, const char* objectName) {
+        connect(addItem(menu, objectName, QStringLiteral("Share as one page...")),
+                &QAction::triggered, this, [this] {
+                    shareCurrentItem(this, currentView(), currentMode(), *m_settings, *m_language);
+                });
+    };
     const auto noAction = [this](QMenu* menu, const char* objectName, const QString& caption,
                                  int tag = 0) {
         // Items kept for their place in the menus; they do nothing, so they are disabled.
@@ -119,6 +126,7 @@ void TFormKorvex::createMenus() {
              11);
     viewItem(gm, "mmGMExportToZip", QStringLiteral("Export to zip"), ViewCommand::ExportToZip, 12);
     viewItem(gm, "mmGmExportPicture", QStringLiteral("Export picture"), ViewCommand::ExportPicture);
+    shareItem(gm, "mmGMShare");
     gm->addSeparator();
     viewItem(gm, "mmGMChangePlayground", QStringLiteral("Change playground"),
              ViewCommand::ChangePlayground);
@@ -177,6 +185,7 @@ void TFormKorvex::createMenus() {
     viewItem(tx, "mmTXExport", QStringLiteral("E&xport"), ViewCommand::Export);
     viewItem(tx, "mmTXImport", QStringLiteral("Import"), ViewCommand::Import);
     viewItem(tx, "mmTXExportToHTML", QStringLiteral("Export to html"), ViewCommand::ExportToHtml);
+    shareItem(tx, "mmTXShare");
     tx->addSeparator();
     QMenu* txBackup = addSubmenu(tx, "mmTXBackUp", QStringLiteral("Save backup"));
     viewItem(txBackup, "mmTXBackUpAll", QStringLiteral("All text practises"),
@@ -216,6 +225,7 @@ void TFormKorvex::createMenus() {
              31);
     viewItem(tpHtml, "mmTPExportToHTMLAdvanced", QStringLiteral("Advanced"),
              ViewCommand::ExportToHtml, 32);
+    shareItem(tp, "mmTPShare");
     QMenu* tpPrint = addSubmenu(tp, "mmTPPrint", QStringLiteral("&Print"));
     viewItem(tpPrint, "mmTPBasicPrint", QStringLiteral("Basic"), ViewCommand::Print, 31);
     viewItem(tpPrint, "mmTPAdvancedPrint", QStringLiteral("Advanced"), ViewCommand::Print, 32);
