@@ -14,10 +14,14 @@ namespace korvex {
 
 namespace {
 
-// The shipped folders the program only reads; an update of the program replaces them.
+// What the program only reads and an update of the program replaces: the installation keys
+// (version and folder names) and the shipped folders.
+const char* const kReadOnlyFile = "Settings.txt";
 const char* const kReadOnlyFolders[] = {"Language", "Help", "Data", "Pictures"};
 
 bool isReadOnlyShipped(const QString& relative) {
+    if (relative == QLatin1String(kReadOnlyFile))
+        return true;
     const QString first = relative.section(QLatin1Char('/'), 0, 0);
     for (const char* folder : kReadOnlyFolders) {
         if (first == QLatin1String(folder))
@@ -26,9 +30,19 @@ bool isReadOnlyShipped(const QString& relative) {
     return false;
 }
 
+bool sameContent(const QString& a, const QString& b) {
+    QFile fileA(a);
+    QFile fileB(b);
+    return fileA.open(QIODevice::ReadOnly) && fileB.open(QIODevice::ReadOnly) &&
+           fileA.readAll() == fileB.readAll();
+}
+
+// Same size and time, or (a file the program wrote back unchanged) same bytes.
 bool sameFile(const QFileInfo& a, const QFileInfo& b) {
-    return a.size() == b.size() &&
-           a.lastModified().toMSecsSinceEpoch() == b.lastModified().toMSecsSinceEpoch();
+    if (a.size() != b.size())
+        return false;
+    return a.lastModified().toMSecsSinceEpoch() == b.lastModified().toMSecsSinceEpoch() ||
+           sameContent(a.filePath(), b.filePath());
 }
 
 // Copies `source` onto `target` atomically and gives the copy the source's modification

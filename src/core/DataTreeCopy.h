@@ -12,9 +12,9 @@ namespace korvex {
 // replaced atomically):
 // - a shipped file or folder missing in `target` is copied (new rinks of an update, a
 //   settings file the coach deleted);
-// - a file of the read-only shipped folders (Language, Help, Data, Pictures) whose size or
-//   time differs from the shipped one is replaced, so an updated program brings its texts,
-//   help and pictures along;
+// - a file the program only reads (Settings.txt with the installation keys, and the folders
+//   Language, Help, Data, Pictures) that differs from the shipped one is replaced, so an
+//   updated program brings its version, texts, help and pictures along;
 // - everything else the coach's data and settings stays untouched.
 // False with `error` naming the file when a step fails.
 bool copyShippedTree(const QString& source, const QString& target, QString* error);

@@ -77,7 +77,7 @@ TEST(DataLocation, InstalledProgramCopiesTheTreeOnceAndKeepsTheCoachsData) {
     write(user.filePath(QStringLiteral("GraphicPractises/Drills/Breakout.gmp")), "drill");
     ASSERT_TRUE(QFile::remove(user.filePath(QStringLiteral("Playgrounds/Rink.jpg"))));
     // The program is updated: a language table changes (same size, newer), one is added,
-    // and the shipped settings change.
+    // the installation's version and the shipped settings change.
     const QDir shipped(prefix.shipped);
     write(shipped.filePath(QStringLiteral("Language/English.txt")), "Key=Txet\r\n");
     QFile english(shipped.filePath(QStringLiteral("Language/English.txt")));
@@ -87,10 +87,12 @@ TEST(DataLocation, InstalledProgramCopiesTheTreeOnceAndKeepsTheCoachsData) {
     english.close();
     write(shipped.filePath(QStringLiteral("Language/German.txt")), "Key=Wort\r\n");
     write(shipped.filePath(QStringLiteral("Settings.def")), "new shipped settings");
+    write(shipped.filePath(QStringLiteral("Settings.txt")), "Version=142\r\n");
 
     location = prefix.resolve();
     EXPECT_EQ(location.appDir, prefix.user);
     EXPECT_EQ(read(user.filePath(QStringLiteral("Settings.def"))), "coach settings");
+    EXPECT_EQ(read(user.filePath(QStringLiteral("Settings.txt"))), "Version=142\r\n");
     EXPECT_EQ(read(user.filePath(QStringLiteral("GraphicPractises/Drills/Breakout.gmp"))), "drill");
     EXPECT_EQ(read(user.filePath(QStringLiteral("Language/English.txt"))), "Key=Txet\r\n");
     EXPECT_EQ(read(user.filePath(QStringLiteral("Language/German.txt"))), "Key=Wort\r\n");

@@ -108,9 +108,11 @@ chmod -R u+w "$source_tree"
 "$build/tests/korvex-install-fixture" "$source_tree"
 practise="TextPractises/Drills/Passing/Give and go.tmp"
 [ -s "$source_tree/$practise" ] || fail "the fixture wrote no practise"
-backup="$work/all.abp"
+# In a folder of the coach's: a restore unpacks the kinds beside the backup file.
+mkdir "$work/backup"
+backup="$work/backup/all.abp"
 QT_QPA_PLATFORM=offscreen "$prefix/bin/korvex-cli" backup all "$source_tree" "$backup" >/dev/null
-chmod a+r "$backup"
+[ -z "$owner" ] || chown -R "$owner" "$work/backup"
 
 step "running from the read-only prefix"
 chmod -R a-w "$prefix"
