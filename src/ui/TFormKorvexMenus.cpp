@@ -4,6 +4,8 @@
 #include "ui/TFormKorvexBackup.h"
 
 #include "ui/dialogs/TFormChooseGround.h"
+#include "ui/search/SearchController.h"
+#include "ui/season/TFormSeason.h"
 
 #include "core/Paths.h"
 #include "core/TSettings.h"
@@ -187,6 +189,8 @@ void TFormKorvex::createMenus() {
              ViewCommand::DeleteArchiveTeam);
     viewItem(tp, "mmTPRenameArchiveTeam", QStringLiteral("Rename team"),
              ViewCommand::RenameArchiveTeam);
+    connect(addItem(tp, "mmTPSeasonSummary", QStringLiteral("Season summary...")),
+            &QAction::triggered, this, [this] { TFormSeason::showFor(*this); });
     tp->addSeparator();
     QMenu* tpHtml = addSubmenu(tp, "mmTPExportToHTML", QStringLiteral("Export to html"));
     viewItem(tpHtml, "mmTPExportToHTMLBasic", QStringLiteral("Basic"), ViewCommand::ExportToHtml,
@@ -273,6 +277,12 @@ void TFormKorvex::createMenus() {
     ta->menuAction()->setVisible(false);
     viewItem(ta, "mmTANew", QStringLiteral("&New"), ViewCommand::New, 7);
     exitItem(ta, "mmTAExit");
+
+    QMenu* edit = addTopMenu("mmEdit", QStringLiteral("&Edit"));
+    auto* search = new SearchController(*this);
+    QAction* find = addItem(edit, "mmFind", QStringLiteral("&Find..."));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, search, &SearchController::showPanel);
 
     QMenu* view = addTopMenu("mmView", QStringLiteral("&View"));
     const struct {
@@ -442,8 +452,9 @@ void TFormKorvex::updateMenusForMode(int mode) {
     const bool archive = mode == 6;
     for (const char* objectName : {"mmTUNew", "mmTPPlace", "mmTPCreateArchive", "mmTPNew"})
         action(objectName)->setVisible(!archive);
-    for (const char* objectName : {"mmTPDeleteArchive", "mmTPRenameArchive",
-                                   "mmTPDeleteArchiveTeam", "mmTPRenameArchiveTeam"})
+    for (const char* objectName :
+         {"mmTPDeleteArchive", "mmTPRenameArchive", "mmTPDeleteArchiveTeam",
+          "mmTPRenameArchiveTeam", "mmTPSeasonSummary"})
         action(objectName)->setVisible(archive);
 
     const struct {

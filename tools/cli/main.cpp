@@ -22,6 +22,8 @@ const std::vector<Command> kCommands = {
     kHtmlCommand,
     kZipCommand,
     kPrintCommand,
+    kSearchCommand,
+    kSummaryCommand,
 };
 
 int usage() {
