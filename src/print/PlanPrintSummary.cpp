@@ -10,9 +10,10 @@ namespace {
 
 constexpr double kRow = 0.45;
 constexpr double kFoot = 28.3;
-constexpr double kNameWidth = 6.8;
+constexpr double kNameWidth = 6.2;
 // Columns of the practise table: shots, passes, skating, forwards, defenders, free, goalie.
-constexpr double kColumns[] = {8.0, 9.6, 11.2, 12.8, 14.4, 16.0, 17.6};
+constexpr double kColumns[] = {7.5, 9.25, 11.0, 12.75, 14.5, 16.25, 18.0};
+constexpr double kColumnWidth = 1.65;
 
 QString text(const TLanguage& language, const char* key) {
     return language.Text(QString::fromLatin1(key));
@@ -28,13 +29,13 @@ double ensureRoom(PageCanvas& canvas, double y, int rows) {
 
 void tableHead(PageLayout& layout, const TLanguage& language, double y) {
     PageCanvas& canvas = layout.canvas();
-    canvas.setFont(9, true);
+    canvas.setFont(8, true);
     canvas.drawText(1, y, text(language, "SummaryPractise"));
     const char* keys[] = {"SummaryShots",    "SummaryPasses",    "SummarySkating",
                           "SummaryForwards", "SummaryDefenders", "SummaryFreePlayers",
                           "SummaryGoalie"};
     for (int i = 0; i < 7; ++i)
-        canvas.drawText(kColumns[i], y, text(language, keys[i]));
+        layout.PrintTruncated(text(language, keys[i]), kColumnWidth, y, kColumns[i]);
     canvas.drawLine(1, y + kRow - 0.02, 19.8, y + kRow - 0.02);
     canvas.setFont(9, false);
 }
