@@ -94,6 +94,12 @@ TEST_F(SearchScreenshots, FindPanelAndSeasonSummary) {
     QCoreApplication::processEvents();
     QTest::mouseClick(season.chart(), Qt::LeftButton, {}, season.chart()->barRect(3).center());
     save(&season, QStringLiteral("season"));
+    if (qEnvironmentVariableIsSet("KORVEX_SCREENSHOT_DIR")) {
+        // The printed season, to be looked at (pdftoppm makes a picture of it).
+        dialogs.answerPrintToPdf(qEnvironmentVariable("KORVEX_SCREENSHOT_DIR") +
+                                 QStringLiteral("/season-print.pdf"));
+        season.print(false);
+    }
 }
 
 } // namespace

@@ -19,6 +19,7 @@ PlanSummaryBar::PlanSummaryBar(TLanguage& language, TSettings& settings, QWidget
     layout->setContentsMargins(0, 0, 0, 0);
     m_details = new QPushButton(this);
     m_details->setObjectName(QStringLiteral("btnTPSummary"));
+    m_details->setFixedHeight(26); // as high as the other buttons of the foot row
     m_line = new QLabel(this);
     m_line->setObjectName(QStringLiteral("lblTPSummary"));
     layout->addWidget(m_details);

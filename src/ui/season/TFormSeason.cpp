@@ -301,10 +301,8 @@ void TFormSeason::showUnitsOf(int index) {
 
 QString TFormSeason::rangeText() const {
     const QLocale locale;
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(m_language.Text(LK("lblSeasonFrom")),
-             locale.toString(m_from->date(), QLocale::ShortFormat),
-             m_language.Text(LK("lblSeasonTo")),
+    return QStringLiteral("%1 \u2013 %2")
+        .arg(locale.toString(m_from->date(), QLocale::ShortFormat),
              locale.toString(m_to->date(), QLocale::ShortFormat));
 }
 
