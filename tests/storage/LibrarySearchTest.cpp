@@ -142,6 +142,17 @@ TEST_F(LibrarySearch, ChecksHitsAgainstTheFiles) {
     QFile::remove(inst.tacticsStem("Powerplay") + QStringLiteral(".tac"));
     EXPECT_TRUE(index.query(QStringLiteral("box")).isEmpty());
     EXPECT_FALSE(index.contains(inst.tacticsStem("Powerplay") + QStringLiteral(".tac")));
+    // A dropped first hit makes room for the next one within the limit.
+    int total = 0;
+    ASSERT_EQ(index.query(QStringLiteral("circ"), 1, &total).size(), 1);
+    EXPECT_EQ(total, 2);
+    QFile::copy(inst.graphicStem("Warm up") + QStringLiteral(".gmp"),
+                inst.path(QStringLiteral("kept.gmp")));
+    QFile::remove(inst.graphicStem("Warm up") + QStringLiteral(".gmp"));
+    EXPECT_EQ(names(index.query(QStringLiteral("circ"), 1)), QStringList{QStringLiteral("Monday")});
+    QFile::rename(inst.path(QStringLiteral("kept.gmp")),
+                  inst.graphicStem("Warm up") + QStringLiteral(".gmp"));
+    index.update(inst.graphicStem("Warm up") + QStringLiteral(".gmp"));
 
     // Changed behind its back: read again before it is answered.
     const QString warmUp = inst.graphicStem("Warm up") + QStringLiteral(".gmp");

@@ -203,17 +203,21 @@ QList<LibraryHit> LibraryIndex::query(const QString& text, int limit, int* total
                               std::back_inserter(both));
         ids = std::move(both);
     }
-    std::sort(ids.begin(), ids.end(),
-              [this](int a, int b) { return listedBefore(m_entries[a], m_entries[b]); });
     if (total != nullptr)
         *total = int(ids.size());
+    // Only the first `limit` ids are put in order; the rest only when hits had to be dropped.
+    const auto before = [this](int a, int b) { return listedBefore(m_entries[a], m_entries[b]); };
+    size_t ordered = std::min(ids.size(), size_t(std::max(limit, 0)));
+    std::partial_sort(ids.begin(), ids.begin() + qsizetype(ordered), ids.end(), before);
 
     QList<LibraryHit> hits;
     std::vector<QString> changed;
-    for (const int id : ids) {
-        if (hits.size() >= limit)
-            break;
-        const LibraryEntry& entry = m_entries[id];
+    for (size_t i = 0; i < ids.size() && hits.size() < limit; ++i) {
+        if (i == ordered) {
+            std::sort(ids.begin() + qsizetype(ordered), ids.end(), before);
+            ordered = ids.size();
+        }
+        const LibraryEntry& entry = m_entries[ids[i]];
         const QFileInfo info(entry.file);
         if (!info.isFile() || info.lastModified() != entry.modified) {
             // Changed behind the index's back: read again after this pass.
