@@ -132,3 +132,33 @@ TEST_F(SearchPanel, FollowsTextPractisesSavedRenamedAndDeleted) {
                                     .replace(QStringLiteral("Cones"), QStringLiteral("Ladder"))));
     EXPECT_TRUE(panel->hits().isEmpty());
 }
+
+TEST_F(SearchPanel, OpensTextPractisesAndPlansInTheirModes) {
+    for (const char* name : {"Agility ladder", "Balance board", "Cone slalom"}) {
+        TextPractiseData data;
+        data.version = settings().Version();
+        data.keywords = {QStringLiteral("dryland")};
+        const QString file = app.file(QStringLiteral("TextPractises/Off ice/Summer/") +
+                                      QString::fromLatin1(name) + QStringLiteral(".tmp"));
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        ASSERT_TRUE(writeTextPractiseFile(file, data, nullptr));
+    }
+    makePlan(QStringLiteral("U13"), QStringLiteral("Monday"), {});
+    makePlan(QStringLiteral("U15"), QStringLiteral("Friday"), {});
+    makePlan(QStringLiteral("U15"), QStringLiteral("Tuesday"), {});
+
+    TFormSearch* panel = openPanel();
+    typeQuery(panel, QStringLiteral("balance"));
+    ASSERT_EQ(panel->hits().size(), 1);
+    controller()->open(panel->hits().first().entry);
+    EXPECT_EQ(window->currentMode(), 2);
+    EXPECT_EQ(child<QComboBox>("cmbTXSubCategory")->currentText(), QStringLiteral("Summer"));
+    EXPECT_EQ(child<QComboBox>("cmbTXName")->currentText(), QStringLiteral("Balance board"));
+
+    typeQuery(panel, QStringLiteral("tuesday"));
+    ASSERT_EQ(panel->hits().size(), 1);
+    controller()->open(panel->hits().first().entry);
+    EXPECT_EQ(window->currentMode(), 3);
+    EXPECT_EQ(child<QComboBox>("cmbTPSubCategory")->currentText(), QStringLiteral("U15"));
+    EXPECT_EQ(child<QComboBox>("cmbTPName")->currentText(), QStringLiteral("Tuesday"));
+}
