@@ -4,6 +4,7 @@
 #include "print/PageLayout.h"
 #include "print/PlanHeadingPrint.h"
 #include "print/PlanPictures.h"
+#include "print/PlanPrintSummary.h"
 #include "storage/TTrainingPlan.h"
 
 #include <QImage>
@@ -52,8 +53,8 @@ void printPractiseBlock(PageLayout& layout, const TPractisesData& item, const QI
 
 // The evaluation of an archived plan: its label at `labelY` and its lines half a unit
 // below, or on a new page from the top when there is no `room` on this one.
-void printEvaluation(PageLayout& layout, const TTrainingPlan& plan, const TLanguage& language,
-                     bool room, double labelY) {
+double printEvaluation(PageLayout& layout, const TTrainingPlan& plan, const TLanguage& language,
+                       bool room, double labelY) {
     PageCanvas& canvas = layout.canvas();
     if (!room) {
         canvas.newPage();
@@ -63,7 +64,7 @@ void printEvaluation(PageLayout& layout, const TTrainingPlan& plan, const TLangu
     canvas.setFont(points, true);
     canvas.drawText(1, labelY, text(language, "printEvaluate"));
     canvas.setFont(points, false);
-    layout.WrapText(plan.evaluation, labelY + 0.5, 0, 1, 1e9, PageLayout::kPageBreaking);
+    return layout.WrapText(plan.evaluation, labelY + 0.5, 0, 1, 1e9, PageLayout::kPageBreaking);
 }
 
 } // namespace
@@ -106,7 +107,7 @@ bool printPlanBasic(PageLayout& layout, const TTrainingPlan& plan, const TLangua
 }
 
 bool printPlanAdvanced(PageLayout& layout, const TTrainingPlan& plan, const TLanguage& language,
-                       const QString& appDir, QString& error) {
+                       const QString& appDir, QString& error, const PlanSummary* summary) {
     QList<QImage> pictures;
     if (!loadPictures(plan, appDir, &pictures, error))
         return false;
@@ -126,7 +127,9 @@ bool printPlanAdvanced(PageLayout& layout, const TTrainingPlan& plan, const TLan
     }
     // An empty evaluation prints nothing here, not even a page of its own.
     if (plan.archiveMode() && !plan.evaluation.isEmpty())
-        printEvaluation(layout, plan, language, y + 0.5 <= 28.8, y);
+        y = printEvaluation(layout, plan, language, y + 0.5 <= 28.8, y);
+    if (summary != nullptr)
+        printPlanSummary(layout, *summary, language, y + 0.5);
     return true;
 }
 

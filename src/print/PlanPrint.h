@@ -7,6 +7,7 @@ namespace korvex {
 class PageLayout;
 class TLanguage;
 class TTrainingPlan;
+struct PlanSummary;
 
 // The two printouts of a training plan or an archived plan. Each practise prints as a
 // block: its picture padded to 4:3 in a 7 x 5.25 box at the left, the caption
@@ -21,8 +22,9 @@ bool printPlanBasic(PageLayout& layout, const TTrainingPlan& plan, const TLangua
                     const QString& appDir, QString& error);
 
 // Advanced: the heading as a ruled table (club, place, tools, players, coaches, date, time,
-// number, prepared by, aim, note, and one row per text note), then the practises.
+// number, prepared by, aim, note, and one row per text note), then the practises; with a
+// `summary`, the plan summary closes the printout.
 bool printPlanAdvanced(PageLayout& layout, const TTrainingPlan& plan, const TLanguage& language,
-                       const QString& appDir, QString& error);
+                       const QString& appDir, QString& error, const PlanSummary* summary = nullptr);
 
 } // namespace korvex

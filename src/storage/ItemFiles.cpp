@@ -1,5 +1,7 @@
 #include "storage/ItemFiles.h"
 
+#include "storage/search/LibraryNotify.h"
+
 #include "core/FileHelpers.h"
 
 #include <QFile>
@@ -12,6 +14,7 @@ bool deleteItemFiles(ItemKind kind, const QString& stem) {
     bool ok = true;
     for (const QString& file : itemFiles(kind, stem))
         ok = QFile::remove(file) && ok;
+    notifyItemRemoved(itemFiles(kind, stem).constFirst());
     return ok;
 }
 
@@ -29,6 +32,8 @@ bool renameItemFiles(ItemKind kind, const QString& stem, const QString& newStem)
     bool ok = true;
     for (qsizetype i = 0; i < sources.size(); ++i)
         ok = QFile::rename(sources[i], targets[i]) && ok;
+    notifyItemRemoved(sources.constFirst());
+    notifyItemWritten(targets.constFirst());
     return ok;
 }
 
@@ -42,6 +47,7 @@ bool copyItemFiles(ItemKind kind, const QString& stem, const QString& targetStem
     bool ok = true;
     for (qsizetype i = 0; i < sources.size(); ++i)
         ok = copyFile(sources[i], targets[i]) && ok;
+    notifyItemWritten(targets.constFirst());
     return ok;
 }
 

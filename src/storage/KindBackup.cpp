@@ -7,6 +7,7 @@
 #include "core/SafeSave.h"
 #include "core/StreamRecords.h"
 #include "storage/ItemNames.h"
+#include "storage/search/LibraryNotify.h"
 
 #include <QDir>
 #include <QFile>
@@ -149,6 +150,7 @@ RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
         const bool existed = QFileInfo::exists(stem + ext);
         if (!readFileBlockToFile(in, stem + ext))
             return;
+        notifyItemWritten(stem + ext);
         ++(existed ? report.replaced : report.added);
         if (teamFiles || !options.rewrite)
             return;

@@ -3,6 +3,7 @@
 #include "storage/ItemFiles.h"
 #include "storage/LevelListing.h"
 #include "storage/PractiseVersions.h"
+#include "storage/search/LibraryNotify.h"
 #include "storage/Thumbnail.h"
 
 #include "core/BinaryReader.h"
@@ -197,6 +198,7 @@ bool TGraphicPractise::Save(const QString& stem) {
         !saveBytes(stem + QStringLiteral("Small.jpg"), thumbnailBytes, &error))
         return failWith(error);
     setModified(false);
+    notifyItemWritten(dataFile);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "storage/TTacticsPractise.h"
 
 #include "storage/PractiseVersions.h"
+#include "storage/search/LibraryNotify.h"
 
 #include "core/BinaryReader.h"
 #include "core/BinaryWriter.h"
@@ -95,6 +96,7 @@ bool TTacticsPractise::Save(const QString& stem) {
         return failWith(out.errorString());
     setFormatVersion(m_settings.Version());
     setModified(false);
+    notifyItemWritten(dataFile);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "core/StreamRecords.h"
 #include "storage/ItemNames.h"
 #include "storage/PractiseVersions.h"
+#include "storage/search/LibraryNotify.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,12 +79,15 @@ bool readTextPractiseFile(const QString& path, TextPractiseData* data, QString* 
 }
 
 bool writeTextPractiseFile(const QString& path, const TextPractiseData& data, QString* error) {
-    return saveWith(
+    const bool ok = saveWith(
         path,
         [&data](QIODevice* device, QString* writeError) {
             return writeTextPractise(device, data, writeError);
         },
         error);
+    if (ok)
+        notifyItemWritten(path);
+    return ok;
 }
 
 bool rewriteTextPractise(const QString& stem, qint32 version, QString* error) {

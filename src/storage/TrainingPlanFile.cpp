@@ -6,6 +6,7 @@
 #include "core/StreamRecords.h"
 #include "storage/ItemNames.h"
 #include "storage/PractiseVersions.h"
+#include "storage/search/LibraryNotify.h"
 
 #include <QDir>
 #include <QFile>
@@ -165,12 +166,15 @@ bool readPlanFile(const QString& path, bool archive, TrainingPlanData* data, QSt
 
 bool writePlanFile(const QString& path, bool archive, const TrainingPlanData& data,
                    QString* error) {
-    return saveWith(
+    const bool ok = saveWith(
         path,
         [archive, &data](QIODevice* device, QString* writeError) {
             return writePlan(device, archive, data, writeError);
         },
         error);
+    if (ok)
+        notifyItemWritten(path);
+    return ok;
 }
 
 bool rewritePlan(const QString& stem, bool archive, qint32 version, QString* error) {

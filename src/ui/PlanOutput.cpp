@@ -5,6 +5,7 @@
 #include "core/TSettings.h"
 #include "print/PageLayout.h"
 #include "print/PlanPrint.h"
+#include "storage/PlanSummary.h"
 #include "storage/TTrainingPlan.h"
 #include "storage/TrainingPlanHtml.h"
 #include "ui/Dialogs.h"
@@ -15,15 +16,18 @@
 
 namespace korvex {
 
-void printPlan(QWidget* parent, const TLanguage& language, const TSettings& settings,
-               const TTrainingPlan& plan, bool advanced, bool preview) {
+void printPlan(QWidget* parent, TLanguage& language, TSettings& settings, const TTrainingPlan& plan,
+               bool advanced, bool preview) {
     if (isBlank(plan.name()))
         return;
     const QString appDir = settings.appDir();
-    const PrintBody body = [&plan, &language, appDir, advanced](PageCanvas& canvas,
-                                                                QString& error) {
+    PlanSummary summary;
+    if (advanced)
+        summary = summarisePlan(plan, settings, language);
+    const PrintBody body = [&plan, &language, &summary, appDir, advanced](PageCanvas& canvas,
+                                                                          QString& error) {
         PageLayout layout(canvas);
-        return advanced ? printPlanAdvanced(layout, plan, language, appDir, error)
+        return advanced ? printPlanAdvanced(layout, plan, language, appDir, error, &summary)
                         : printPlanBasic(layout, plan, language, appDir, error);
     };
     const QString title = QStringLiteral("Korvex - ") + plan.name();

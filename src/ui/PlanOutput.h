@@ -13,9 +13,10 @@ class TTrainingPlan;
 // a plan without a name does nothing.
 
 // Prints the plan in its basic or advanced form through the print dialog (`preview`: shows
-// the pages first). A missing practise picture is reported and ends the job.
-void printPlan(QWidget* parent, const TLanguage& language, const TSettings& settings,
-               const TTrainingPlan& plan, bool advanced, bool preview);
+// the pages first). A missing practise picture is reported and ends the job. The advanced
+// form ends with the plan summary, read from the practise files when printing begins.
+void printPlan(QWidget* parent, TLanguage& language, TSettings& settings, const TTrainingPlan& plan,
+               bool advanced, bool preview);
 
 // Asks for the page file and writes the plan's short or full page there, then opens it in
 // the browser. A page that cannot be written is reported.

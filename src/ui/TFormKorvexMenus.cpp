@@ -7,6 +7,8 @@
 
 #include "ui/dialogs/TFormChooseGround.h"
 #include "ui/share/ShareCommand.h"
+#include "ui/search/SearchController.h"
+#include "ui/season/TFormSeason.h"
 
 #include "core/Paths.h"
 #include "core/TSettings.h"
@@ -154,6 +156,12 @@ void TFormKorvex::createMenus() {
 
     QMenu* edit = addTopMenu("mmEdit", QStringLiteral("&Edit"));
     connect(edit, &QMenu::aboutToShow, this, &TFormKorvex::onEditMenuShow);
+    // Find works in every mode; the drawing edits only where a view offers them.
+    auto* search = new SearchController(*this);
+    QAction* find = addItem(edit, "mmFind", QStringLiteral("&Find..."));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, search, &SearchController::showPanel);
+    edit->addSeparator();
     viewItem(edit, "mmEditUndo", QStringLiteral("&Undo"), ViewCommand::Undo)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     viewItem(edit, "mmEditRedo", QStringLiteral("&Redo"), ViewCommand::Redo)
@@ -219,6 +227,8 @@ void TFormKorvex::createMenus() {
              ViewCommand::DeleteArchiveTeam);
     viewItem(tp, "mmTPRenameArchiveTeam", QStringLiteral("Rename team"),
              ViewCommand::RenameArchiveTeam);
+    connect(addItem(tp, "mmTPSeasonSummary", QStringLiteral("Season summary...")),
+            &QAction::triggered, this, [this] { TFormSeason::showFor(*this); });
     tp->addSeparator();
     QMenu* tpHtml = addSubmenu(tp, "mmTPExportToHTML", QStringLiteral("Export to html"));
     viewItem(tpHtml, "mmTPExportToHTMLBasic", QStringLiteral("Basic"), ViewCommand::ExportToHtml,
@@ -475,8 +485,9 @@ void TFormKorvex::updateMenusForMode(int mode) {
     const bool archive = mode == 6;
     for (const char* objectName : {"mmTUNew", "mmTPPlace", "mmTPCreateArchive", "mmTPNew"})
         action(objectName)->setVisible(!archive);
-    for (const char* objectName : {"mmTPDeleteArchive", "mmTPRenameArchive",
-                                   "mmTPDeleteArchiveTeam", "mmTPRenameArchiveTeam"})
+    for (const char* objectName :
+         {"mmTPDeleteArchive", "mmTPRenameArchive", "mmTPDeleteArchiveTeam",
+          "mmTPRenameArchiveTeam", "mmTPSeasonSummary"})
         action(objectName)->setVisible(archive);
 
     const struct {
@@ -503,7 +514,7 @@ void TFormKorvex::updateMenusForMode(int mode) {
         const char* menu;
         int modeA;
         int modeB;
-    } menus[] = {{"mmGPMode", 1, 1}, {"mmEdit", 1, 7},   {"mmTXMode", 2, 2}, {"mmTPMode", 3, 6},
+    } menus[] = {{"mmGPMode", 1, 1}, {"mmTXMode", 2, 2}, {"mmTPMode", 3, 6},
                  {"mmDRMode", 4, 4}, {"mmPCMode", 5, 5}, {"mmEXMode", 8, 8}};
     for (const auto& entry : menus)
         action(entry.menu)->setVisible(mode == entry.modeA || mode == entry.modeB);

@@ -169,12 +169,16 @@ TEST_F(PlanPrintCliTest, AdvancedSheetWithHeadingNotesAndPractises) {
              QStringLiteral("--advanced")});
     ASSERT_EQ(print.exitCode, 0) << print.err.toStdString();
     const QStringList pages = pdfPages(pdf);
-    ASSERT_EQ(pages.size(), 1);
+    // The heading, notes and practises fill the first page; the plan summary closes the print.
+    ASSERT_EQ(pages.size(), 2);
     for (const QString& text :
          {QStringLiteral("HC Lions U15"), QStringLiteral("Winter stadium, rink B"),
           QStringLiteral("Small-area game"), QStringLiteral("# 3 / 8' / Net-front battle"),
           QStringLiteral("Fast breakouts")})
         EXPECT_TRUE(pages[0].contains(text)) << text.toStdString();
+    for (const QString& text : {inst.language().Text(QStringLiteral("SummaryTitle")),
+                                QStringLiteral("Total: 30 min"), QStringLiteral("Give and go")})
+        EXPECT_TRUE(pages[1].contains(text)) << text.toStdString();
 
     if (qEnvironmentVariableIsSet("KORVEX_SCREENSHOT_DIR")) {
         // Page 1 of the advanced and of the basic form, to be looked at.
@@ -193,6 +197,13 @@ TEST_F(PlanPrintCliTest, AdvancedSheetWithHeadingNotesAndPractises) {
                  QStringLiteral("1"), QStringLiteral("-singlefile"), source, shots.filePath(name)});
             EXPECT_EQ(picture.exitCode, 0) << picture.err.toStdString();
         }
+        const ProcessRun summary =
+            run(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
+                 QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),
+                 QStringLiteral("2"), QStringLiteral("-singlefile"), pdf,
+                 shots.filePath(QStringLiteral("plan-print-summary"))});
+        EXPECT_EQ(summary.exitCode, 0) << summary.err.toStdString();
     }
 }
 

@@ -32,6 +32,8 @@ extern const Command kZipCommand;
 extern const Command kPrintCommand;
 extern const Command kShareCommand;
 extern const Command kWhereCommand;
+extern const Command kSearchCommand;
+extern const Command kSummaryCommand;
 
 // korvex-cli info for text practises, plans, cards, diaries and backup files.
 bool isRecordsInfoExtension(const QString& extension);

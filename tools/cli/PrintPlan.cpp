@@ -6,6 +6,7 @@
 #include "core/TLanguage.h"
 #include "print/PageLayout.h"
 #include "print/PlanPrint.h"
+#include "storage/PlanSummary.h"
 #include "storage/TTrainingPlan.h"
 
 #include <memory>
@@ -28,9 +29,12 @@ bool preparePlanPrint(const PrintRequest& request, PrintJob* job, QString* error
     job->title = QStringLiteral("Korvex - ") + plan->name();
     const TLanguage& language = request.language;
     const QString appDir = request.appDir;
-    job->body = [plan, &language, appDir, advanced](PageCanvas& canvas, QString& failure) {
+    auto summary = std::make_shared<PlanSummary>();
+    if (advanced)
+        *summary = summarisePlan(*plan, request.settings, request.language);
+    job->body = [plan, summary, &language, appDir, advanced](PageCanvas& canvas, QString& failure) {
         PageLayout layout(canvas);
-        return advanced ? printPlanAdvanced(layout, *plan, language, appDir, failure)
+        return advanced ? printPlanAdvanced(layout, *plan, language, appDir, failure, summary.get())
                         : printPlanBasic(layout, *plan, language, appDir, failure);
     };
     return true;

@@ -24,6 +24,8 @@ const std::vector<Command> kCommands = {
     kPrintCommand,
     kShareCommand,
     kWhereCommand,
+    kSearchCommand,
+    kSummaryCommand,
 };
 
 int usage() {

@@ -5,17 +5,6 @@
 
 namespace korvex {
 
-int durationMinutes(const QString& duration) {
-    const QString text = duration.trimmed();
-    if (text.isEmpty() || text.size() > 6)
-        return -1;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return -1;
-    }
-    return text.toInt();
-}
-
 PlanTotalTime planTotalTime(const QList<TPractisesData>& items) {
     PlanTotalTime total;
     for (const TPractisesData& item : items) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/PlanRecords.h"
+#include "storage/PlanSummary.h"
 
 #include <QList>
 #include <QString>
@@ -17,8 +18,6 @@ struct PlanTotalTime {
 };
 
 PlanTotalTime planTotalTime(const QList<TPractisesData>& items);
-// The duration typed for one practise in minutes, or -1 when it is not a whole number.
-int durationMinutes(const QString& duration);
 // "45 min" and, when some durations are not set, the line that says how many.
 QString totalTimeText(const TLanguage& language, const PlanTotalTime& total);
 QString notSetText(const TLanguage& language, const PlanTotalTime& total);

@@ -15,6 +15,7 @@ namespace korvex {
 
 class PlanNoteRow;
 class PlanPractiseRow;
+class PlanSummaryBar;
 class TSelectionComboBox;
 class TTrainingPlan;
 
@@ -147,6 +148,7 @@ private:
     QScrollBar* m_uadTPTXScroll = nullptr;
     QPushButton* m_btnInsertTextNotes = nullptr;
     QPushButton* m_btnOpenHeading = nullptr;
+    PlanSummaryBar* m_summaryBar = nullptr;
 };
 
 } // namespace korvex

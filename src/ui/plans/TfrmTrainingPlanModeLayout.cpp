@@ -8,6 +8,7 @@
 #include "ui/TSelectionComboBox.h"
 #include "ui/plans/PlanNoteRow.h"
 #include "ui/plans/PlanPractiseRow.h"
+#include "ui/plans/PlanSummaryBar.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,7 @@ void TfrmTrainingPlanMode::createControls() {
     m_btnOpenHeading->setObjectName(QStringLiteral("btnOpenHeading"));
     m_btnInsertTextNotes = new QPushButton(this);
     m_btnInsertTextNotes->setObjectName(QStringLiteral("btnInsertTextNotes"));
+    m_summaryBar = new PlanSummaryBar(language(), settings(), this);
     createRows();
 
     if (isArchive()) {
@@ -165,6 +167,7 @@ void TfrmTrainingPlanMode::applyLayout() {
     m_lblTotalTime->setGeometry(totalX, 6, totalW, 16);
     m_lblTotalValue->setGeometry(totalX, 22, totalW, 26);
     m_lblTotalNotSet->setGeometry(totalX, 50, totalW, 34);
+    m_summaryBar->setGeometry(338, footerY, (large ? 992 : 745) - 338, 26);
 
     const int rowW = large ? 992 : 745;
     const int rowH = large ? 180 : 160;
@@ -198,6 +201,7 @@ void TfrmTrainingPlanMode::applyCaptions() {
         row->applyCaptions(l);
     for (PlanNoteRow* row : m_noteRows)
         row->applyCaptions(l);
+    m_summaryBar->applyCaptions();
     updateTotalTime();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/LanguageKeys.h"
 #include "ui/plans/PlanNoteRow.h"
 #include "ui/plans/PlanPractiseRow.h"
+#include "ui/plans/PlanSummaryBar.h"
 #include "ui/plans/PlanTotalTime.h"
 
 #include <QLabel>
@@ -197,8 +198,11 @@ void TfrmTrainingPlanMode::updateTotalTime() {
     if (!m_plan || !hasPlan()) {
         m_lblTotalValue->clear();
         m_lblTotalNotSet->clear();
+        m_summaryBar->setVisible(false);
         return;
     }
+    m_summaryBar->showPlan(*m_plan);
+    m_summaryBar->setVisible(!m_plan->paths.isEmpty());
     const PlanTotalTime total = planTotalTime(m_plan->items);
     m_lblTotalValue->setText(totalTimeText(language(), total));
     m_lblTotalNotSet->setText(notSetText(language(), total));
