@@ -32,6 +32,16 @@ QPoint rounded(QPointF p) {
     return QPoint(roundToInt(p.x()), roundToInt(p.y()));
 }
 
+// Rounds an offset symmetrically about zero, taking values within rounding noise of a half
+// as halves (away from zero), so offsets that are mirror images stay mirror images.
+QPoint roundedOffset(QPointF offset) {
+    const auto round = [](double v) {
+        const int r = int(std::floor(std::abs(v) + 0.5 + 1e-9));
+        return v < 0 ? -r : r;
+    };
+    return QPoint(round(offset.x()), round(offset.y()));
+}
+
 QPointF along(double angle, double length) {
     return QPointF(length * std::cos(angle), length * std::sin(angle));
 }
@@ -93,7 +103,9 @@ std::vector<QPoint> LinePainter::pixelLinePoints(QPoint a, QPoint b) {
             std::swap(a, b);
         const double slope = double(b.y() - a.y()) / double(b.x() - a.x());
         for (int x = a.x(); x <= b.x(); ++x) {
-            const QPoint p(x, roundToInt((x - a.x()) * slope + a.y()));
+            // The offset from the start is rounded, not the coordinate, so two lines mirrored
+            // across a row or column get mirrored pixels (ties round alike both ways).
+            const QPoint p(x, a.y() + roundToInt((x - a.x()) * slope));
             if (points.empty() || points.back() != p)
                 points.push_back(p);
         }
@@ -102,7 +114,7 @@ std::vector<QPoint> LinePainter::pixelLinePoints(QPoint a, QPoint b) {
             std::swap(a, b);
         const double slope = dy == 0 ? 0.0 : double(b.x() - a.x()) / double(b.y() - a.y());
         for (int y = a.y(); y <= b.y(); ++y) {
-            const QPoint p(roundToInt((y - a.y()) * slope + a.x()), y);
+            const QPoint p(a.x() + roundToInt((y - a.y()) * slope), y);
             if (points.empty() || points.back() != p)
                 points.push_back(p);
         }
@@ -254,10 +266,16 @@ void LinePainter::paintEnd(int lineKind, int endKind, QPointF lastPath, QPoint e
         pixelLine(rounded(lastPath), to);
     }
     switch (endKind) {
-    case EndArrow:
-        pixelLine(end, rounded(e + along(theta + 5 * kPi / 6, 7)));
-        pixelLine(end, rounded(e + along(theta + 7 * kPi / 6, 7)));
+    case EndArrow: {
+        // The arms are one offset mirrored across the line, rounded as offsets from the
+        // integer end point, so a horizontal or vertical arrow is exactly symmetric (a tie
+        // like y + 3.5 / y - 3.5 would otherwise round one arm a row further out).
+        const QPointF back = along(theta + kPi, 7 * std::cos(kPi / 6));
+        const QPointF side = along(theta + kPi / 2, 7 * std::sin(kPi / 6));
+        pixelLine(end, end + roundedOffset(back + side));
+        pixelLine(end, end + roundedOffset(back - side));
         break;
+    }
     case EndCross:
         pixelLine(rounded(e + along(theta + 3 * kPi / 2, 4)),
                   rounded(e + along(theta + kPi / 2, 4)));

@@ -77,6 +77,29 @@ TEST(LineRender, SolidArrowEndsWithBarbsAtTheEndPoint) {
     EXPECT_EQ(paintedBox(plain), QRect(QPoint(10, 10), QPoint(40, 10)));
 }
 
+TEST(LineRender, AxisAlignedArrowheadsAreMirrorSymmetric) {
+    // The arms end 3.5 pixels either side of the line: both must round outward alike.
+    const struct {
+        QPoint from, to;
+        bool horizontal;
+    } lines[] = {{{10, 10}, {40, 10}, true},
+                 {{40, 20}, {10, 20}, true},
+                 {{30, 5}, {30, 35}, false},
+                 {{30, 35}, {30, 5}, false}};
+    for (const auto& l : lines) {
+        const QImage image = drawn({l.from, l.to}, LineSolid, EndArrow, 0, 80, 40);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const int mx = l.horizontal ? x : 2 * l.to.x() - x;
+                const int my = l.horizontal ? 2 * l.to.y() - y : y;
+                if (mx < 0 || my < 0 || mx >= image.width() || my >= image.height())
+                    continue;
+                EXPECT_EQ(bgrAt(image, x, y), bgrAt(image, mx, my))
+                    << l.from.x() << "," << l.from.y() << " at " << x << "," << y;
+            }
+    }
+}
+
 TEST(LineRender, DashRunsAndGaps) {
     const QImage image = drawn({{2, 20}, {78, 20}}, LineDash, EndNone);
     EXPECT_EQ(bgrAt(image, 2, 20), kWhite); // the first raster point is never painted
