@@ -30,6 +30,7 @@ extern const Command kRestoreCommand;
 extern const Command kHtmlCommand;
 extern const Command kZipCommand;
 extern const Command kPrintCommand;
+extern const Command kGifCommand;
 
 // korvex-cli info for text practises, plans, cards, diaries and backup files.
 bool isRecordsInfoExtension(const QString& extension);
