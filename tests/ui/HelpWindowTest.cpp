@@ -39,6 +39,9 @@ TEST_F(HelpWindowTest, WithoutABrowserTheHelpShowsInTheProgramsOwnWindow) {
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->browser()->source(),
               QUrl::fromLocalFile(app.file(QStringLiteral("Help/KorvexDE.html"))));
+    ASSERT_TRUE(window->language().LoadLanguage(QStringLiteral("German")));
+    item("mmHelpContent")->trigger();
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Korvex-Hilfe"));
 
     // The home page cannot be shown here: the coach is told its address.
     item("mmHelpHomePage")->trigger();

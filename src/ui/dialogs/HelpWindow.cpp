@@ -10,11 +10,11 @@
 
 namespace korvex {
 
-HelpWindow::HelpWindow(const TLanguage& language, QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpWindow::HelpWindow(const TLanguage& language, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_language(language) {
     setObjectName(QStringLiteral("FormHelp"));
-    setWindowTitle(language.Text(LK("FormHelp")));
     auto* layout = new QVBoxLayout(this);
-    m_notice = new QLabel(language.Text(LK("HelpNoBrowser")), this);
+    m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("lblHelpNoBrowser"));
     m_notice->setWordWrap(true);
     layout->addWidget(m_notice);
@@ -27,6 +27,8 @@ HelpWindow::HelpWindow(const TLanguage& language, QWidget* parent) : QWidget(par
 }
 
 void HelpWindow::showPage(const QString& file) {
+    setWindowTitle(m_language.Text(LK("FormHelp")));
+    m_notice->setText(m_language.Text(LK("HelpNoBrowser")));
     m_browser->setSource(QUrl::fromLocalFile(file));
     show();
     raise();

@@ -18,11 +18,13 @@ class HelpWindow : public QWidget {
 public:
     HelpWindow(const TLanguage& language, QWidget* parent);
 
-    // Shows the HTML page `file` (a full path) and brings the window to the front.
+    // Shows the HTML page `file` (a full path) in the current language's captions and
+    // brings the window to the front.
     void showPage(const QString& file);
     QTextBrowser* browser() const { return m_browser; }
 
 private:
+    const TLanguage& m_language;
     QLabel* m_notice = nullptr;
     QTextBrowser* m_browser = nullptr;
 };

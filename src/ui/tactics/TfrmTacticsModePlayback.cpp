@@ -12,6 +12,7 @@
 #include "ui/tactics/TacticsCanvas.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -161,7 +162,11 @@ void TfrmTacticsMode::exportAnimation() {
     if (file.isEmpty())
         return;
     QString error;
-    if (!saveAnimationGif(*m_practise, file, speed, m_chbSmooth->isChecked(), &error))
+    // A smooth animation takes a moment to paint and pack.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool saved = saveAnimationGif(*m_practise, file, speed, m_chbSmooth->isChecked(), &error);
+    QGuiApplication::restoreOverrideCursor();
+    if (!saved)
         dialogs().information(this,
                               language().Text(LK("ExportFailed")) + QLatin1Char('\n') + error);
 }
