@@ -3,6 +3,7 @@
 #include "TacticsTestSupport.h"
 
 #include "storage/AnimationPictures.h"
+#include "ui/dialogs/TFormEditPractises.h"
 #include "ui/tactics/TacticsCanvas.h"
 
 #include <QCheckBox>
@@ -196,4 +197,27 @@ TEST_F(TacticsTest, ExportAnimationWritesTheGifTheMenuAsksFor) {
     item("mmTAExportAnimation")->trigger();
     ASSERT_EQ(dialogs.informations.size(), 1);
     EXPECT_TRUE(dialogs.informations.first().contains(QStringLiteral("overload.gif")));
+}
+
+TEST_F(TacticsTest, ANewPractiseStartsOnTheFirstRinkWithOneFrame) {
+    makeTactics(QStringLiteral("Overload"), kThreeFrames);
+    TfrmTacticsMode* view = tactics();
+    dialogs.answerForm([](QDialog* dialog) {
+        auto* form = qobject_cast<TFormEditPractises*>(dialog);
+        ASSERT_NE(form, nullptr);
+        form->findChild<QLineEdit*>(QStringLiteral("edtNewPractise"))
+            ->setText(QStringLiteral("Cycle low"));
+        form->newPractise();
+        form->done();
+    });
+    item("mmTANew")->trigger();
+    EXPECT_EQ(dialogs.forms, QStringList{QStringLiteral("korvex::TFormEditPractises")});
+    ASSERT_EQ(view->practise().name(), QStringLiteral("Cycle low"));
+    EXPECT_EQ(frameCount(), QStringLiteral("1"));
+    const QString rink = window->settings().selectedRinks().first();
+    EXPECT_EQ(view->practise().groundName(), rink);
+    TTacticsPractise stored(window->settings(), window->language());
+    ASSERT_TRUE(stored.Load(view->practise().currentPath()));
+    EXPECT_EQ(stored.groundName(), rink);
+    EXPECT_TRUE(dialogs.informations.isEmpty());
 }
