@@ -1,6 +1,7 @@
 #include "storage/AnimatedGifWriter.h"
 
 #include <QIODevice>
+#include <QRect>
 
 #include <gif_lib.h>
 #include <libimagequant.h>
@@ -29,6 +30,8 @@ struct AnimatedGifWriter::State {
     GifFileType* gif = nullptr;
     liq_attr* attr = nullptr;
     liq_result* palette = nullptr;
+    // The colours on screen after the last picture, 0xRRGGBB per pixel.
+    std::vector<quint32> shown;
 
     ~State() {
         if (gif != nullptr)
@@ -136,20 +139,46 @@ bool AnimatedGifWriter::add(const QImage& picture, int delayMs) {
     if (map == nullptr)
         return fail(QStringLiteral("out of memory while writing the animation"));
 
+    // Only the rectangle whose shown colours changed since the last picture is written; the
+    // rest of the last picture stays on screen (disposal "do not dispose").
+    const int w = m_size.width();
+    const int h = m_size.height();
+    std::vector<quint32> shown(pixels.size());
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const GifColorType& c = colours[pixels[i]];
+        shown[i] = quint32(c.Red) << 16 | quint32(c.Green) << 8 | c.Blue;
+    }
+    QRect changed(0, 0, w, h);
+    if (m_state->shown.size() == shown.size()) {
+        int left = w, top = h, right = -1, bottom = -1;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const size_t i = size_t(y) * size_t(w) + size_t(x);
+                if (shown[i] == m_state->shown[i])
+                    continue;
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+        }
+        // An unchanged picture still takes its time: one pixel stands for it.
+        changed = right < 0 ? QRect(0, 0, 1, 1) : QRect(QPoint(left, top), QPoint(right, bottom));
+    }
+    m_state->shown = std::move(shown);
+
     GraphicsControlBlock control{};
     control.DisposalMode = DISPOSE_DO_NOT;
     control.DelayTime = std::max(2, (delayMs + 5) / 10);
     control.TransparentColor = NO_TRANSPARENT_COLOR;
     GifByteType extension[4];
     const size_t extensionLength = EGifGCBToExtension(&control, extension);
-    bool ok =
-        EGifPutExtension(m_state->gif, GRAPHICS_EXT_FUNC_CODE, int(extensionLength), extension) ==
-            GIF_OK &&
-        EGifPutImageDesc(m_state->gif, 0, 0, m_size.width(), m_size.height(), false, map) == GIF_OK;
+    bool ok = EGifPutExtension(m_state->gif, GRAPHICS_EXT_FUNC_CODE, int(extensionLength),
+                               extension) == GIF_OK &&
+              EGifPutImageDesc(m_state->gif, changed.x(), changed.y(), changed.width(),
+                               changed.height(), false, map) == GIF_OK;
     GifFreeMapObject(map);
-    for (int y = 0; ok && y < m_size.height(); ++y)
-        ok = EGifPutLine(m_state->gif, pixels.data() + size_t(y) * size_t(m_size.width()),
-                         m_size.width()) == GIF_OK;
+    for (int y = changed.top(); ok && y <= changed.bottom(); ++y)
+        ok = EGifPutLine(m_state->gif, pixels.data() + size_t(y) * size_t(w) + size_t(changed.x()),
+                         changed.width()) == GIF_OK;
     if (!ok)
         return failGif("picture", m_state->gif->Error);
     return true;

@@ -14,7 +14,8 @@ namespace korvex {
 // Writes pictures of one size as an animated GIF that loops for ever. The palette of up to
 // 256 colours is made once (libimagequant) from pictures that hold every colour of the
 // animation, and every picture is mapped onto it without dithering, so the rink does not
-// shimmer while figures move; giflib writes the file.
+// shimmer while figures move; giflib writes the file. After the first picture only the
+// rectangle that changed is stored, so a play of a few moving players stays small.
 class AnimatedGifWriter {
 public:
     AnimatedGifWriter();

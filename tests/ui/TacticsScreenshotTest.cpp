@@ -1,6 +1,9 @@
-// Grabs the tactics view in the middle of a power-play entry. The picture goes to the folder
-// named by KORVEX_SCREENSHOT_DIR when it is set (to look at it), else to a temporary folder.
+// Grabs the tactics view in the middle of a power-play entry, and exports the play. The picture
+// goes to the folder named by KORVEX_SCREENSHOT_DIR when it is set (to look at it), else to a
+// temporary folder.
 #include "TacticsTestSupport.h"
+
+#include "storage/AnimationGif.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -55,6 +58,11 @@ TEST_F(TacticsTest, ScreenshotOfAPowerPlayEntry) {
     const QImage shot = window->grab().toImage();
     EXPECT_FALSE(shot.isNull());
     EXPECT_TRUE(shot.save(QStringLiteral("%1/tactics.png").arg(folder)));
+    // The same play as the exported animation shows it.
+    QString error;
+    EXPECT_TRUE(saveAnimationGif(view->practise(), QStringLiteral("%1/tactics.gif").arg(folder),
+                                 200, true, &error))
+        << error.toStdString();
 }
 
 } // namespace

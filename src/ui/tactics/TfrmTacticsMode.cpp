@@ -116,26 +116,25 @@ void TfrmTacticsMode::createAnimationPanel() {
     m_spbPlay->setObjectName(QStringLiteral("spbTCPlay"));
     m_spbPlay->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     m_spbPlay->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_spbPlay->setMinimumWidth(88);
     connect(m_spbPlay, &QToolButton::clicked, this, &TfrmTacticsMode::play);
 
     m_lblScenes = label("lblTCScenes");
     m_speScenes = new QSpinBox(m_pnlAnimation);
     m_speScenes->setObjectName(QStringLiteral("speTCScenes"));
     m_speScenes->setRange(0, 0);
-    m_speScenes->setMinimumWidth(64);
+    m_speScenes->setMinimumWidth(56);
     connect(m_speScenes, &QSpinBox::valueChanged, this, &TfrmTacticsMode::onScenesChange);
 
     m_lblScenesCount = label("lblTCScenesCount");
     m_edtScenesCount = new QLineEdit(QStringLiteral("0"), m_pnlAnimation);
     m_edtScenesCount->setObjectName(QStringLiteral("edtTCScenesCount"));
     m_edtScenesCount->setReadOnly(true);
-    m_edtScenesCount->setMaximumWidth(56);
+    m_edtScenesCount->setMaximumWidth(48);
 
     m_lblSpeed = label("lblTCSpeed");
     m_edtSpeed = new QLineEdit(QStringLiteral("200"), m_pnlAnimation);
     m_edtSpeed->setObjectName(QStringLiteral("edtTCSpeed"));
-    m_edtSpeed->setMaximumWidth(64);
+    m_edtSpeed->setMaximumWidth(56);
 
     m_chbSmooth = new QCheckBox(m_pnlAnimation);
     m_chbSmooth->setObjectName(QStringLiteral("chbTCSmooth"));
