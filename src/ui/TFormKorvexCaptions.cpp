@@ -36,6 +36,7 @@ const QStringList& ownNameItems() {
         LK("mmTrainingArchiveMode"),
         LK("mmTacticsMode"),
         LK("mmTAExportAnimation"),
+        LK("mmTADeleteFrame"),
         LK("mmGMNew"),
         LK("mmGMChangeViewMode"),
         LK("mmGMPlaceToTP"),

@@ -265,6 +265,7 @@ void TFormKorvex::createMenus() {
     QMenu* ta = addTopMenu("acticspractise1", QStringLiteral("&File"));
     ta->menuAction()->setVisible(false);
     viewItem(ta, "mmTANew", QStringLiteral("&New"), ViewCommand::New, 7);
+    viewItem(ta, "mmTADeleteFrame", QStringLiteral("&Delete frame"), ViewCommand::DeleteRecord, 7);
     viewItem(ta, "mmTAExportAnimation", QStringLiteral("Export animation..."),
              ViewCommand::ExportPicture, 7);
     ta->addSeparator();

@@ -221,3 +221,34 @@ TEST_F(TacticsTest, ANewPractiseStartsOnTheFirstRinkWithOneFrame) {
     EXPECT_EQ(stored.groundName(), rink);
     EXPECT_TRUE(dialogs.informations.isEmpty());
 }
+
+TEST_F(TacticsTest, DeletingAFrameAsksKeepsTheLastOneAndSaves) {
+    const QString stem = makeTactics(QStringLiteral("Overload"), kThreeFrames);
+    TfrmTacticsMode* view = tactics();
+    frameSpin()->setValue(1);
+
+    item("mmTADeleteFrame")->trigger(); // not confirmed: nothing changes
+    ASSERT_EQ(dialogs.confirmations.size(), 1);
+    EXPECT_EQ(frameCount(), QStringLiteral("3"));
+
+    dialogs.answerConfirm(true);
+    item("mmTADeleteFrame")->trigger();
+    EXPECT_EQ(frameCount(), QStringLiteral("2"));
+    EXPECT_EQ(frameSpin()->value(), 0);
+    EXPECT_EQ(view->practise().figures().at(0)->position(), QPoint(100, 200));
+    TTacticsPractise stored(window->settings(), window->language());
+    ASSERT_TRUE(stored.Load(stem));
+    ASSERT_EQ(stored.frameCount(), 2);
+    EXPECT_EQ(stored.animation().at(1)->at(0)->position(), QPoint(300, 320));
+
+    // Frame 0 goes as well; the one after it takes its place.
+    dialogs.answerConfirm(true);
+    item("mmTADeleteFrame")->trigger();
+    EXPECT_EQ(frameCount(), QStringLiteral("1"));
+    EXPECT_EQ(view->practise().figures().at(0)->position(), QPoint(300, 320));
+    // The only frame stays, and the coach is told why.
+    item("mmTADeleteFrame")->trigger();
+    EXPECT_EQ(frameCount(), QStringLiteral("1"));
+    EXPECT_EQ(dialogs.confirmations.size(), 3);
+    EXPECT_EQ(dialogs.informations.size(), 1);
+}

@@ -75,6 +75,8 @@ private:
     // The speed field's value, or 0 (said to the user) when it is no valid speed.
     int speedMs();
     void newPractise();
+    // Removes the current frame after asking, and saves; the only frame stays.
+    void deleteFrame();
     void exportAnimation();
 
     std::unique_ptr<TTacticsPractise> m_practise;

@@ -111,13 +111,17 @@ void TfrmTacticsMode::onScenesChange(int value) {
 }
 
 bool TfrmTacticsMode::supports(ViewCommand command) const {
-    return command == ViewCommand::New || command == ViewCommand::ExportPicture;
+    return command == ViewCommand::New || command == ViewCommand::DeleteRecord ||
+           command == ViewCommand::ExportPicture;
 }
 
 bool TfrmTacticsMode::run(ViewCommand command, int) {
     switch (command) {
     case ViewCommand::New:
         newPractise();
+        return true;
+    case ViewCommand::DeleteRecord:
+        deleteFrame();
         return true;
     case ViewCommand::ExportPicture:
         exportAnimation();
@@ -144,6 +148,29 @@ void TfrmTacticsMode::newPractise() {
             dialogs().information(this, m_practise->errorString());
         showFrame();
     }
+}
+
+void TfrmTacticsMode::deleteFrame() {
+    if (m_practise->name().isEmpty() || !m_practise->hasCurrentItem())
+        return;
+    stopPlayback();
+    if (m_practise->frameCount() <= 1) {
+        dialogs().information(this, language().Text(LK("TCOnlyFrame")));
+        return;
+    }
+    const int frame = m_practise->currentFrame();
+    if (!dialogs().confirm(this, language().Text(LK("TCDeleteFrame")).arg(frame)))
+        return;
+    // The practise draws on its current frame: it moves to a neighbour before the frame
+    // goes, and then names that neighbour by its new index.
+    const int shown = frame > 0 ? frame - 1 : 0;
+    m_practise->SetFrame(frame > 0 ? frame - 1 : 1);
+    m_practise->animation().take(frame);
+    m_practise->SetFrame(shown);
+    m_practise->setModified(true);
+    if (!m_practise->SaveCurrent())
+        dialogs().information(this, m_practise->errorString());
+    showFrame();
 }
 
 void TfrmTacticsMode::exportAnimation() {
