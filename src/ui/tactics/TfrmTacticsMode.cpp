@@ -3,6 +3,7 @@
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
 #include "storage/AnimationPictures.h"
+#include "storage/CanvasTexts.h"
 #include "storage/TTacticsPractise.h"
 #include "ui/Dialogs.h"
 #include "ui/FormLayout.h"
@@ -48,7 +49,6 @@ void TfrmTacticsMode::initialise() {
     createAnimationPanel();
     applyLayout();
 
-    m_practise->attachCanvas(&m_frameImage, nullptr);
     m_practise->setPlaceholders(language().Text(LK("EmptyCategoryString")),
                                 language().Text(LK("EmptySubCategoryString")),
                                 language().Text(LK("EmptyPractiseString")));
@@ -74,7 +74,6 @@ void TfrmTacticsMode::tearDown() {
     m_practise->UnregisterCombos();
     for (TSelectionComboBox* combo : m_combos)
         combo->bind(nullptr);
-    m_practise->attachCanvas(nullptr, nullptr);
 }
 
 void TfrmTacticsMode::createControls() {
@@ -162,8 +161,8 @@ void TfrmTacticsMode::applyLayout() {
     const bool large = settings().FormSize() != 0;
     const int w = large ? 675 : 450;
     const int h = large ? 420 : 280;
-    m_frameImage = QImage(w, h, QImage::Format_RGB32);
-    m_frameImage.fill(Qt::white);
+    m_titleCard = QImage(w, h, QImage::Format_RGB32);
+    m_titleCard.fill(Qt::white);
     const int comboW = large ? 320 : 290;
     applyLayoutRows(
         {
@@ -240,11 +239,15 @@ void TfrmTacticsMode::copyTextsFromPractise() {
 }
 
 void TfrmTacticsMode::showFrame() {
-    if (m_practise->name().isEmpty())
-        m_practise->Clear(); // paints the title card
-    else
-        m_practise->PaintFrame();
-    m_canvas->setPicture(m_frameImage);
+    if (m_practise->name().isEmpty()) {
+        drawTitleCard(
+            m_titleCard, [this](const QString& key) { return language().Text(key); },
+            settings().VersionText());
+        m_canvas->setPicture(m_titleCard);
+    } else {
+        m_canvas->setPicture(
+            AnimationPictures(*m_practise, 1, false).renderFrame(m_practise->currentFrame()));
+    }
     updatePanel();
 }
 

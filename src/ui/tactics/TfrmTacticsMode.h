@@ -82,8 +82,8 @@ private:
     std::unique_ptr<TTacticsPractise> m_practise;
     std::unique_ptr<AnimationPictures> m_pictures;
     int m_pictureIndex = 0;
-    // The canvas picture the practise renders its current frame into.
-    QImage m_frameImage;
+    // The title card shown while no practise is chosen.
+    QImage m_titleCard;
 
     QLabel* m_lblCategory = nullptr;
     QLabel* m_lblSubCategory = nullptr;
