@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation poppler-utils
     libgif-dev libimagequant-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -1,17 +1,36 @@
-// Korvex: the program entry. Creates the main window and the preview form and runs the
-// message loop. A start-up failure (settings or language unreadable) is reported in a
-// message box and ends the program with exit code 1.
+// Korvex: the program entry. Finds the data folder, creates the main window and the preview
+// form and runs the message loop. A start-up failure (no data folder, settings or language
+// unreadable) is reported in a message box and ends the program with exit code 1.
+//
+// --quit-after-start closes the window as soon as the start-up is done (with the settings
+// written back as on every close); scripts use it to check an installation.
+#include "core/DataLocation.h"
+#include "core/Paths.h"
 #include "ui/Dialogs.h"
 #include "ui/TFormKorvex.h"
 #include "ui/dialogs/TFormPreview.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.korvex.Korvex"));
 
-    korvex::TFormKorvex window(QCoreApplication::applicationDirPath());
+    korvex::DataLocation location;
+    QString error;
+    if (!korvex::resolveDataLocation(QCoreApplication::applicationDirPath(),
+                                     korvex::userDataFolder(), &location, &error)) {
+        korvex::dialogs().information(nullptr,
+                                      QStringLiteral("Korvex cannot start.\n\n%1").arg(error));
+        return 1;
+    }
+    QApplication::setWindowIcon(
+        QIcon(korvex::joinPath(location.appDir, QStringLiteral("Pictures/Korvex.png"))));
+
+    korvex::TFormKorvex window(location.appDir);
     if (!window.startUp()) {
         korvex::dialogs().information(nullptr, window.errorString());
         return 1;
@@ -21,5 +40,7 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &korvex::TFormKorvex::shutDown);
     korvex::TFormPreview preview;
     window.show();
+    if (QCoreApplication::arguments().contains(QStringLiteral("--quit-after-start")))
+        QTimer::singleShot(0, &window, &QWidget::close);
     return app.exec();
 }

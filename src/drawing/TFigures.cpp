@@ -32,8 +32,6 @@ TFigure* TFigures::insert(int index, std::unique_ptr<TFigure> figure) {
     index = std::clamp(index, 0, count());
     TFigure* raw = figure.get();
     m_figures.insert(m_figures.begin() + index, std::move(figure));
-    if (m_selected >= index)
-        ++m_selected;
     return raw;
 }
 
@@ -42,16 +40,11 @@ std::unique_ptr<TFigure> TFigures::take(int index) {
         return nullptr;
     std::unique_ptr<TFigure> figure = std::move(m_figures[size_t(index)]);
     m_figures.erase(m_figures.begin() + index);
-    if (m_selected == index)
-        m_selected = -1;
-    else if (m_selected > index)
-        --m_selected;
     return figure;
 }
 
 void TFigures::clear() {
     m_figures.clear();
-    m_selected = -1;
 }
 
 bool TFigures::moveFigure(int index, int dx, int dy) {
@@ -69,19 +62,14 @@ int TFigures::indexAt(QPoint point) const {
     return -1;
 }
 
-void TFigures::setSelected(int index) {
-    if (index >= 0 && index < count())
-        m_selected = index;
-}
-
-void TFigures::draw(QImage& image, const QColor& textColour) const {
+void TFigures::draw(QImage& image, const QColor& textColour, int hidden) const {
     QPainter painter(&image);
-    draw(painter, textColour);
+    draw(painter, textColour, hidden);
 }
 
-void TFigures::draw(QPainter& painter, const QColor& textColour) const {
+void TFigures::draw(QPainter& painter, const QColor& textColour, int hidden) const {
     for (int i = 0; i < count(); ++i) {
-        if (!drawSelected && i == m_selected)
+        if (i == hidden)
             continue;
         m_figures[size_t(i)]->draw(painter, textColour);
     }

@@ -23,8 +23,7 @@ public:
     TFigure* add(std::unique_ptr<TFigure> figure);
     // Inserts at `index` (clamped to 0..count).
     TFigure* insert(int index, std::unique_ptr<TFigure> figure);
-    // Removes the figure at `index` and returns it (null for a bad index). The selection is
-    // cleared when it pointed at the removed figure and shifted when it lay behind it.
+    // Removes the figure at `index` and returns it (null for a bad index).
     std::unique_ptr<TFigure> take(int index);
     void clear();
     // Moves figure `index` by (dx, dy); false for a bad index.
@@ -33,15 +32,9 @@ public:
     // Index of the first figure in list order whose box holds `point`, or -1.
     int indexAt(QPoint point) const;
 
-    // When false, draw() skips the selected figure (the editor draws it while dragging).
-    bool drawSelected = true;
-    int selected() const { return m_selected; }
-    // Selects `index` when 0 <= index < count; any other value keeps the previous selection.
-    void setSelected(int index);
-    void clearSelection() { m_selected = -1; }
-
-    void draw(QImage& image, const QColor& textColour = Qt::black) const;
-    void draw(QPainter& painter, const QColor& textColour = Qt::black) const;
+    // Draws every figure in list order except `hidden` (the one an editor is dragging).
+    void draw(QImage& image, const QColor& textColour = Qt::black, int hidden = -1) const;
+    void draw(QPainter& painter, const QColor& textColour = Qt::black, int hidden = -1) const;
 
     // int32 count, then the figure records (always the current layout).
     void writeTo(BinaryWriter& out) const;
@@ -52,7 +45,6 @@ public:
 private:
     const DrawingSettings* m_settings;
     std::vector<std::unique_ptr<TFigure>> m_figures;
-    int m_selected = -1;
 };
 
 } // namespace korvex

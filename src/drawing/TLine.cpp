@@ -62,6 +62,20 @@ void TLine::moveBy(int dx, int dy) {
         p += offset;
 }
 
+void TLine::mirror(bool leftRight, QSize canvas) {
+    const int w = canvas.width() - 1;
+    const int h = canvas.height() - 1;
+    auto flip = [&](QPoint p) {
+        return leftRight ? QPoint(w - p.x(), p.y()) : QPoint(p.x(), h - p.y());
+    };
+    for (QPoint& p : m_controlPoints)
+        p = flip(p);
+    for (QPointF& p : m_path)
+        p = leftRight ? QPointF(w - p.x(), p.y()) : QPointF(p.x(), h - p.y());
+    for (QPoint& p : m_raster)
+        p = flip(p);
+}
+
 void TLine::recompute() {
     // A curve needs more than two control points; a stored flag on a shorter line is ignored.
     if (m_setting.curved && m_controlPoints.size() > 2)

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
+#include <QSize>
 
 #include <vector>
 
@@ -46,6 +47,10 @@ public:
 
     // Moves control points, path and raster together; the path stays as computed or stored.
     void moveBy(int dx, int dy);
+
+    // Mirrors the line on a canvas of `canvas` size, left-right or top-bottom: control
+    // points, path and raster together, so a stored path stays as stored, mirrored.
+    void mirror(bool leftRight, QSize canvas);
 
     // Geometry.
     bool isDirty() const { return m_dirty; }

@@ -30,8 +30,6 @@ TLine* TLines::insert(int index, std::unique_ptr<TLine> line) {
     index = std::clamp(index, 0, count());
     TLine* raw = line.get();
     m_lines.insert(m_lines.begin() + index, std::move(line));
-    if (m_selected >= index)
-        ++m_selected;
     return raw;
 }
 
@@ -40,16 +38,11 @@ std::unique_ptr<TLine> TLines::take(int index) {
         return nullptr;
     std::unique_ptr<TLine> line = std::move(m_lines[size_t(index)]);
     m_lines.erase(m_lines.begin() + index);
-    if (m_selected == index)
-        m_selected = -1;
-    else if (m_selected > index)
-        --m_selected;
     return line;
 }
 
 void TLines::clear() {
     m_lines.clear();
-    m_selected = -1;
 }
 
 bool TLines::moveLine(int index, int dx, int dy) {
@@ -75,9 +68,9 @@ int TLines::indexAt(QPoint point) const {
     return -1;
 }
 
-void TLines::draw(QImage& image) {
+void TLines::draw(QImage& image, int hidden) {
     for (int i = 0; i < count(); ++i) {
-        if (!drawSelected && i == m_selected)
+        if (i == hidden)
             continue;
         m_lines[size_t(i)]->draw(image);
     }

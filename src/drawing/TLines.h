@@ -21,8 +21,7 @@ public:
     TLine* add(std::unique_ptr<TLine> line);
     // Inserts at `index` (clamped to 0..count).
     TLine* insert(int index, std::unique_ptr<TLine> line);
-    // Removes the line at `index` and returns it (null for a bad index); the selection
-    // follows the remaining lines.
+    // Removes the line at `index` and returns it (null for a bad index).
     std::unique_ptr<TLine> take(int index);
     void clear();
     bool moveLine(int index, int dx, int dy);
@@ -31,13 +30,8 @@ public:
     // Index of the first line in list order whose raster passes near `point`, or -1.
     int indexAt(QPoint point) const;
 
-    // When false, draw() skips the selected line. The practise keeps it true.
-    bool drawSelected = true;
-    int selected() const { return m_selected; }
-    void setSelected(int index) { m_selected = index >= 0 && index < count() ? index : -1; }
-
-    // Draws every line in list order (recomputing dirty ones).
-    void draw(QImage& image);
+    // Draws every line in list order except `hidden` (recomputing dirty ones).
+    void draw(QImage& image, int hidden = -1);
 
     // int32 count, then the line records (always the current layout).
     void writeTo(BinaryWriter& out);
@@ -48,7 +42,6 @@ public:
 private:
     const DrawingSettings* m_settings;
     std::vector<std::unique_ptr<TLine>> m_lines;
-    int m_selected = -1;
 };
 
 } // namespace korvex

@@ -2,7 +2,7 @@
 
 #include "storage/TTacticsPractise.h"
 
-#include <utility>
+#include "drawing/PractiseRenderer.h"
 
 namespace korvex {
 
@@ -35,14 +35,11 @@ QImage AnimationPictures::renderFrame(int frame) const {
 }
 
 QImage AnimationPictures::renderMoment(AnimationTween::Moment moment) const {
-    // The practise paints the figures of its current frame; the figures of this moment stand
-    // in for them while it paints, and the frame gets its own figures back at once.
-    std::unique_ptr<TFigures> moved = m_tween.figuresAt(moment);
-    TFigures& current = m_practise.figures();
-    std::swap(current, *moved);
-    const QImage picture = m_practise.RenderPicture();
-    std::swap(current, *moved);
-    return picture;
+    // The practise's scene (ground and lines) with the figures of this moment.
+    const std::unique_ptr<TFigures> figures = m_tween.figuresAt(moment);
+    PractiseScene scene = m_practise.scene();
+    scene.figures = figures.get();
+    return renderPractise(scene, QSize(m_practise.pictureWidth(), m_practise.pictureHeight()));
 }
 
 } // namespace korvex

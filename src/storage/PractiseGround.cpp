@@ -1,7 +1,7 @@
 #include "storage/PractiseGround.h"
 
-#include "storage/CanvasTexts.h"
-#include "storage/FitRule.h"
+#include "drawing/CanvasTexts.h"
+#include "drawing/FitRule.h"
 
 #include "core/JpegPicture.h"
 #include "core/Paths.h"
@@ -21,52 +21,6 @@ bool isPlainName(const QString& name) {
 }
 
 } // namespace
-
-void renderGround(QImage& bitmap, int mode, const QImage& standardGround, const QImage& ownPicture,
-                  const QString& centreErrorText) {
-    if (bitmap.isNull())
-        return;
-    fillWhiteWithBorder(bitmap);
-    const int w = bitmap.width();
-    const int h = bitmap.height();
-    switch (mode) {
-    case GroundStandard:
-        if (!standardGround.isNull()) {
-            QPainter painter(&bitmap);
-            painter.drawImage(QPoint(0, 0), standardGround);
-        }
-        break;
-    case GroundFit:
-        if (!ownPicture.isNull()) {
-            QImage fitted(w, h, QImage::Format_RGB32);
-            drawFitted(fitted, ownPicture, Qt::white);
-            QPainter painter(&bitmap);
-            painter.drawImage(QPoint(0, 0), fitted);
-        }
-        break;
-    case GroundStretch:
-        if (!ownPicture.isNull()) {
-            QPainter painter(&bitmap);
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(QRect(0, 0, w, h), ownPicture);
-        }
-        break;
-    case GroundCentre:
-        if (ownPicture.isNull())
-            break;
-        if (ownPicture.width() <= w && ownPicture.height() <= h) {
-            QPainter painter(&bitmap);
-            painter.drawImage(
-                QPoint(w / 2 - ownPicture.width() / 2, h / 2 - ownPicture.height() / 2),
-                ownPicture);
-        } else {
-            drawPlaceholderText(bitmap, centreErrorText);
-        }
-        break;
-    default:
-        break;
-    }
-}
 
 QImage loadStandardGround(const QString& rinkFolder, const QString& groundName, int width,
                           int height, const QString& missingText, bool* found) {

@@ -1,6 +1,5 @@
 #include "storage/TGraphicPractise.h"
 
-#include "storage/CanvasTexts.h"
 #include "storage/ItemFiles.h"
 #include "storage/LevelListing.h"
 #include "storage/PractiseVersions.h"
@@ -59,7 +58,6 @@ QString TGraphicPractise::rinkFolder() const {
 
 void TGraphicPractise::setCurrentFigures(TFigures* figures) {
     m_figures = figures ? figures : m_ownFigures.get();
-    m_figures->drawSelected = true;
 }
 
 void TGraphicPractise::clearContent() {
@@ -70,32 +68,11 @@ void TGraphicPractise::clearContent() {
     m_figures->clear();
     m_numbersA.clear();
     m_numbersB.clear();
-    m_selectedObject = -1;
-    m_selectedPoint = -1;
-    m_lines->drawSelected = true;
-    m_figures->drawSelected = true;
     m_groundMode = GroundStandard;
 }
 
 void TGraphicPractise::Clear() {
     clearContent();
-    if (m_groundCanvas) {
-        drawTitleCard(
-            *m_groundCanvas, [this](const QString& key) { return m_language.Text(key); },
-            m_settings.VersionText());
-        if (m_display)
-            *m_display = m_groundCanvas->copy();
-    }
-}
-
-void TGraphicPractise::attachCanvas(QImage* groundCanvas, QImage* display) {
-    m_groundCanvas = groundCanvas;
-    m_display = display;
-}
-
-void TGraphicPractise::setGroundMode(int mode) {
-    m_groundMode = static_cast<quint8>(mode);
-    setModified(true);
 }
 
 QString TGraphicPractise::missingGroundText() const {
@@ -113,44 +90,25 @@ void TGraphicPractise::loadStandardGround() {
     m_standardGroundLoaded = true;
 }
 
-void TGraphicPractise::Render(QImage& bitmap) {
+PractiseScene TGraphicPractise::scene() {
     // A ground chosen since the last load (or a layout change) is fetched before painting.
     if (m_groundMode == GroundStandard &&
         (!m_standardGroundLoaded || m_standardGroundName != m_groundName ||
          (!m_standardGround.isNull() &&
           m_standardGround.size() != QSize(pictureWidth(), pictureHeight()))))
         loadStandardGround();
-    renderGround(bitmap, m_groundMode, m_standardGround, m_groundPicture.image(),
-                 m_language.Text(QStringLiteral("GCCenterError")));
-    m_lines->draw(bitmap);
-    m_figures->draw(bitmap);
+    PractiseScene scene;
+    scene.groundMode = m_groundMode;
+    scene.standardGround = m_standardGround;
+    scene.ownPicture = m_groundPicture.image();
+    scene.centreErrorText = m_language.Text(QStringLiteral("GCCenterError"));
+    scene.lines = m_lines.get();
+    scene.figures = m_figures;
+    return scene;
 }
 
 QImage TGraphicPractise::RenderPicture() {
-    QImage picture(pictureWidth(), pictureHeight(), QImage::Format_RGB32);
-    // The saved picture shows every object, also one the editor is dragging.
-    const bool figuresFlag = m_figures->drawSelected;
-    const bool linesFlag = m_lines->drawSelected;
-    m_figures->drawSelected = true;
-    m_lines->drawSelected = true;
-    Render(picture);
-    m_figures->drawSelected = figuresFlag;
-    m_lines->drawSelected = linesFlag;
-    return picture;
-}
-
-void TGraphicPractise::refreshCanvas() {
-    if (!m_groundCanvas)
-        return;
-    if (m_groundCanvas->size() != QSize(pictureWidth(), pictureHeight()))
-        *m_groundCanvas = QImage(pictureWidth(), pictureHeight(), QImage::Format_RGB32);
-    Render(*m_groundCanvas);
-    if (m_display)
-        *m_display = m_groundCanvas->copy();
-}
-
-void TGraphicPractise::DrawPlaceholderText(QImage& bitmap, const QString& text) {
-    drawPlaceholderText(bitmap, text);
+    return renderPractise(scene(), QSize(pictureWidth(), pictureHeight()));
 }
 
 bool TGraphicPractise::readDataFile(const QString& path, QByteArray* bytes) {
@@ -264,7 +222,6 @@ bool TGraphicPractise::LoadFile(const QString& dataFile) {
     buffer.open(QIODevice::ReadOnly);
     if (!readFrom(&buffer, shown)) {
         refuseSaveTo(stem, QStringLiteral("it could not be read (%1).").arg(m_error));
-        refreshCanvas();
         return false;
     }
     if (!isGraphicVersionAccepted(formatVersion())) {
@@ -272,12 +229,10 @@ bool TGraphicPractise::LoadFile(const QString& dataFile) {
         refuseSaveTo(stem, QStringLiteral("its format version %1 is not one this program reads.")
                                .arg(formatVersion()));
         setModified(false);
-        refreshCanvas();
         return true;
     }
     if (m_groundMode == GroundStandard)
         loadStandardGround();
-    refreshCanvas();
     setModified(needsRewrite(formatVersion()));
     return true;
 }

@@ -7,11 +7,11 @@
 #include "core/JpegPicture.h"
 #include "core/TPractiseObject.h"
 #include "drawing/DrawingSettings.h"
+#include "drawing/PractiseRenderer.h"
 #include "drawing/TFigures.h"
 #include "drawing/TLines.h"
 
 #include <QImage>
-#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -28,9 +28,8 @@ class TSettings;
 
 // One graphic practise: a ground (a standard rink or an own picture), the lines and
 // figures drawn on it, a description and keywords. It owns the practise's files
-// <stem>.gmp (data), <stem>.jpg (picture) and <stem>Small.jpg (thumbnail), paints the
-// practise (Render is the only code that does), selects objects under the mouse and
-// numbers the players.
+// <stem>.gmp (data), <stem>.jpg (picture) and <stem>Small.jpg (thumbnail) and hands the
+// renderer its scene. Editing (selection, hit testing, undo) is the document's business.
 //
 // Errors are returned as false with errorString() set; nothing here shows a message.
 class TGraphicPractise : public TPractiseObject {
@@ -44,8 +43,7 @@ public:
     TGraphicPractise(const TGraphicPractise&) = delete;
     TGraphicPractise& operator=(const TGraphicPractise&) = delete;
 
-    // An empty practise: no texts, lines, figures or numbers, nothing selected, ground
-    // mode 0. An attached ground canvas shows the title card.
+    // An empty practise: no texts, lines, figures or numbers, ground mode 0.
     void Clear() override;
     // Writes the files of `stem` (a full path without extension).
     bool Save(const QString& stem) override;
@@ -81,55 +79,23 @@ public:
     TFigures& figures() { return *m_figures; }
     PlayerNumbers& numbers(NumberSet set) { return set == NumbersA ? m_numbersA : m_numbersB; }
     int groundMode() const { return m_groundMode; }
-    // Changes the ground mode and marks the practise modified.
-    void setGroundMode(int mode);
+    void setGroundMode(int mode) { m_groundMode = static_cast<quint8>(mode); }
     const QString& groundName() const { return m_groundName; }
     void setGroundName(const QString& name) { m_groundName = name; }
     // The practise's own ground picture (ground modes 1..3).
     const JpegPicture& groundPicture() const { return m_groundPicture; }
     void setGroundPicture(const JpegPicture& picture) { m_groundPicture = picture; }
     // Loads the standard ground of groundName() from the rink folder; a missing rink shows
-    // missingGroundText() instead. Render reloads it by itself when the name has changed.
+    // missingGroundText() instead. scene() reloads it by itself when the name has changed.
     void loadStandardGround();
 
-    // The editor's ground canvas and display bitmap, not owned (null when no editor is
-    // attached). Load renders the practise onto the canvas and copies it to the display.
-    void attachCanvas(QImage* groundCanvas, QImage* display);
-
-    // Paints the practise on `bitmap`: the background by ground mode, the lines, then the
-    // figures. The editor, thumbnails, printing and export all paint through here.
-    void Render(QImage& bitmap);
+    // What the renderer needs to paint this practise (ground, lines, figures).
+    PractiseScene scene();
     // The whole practise as a fresh W x H picture, every object drawn.
     QImage RenderPicture();
     int pictureWidth() const;
     int pictureHeight() const;
     const DrawingSettings& drawingSettings() const { return m_drawing; }
-
-    // Selection. Objects are numbered figures first (0 .. figure count - 1), then lines.
-    int selectedObject() const { return m_selectedObject; }
-    int selectedPoint() const { return m_selectedPoint; }
-    // The first figure in list order under `point` (free texts by their text box); a
-    // miss selects nothing. Returns whether a figure was hit.
-    bool SelectAt(QPoint point);
-    // The first line under `point`; a miss leaves the selection as it was.
-    bool SelectLineAt(QPoint point);
-    // Figures first, then lines; a miss selects nothing.
-    bool SelectObjectAt(QPoint point);
-    // On a selected line: the first control point within 3 pixels in x and y.
-    bool SelectLinePointAt(QPoint point);
-    void clearSelection();
-    // Black 6 x 6 squares on a selected line's points, or a dotted frame 2 pixels outside a
-    // selected figure's box.
-    void PaintSelectionFrame(QImage& bitmap) const;
-    // Deletes the selected figure or line; a numbered player gives its number back to its
-    // set. Returns false when nothing was selected.
-    bool DeleteSelected();
-    // The lowest free number from 1 upward of `set`, now taken; PlayerNumbers::kNone when
-    // all of 1..255 are in use.
-    int NextFreeNumber(NumberSet set);
-
-    // Draws the placeholder text card on `bitmap`.
-    static void DrawPlaceholderText(QImage& bitmap, const QString& text);
 
 protected:
     TGraphicPractise(TSettings& settings, TLanguage& language, ItemKind kind);
@@ -138,11 +104,7 @@ protected:
     void setCurrentFigures(TFigures* figures);
     TFigures& ownFigures() { return *m_ownFigures; }
     void syncDrawingSettings();
-    // Clears the content without touching an attached canvas.
     void clearContent();
-    // Renders onto the attached canvas and copies it to the display bitmap.
-    void refreshCanvas();
-    QImage* groundCanvas() const { return m_groundCanvas; }
     QString rinkFolder() const;
     // The placeholder text of a missing rink: its name and "PlayGroundIsNotAvailable".
     virtual QString missingGroundText() const;
@@ -180,16 +142,12 @@ private:
     TFigures* m_figures = nullptr;
     PlayerNumbers m_numbersA;
     PlayerNumbers m_numbersB;
-    int m_selectedPoint = -1;
-    int m_selectedObject = -1;
     QString m_groundName;
     quint8 m_groundMode = GroundStandard;
     JpegPicture m_groundPicture;
     QImage m_standardGround;
     QString m_standardGroundName; // the ground name m_standardGround was loaded for
     bool m_standardGroundLoaded = false;
-    QImage* m_groundCanvas = nullptr;
-    QImage* m_display = nullptr;
     QString m_refusedStem;
     QString m_refusedReason;
 };

@@ -1,6 +1,5 @@
 #include "storage/TTacticsPractise.h"
 
-#include "storage/CanvasTexts.h"
 #include "storage/PractiseVersions.h"
 
 #include "core/BinaryReader.h"
@@ -121,17 +120,12 @@ bool TTacticsPractise::Load(const QString& stem) {
                                .arg(formatVersion()));
     else
         loadStandardGround();
-    PaintFrame();
     setModified(false);
     return ok;
 }
 
 QString TTacticsPractise::missingGroundText() const {
     return groundName();
-}
-
-void TTacticsPractise::PaintFrame() {
-    refreshCanvas();
 }
 
 bool TTacticsPractise::appendCopyOfLastFrame() {
@@ -171,8 +165,6 @@ bool TTacticsPractise::SetFrame(int index, const QString& stem) {
     }
     m_currentFrame = index;
     setCurrentFigures(m_animation->at(index));
-    clearSelection();
-    PaintFrame();
     return true;
 }
 

@@ -29,13 +29,11 @@ public:
     void setPlaying(bool playing) { m_playing = playing; }
 
     // Makes frame `index` current. Negative indices are ignored; while playing only the
-    // index is stored. An index past the last frame appends a copy of the last frame (one
-    // frame at a time: any larger index is taken as the new last frame) and, when
-    // `stem` is given, saves the practise there and loads it again. Returns false when that
-    // save or load fails.
+    // index is stored (the player paints the frames itself). An index past the last frame appends a
+    // copy of the last frame (one frame at a time: any larger index is taken as the new last frame)
+    // and, when `stem` is given, saves the practise there and loads it again. Returns false when
+    // that save or load fails.
     bool SetFrame(int index, const QString& stem = {});
-    // Paints the ground and the current frame on the attached canvas.
-    void PaintFrame();
 
 protected:
     // A missing rink shows just its name.

@@ -4,7 +4,7 @@
 #include "core/Jpeg.h"
 #include "core/Paths.h"
 #include "core/SafeSave.h"
-#include "storage/FitRule.h"
+#include "drawing/FitRule.h"
 #include "storage/HtmlPage.h"
 #include "storage/TTextPractise.h"
 

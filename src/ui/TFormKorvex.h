@@ -87,6 +87,7 @@ private:
     void updateCommandItems();
     void onGraphicMenuShow();
     void onPlanMenuShow();
+    void onEditMenuShow();
     QIcon glyph(const QString& fileName) const;
 
     // Commands (TFormKorvexCommands.cpp).

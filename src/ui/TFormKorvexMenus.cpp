@@ -1,9 +1,12 @@
 // The main window's menus and tool bar: building them, and what changes with the mode
 // (shortcuts, visible menus, check marks, enabled commands, tool-bar width).
+#include "core/TLanguage.h"
+#include "ui/LanguageKeys.h"
 #include "ui/TFormKorvex.h"
 #include "ui/TFormKorvexBackup.h"
 
 #include "ui/dialogs/TFormChooseGround.h"
+#include "ui/share/ShareCommand.h"
 
 #include "core/Paths.h"
 #include "core/TSettings.h"
@@ -80,6 +83,12 @@ void TFormKorvex::createMenus() {
         QAction* item = addItem(menu, objectName, QStringLiteral("E&xit"));
         connect(item, &QAction::triggered, this, &QWidget::close);
     };
+    const auto shareItem = [this](QMenu* menu, const char* objectName) {
+        connect(addItem(menu, objectName, QStringLiteral("Share as one page...")),
+                &QAction::triggered, this, [this] {
+                    shareCurrentItem(this, currentView(), currentMode(), *m_settings, *m_language);
+                });
+    };
     const auto noAction = [this](QMenu* menu, const char* objectName, const QString& caption,
                                  int tag = 0) {
         // Items kept for their place in the menus; they do nothing, so they are disabled.
@@ -110,6 +119,7 @@ void TFormKorvex::createMenus() {
              11);
     viewItem(gm, "mmGMExportToZip", QStringLiteral("Export to zip"), ViewCommand::ExportToZip, 12);
     viewItem(gm, "mmGmExportPicture", QStringLiteral("Export picture"), ViewCommand::ExportPicture);
+    shareItem(gm, "mmGMShare");
     gm->addSeparator();
     viewItem(gm, "mmGMChangePlayground", QStringLiteral("Change playground"),
              ViewCommand::ChangePlayground);
@@ -135,6 +145,27 @@ void TFormKorvex::createMenus() {
     gm->addSeparator();
     exitItem(gm, "mmGMExit");
 
+    QMenu* edit = addTopMenu("mmEdit", QStringLiteral("&Edit"));
+    connect(edit, &QMenu::aboutToShow, this, &TFormKorvex::onEditMenuShow);
+    viewItem(edit, "mmEditUndo", QStringLiteral("&Undo"), ViewCommand::Undo)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    viewItem(edit, "mmEditRedo", QStringLiteral("&Redo"), ViewCommand::Redo)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    edit->addSeparator();
+    viewItem(edit, "mmEditCopy", QStringLiteral("&Copy"), ViewCommand::Copy)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    viewItem(edit, "mmEditPaste", QStringLiteral("&Paste"), ViewCommand::Paste)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    viewItem(edit, "mmEditDuplicate", QStringLiteral("D&uplicate"), ViewCommand::Duplicate)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    viewItem(edit, "mmEditDelete", QStringLiteral("&Delete"), ViewCommand::DeleteObject)
+        ->setShortcut(QKeySequence(Qt::Key_Delete));
+    edit->addSeparator();
+    viewItem(edit, "mmEditMirrorLeftRight", QStringLiteral("Mirror left-right"),
+             ViewCommand::MirrorLeftRight);
+    viewItem(edit, "mmEditMirrorTopBottom", QStringLiteral("Mirror top-bottom"),
+             ViewCommand::MirrorTopBottom);
+
     QMenu* tx = addTopMenu("mmTXMode", QStringLiteral("&File"));
     viewItem(tx, "mmTXNew", QStringLiteral("&New"), ViewCommand::New, 2);
     connect(addItem(tx, "mmTXChangeViewMode", QStringLiteral("&Edit")), &QAction::triggered, this,
@@ -147,6 +178,7 @@ void TFormKorvex::createMenus() {
     viewItem(tx, "mmTXExport", QStringLiteral("E&xport"), ViewCommand::Export);
     viewItem(tx, "mmTXImport", QStringLiteral("Import"), ViewCommand::Import);
     viewItem(tx, "mmTXExportToHTML", QStringLiteral("Export to html"), ViewCommand::ExportToHtml);
+    shareItem(tx, "mmTXShare");
     tx->addSeparator();
     QMenu* txBackup = addSubmenu(tx, "mmTXBackUp", QStringLiteral("Save backup"));
     viewItem(txBackup, "mmTXBackUpAll", QStringLiteral("All text practises"),
@@ -186,6 +218,7 @@ void TFormKorvex::createMenus() {
              31);
     viewItem(tpHtml, "mmTPExportToHTMLAdvanced", QStringLiteral("Advanced"),
              ViewCommand::ExportToHtml, 32);
+    shareItem(tp, "mmTPShare");
     QMenu* tpPrint = addSubmenu(tp, "mmTPPrint", QStringLiteral("&Print"));
     viewItem(tpPrint, "mmTPBasicPrint", QStringLiteral("Basic"), ViewCommand::Print, 31);
     viewItem(tpPrint, "mmTPAdvancedPrint", QStringLiteral("Advanced"), ViewCommand::Print, 32);
@@ -467,9 +500,9 @@ void TFormKorvex::updateMenusForMode(int mode) {
         const char* menu;
         int modeA;
         int modeB;
-    } menus[] = {{"mmGPMode", 1, 1},       {"mmTXMode", 2, 2}, {"mmTPMode", 3, 6},
-                 {"mmDRMode", 4, 4},       {"mmPCMode", 5, 5}, {"mmEXMode", 8, 8},
-                 {"acticspractise1", 7, 7}};
+    } menus[] = {{"mmGPMode", 1, 1}, {"mmEdit", 1, 7},         {"mmTXMode", 2, 2},
+                 {"mmTPMode", 3, 6}, {"mmDRMode", 4, 4},       {"mmPCMode", 5, 5},
+                 {"mmEXMode", 8, 8}, {"acticspractise1", 7, 7}};
     for (const auto& entry : menus)
         action(entry.menu)->setVisible(mode == entry.modeA || mode == entry.modeB);
 
@@ -508,6 +541,10 @@ void TFormKorvex::updateCommandItems() {
 
 void TFormKorvex::onGraphicMenuShow() {
     TModeView* view = currentView();
+    // Without a practise there is no picture to export.
+    action("mmGmExportPicture")
+        ->setEnabled(view != nullptr && view->supports(ViewCommand::ExportPicture) &&
+                     !isBlank(view->itemName()));
     const int fieldMode = view != nullptr ? view->customFieldMode() : 0;
     action("mmGMCustomField")->setEnabled(fieldMode != 0);
     action("mmGMChangePlayground")
@@ -516,6 +553,23 @@ void TFormKorvex::onGraphicMenuShow() {
     action("mmGMCustomFieldFit")->setChecked(fieldMode == 1);
     action("mmGMCustomFieldFill")->setChecked(fieldMode == 2);
     action("mmGMCustomFieldCenter")->setChecked(fieldMode == 3);
+}
+
+void TFormKorvex::onEditMenuShow() {
+    // Undo and Redo name the step they take ("Undo move figure").
+    TModeView* view = currentView();
+    const QString undo = view != nullptr ? view->undoText() : QString();
+    const QString redo = view != nullptr ? view->redoText() : QString();
+    action("mmEditUndo")
+        ->setText(m_language->Text(LK("mmEditUndo")) +
+                  (undo.isEmpty() ? QString() : QLatin1Char(' ') + undo));
+    action("mmEditRedo")
+        ->setText(m_language->Text(LK("mmEditRedo")) +
+                  (redo.isEmpty() ? QString() : QLatin1Char(' ') + redo));
+    const bool hasPractise = view != nullptr && !isBlank(view->itemName());
+    for (const char* item : {"mmEditCopy", "mmEditPaste", "mmEditDuplicate", "mmEditDelete",
+                             "mmEditMirrorLeftRight", "mmEditMirrorTopBottom"})
+        action(item)->setEnabled(hasPractise && view->supports(ViewCommand::Copy));
 }
 
 void TFormKorvex::onPlanMenuShow() {

@@ -38,6 +38,12 @@ enum class ViewCommand {
     ExportPlayer,
     ImportPlayer,
     Undo,
+    Redo,
+    Copy,
+    Paste,
+    Duplicate,
+    MirrorLeftRight,
+    MirrorTopBottom,
     SaveBackup, // text practises: back up the kind (Tag 0), category (1) or subcategory (2)
     LoadBackup,
 };
@@ -77,6 +83,9 @@ public:
     // errorString() says why.
     virtual bool saveIfModified() { return true; }
     virtual QString errorString() const { return QString(); }
+    // The names of the steps Undo and Redo would take ("move figure"), empty when none.
+    virtual QString undoText() const { return QString(); }
+    virtual QString redoText() const { return QString(); }
     // Custom-field mode of the current practise (0 = the practise uses none).
     virtual int customFieldMode() const { return 0; }
 

@@ -150,24 +150,16 @@ TEST(Figure, DrawingPlacesPicturesAndHonoursTheSelection) {
     EXPECT_EQ(figures.indexAt(QPoint(60, 20)), 1);
     EXPECT_EQ(figures.indexAt(QPoint(40, 35)), -1);
 
-    // Selection: out-of-range requests keep it; a hidden selected figure is not drawn.
-    figures.setSelected(0);
-    figures.setSelected(-1);
-    figures.setSelected(5);
-    EXPECT_EQ(figures.selected(), 0);
-    figures.drawSelected = false;
+    // A hidden figure (the one being dragged) is not drawn.
     QImage without = whiteCanvas();
-    figures.draw(without);
+    figures.draw(without, Qt::black, 0);
     EXPECT_EQ(bgrAt(without, 20, 20), 0xFFFFFFu);
 
-    // Take and insert give an undo stack what it needs; the selection follows.
+    // Take and insert give an undo stack what it needs.
     std::unique_ptr<TFigure> taken = figures.take(0);
     EXPECT_EQ(taken.get(), puck);
-    EXPECT_EQ(figures.selected(), -1);
-    figures.setSelected(0);
     figures.insert(0, std::move(taken));
     EXPECT_EQ(figures.at(0), puck);
-    EXPECT_EQ(figures.selected(), 1);
     EXPECT_TRUE(figures.moveFigure(0, 5, -5));
     EXPECT_EQ(puck->position(), QPoint(25, 15));
     EXPECT_FALSE(figures.moveFigure(2, 1, 1));

@@ -263,26 +263,21 @@ TEST(LineRender, LineListEditsAndSelection) {
     EXPECT_EQ(lines.indexAt(QPoint(30, 28)), 1);
     EXPECT_EQ(lines.indexAt(QPoint(30, 20)), -1);
 
-    // A hidden selected line is skipped; recolouring and moving act on one line.
-    lines.setSelected(1);
-    lines.drawSelected = false;
+    // A hidden line is skipped; recolouring and moving act on one line.
     EXPECT_TRUE(lines.recolourLine(0, kColourBlue));
     EXPECT_TRUE(lines.moveLine(0, 0, 5));
     EXPECT_FALSE(lines.moveLine(2, 0, 5));
     QImage second = whiteCanvas();
-    lines.draw(second);
+    lines.draw(second, 1);
     EXPECT_EQ(bgrAt(second, 30, 15), kColourBlue);
     EXPECT_EQ(bgrAt(second, 30, 10), kWhite);
     EXPECT_EQ(bgrAt(second, 30, 30), kWhite);
 
-    // Taking and re-inserting (an undo of a delete) keeps order and selection consistent.
+    // Taking and re-inserting (an undo of a delete) keeps the order.
     std::unique_ptr<TLine> taken = lines.take(0);
     EXPECT_EQ(taken.get(), top);
-    EXPECT_EQ(lines.selected(), 0);
     EXPECT_EQ(lines.at(0), bottom);
     lines.insert(0, std::move(taken));
     EXPECT_EQ(lines.at(0), top);
-    EXPECT_EQ(lines.selected(), 1);
-    lines.setSelected(9);
-    EXPECT_EQ(lines.selected(), -1);
+    EXPECT_EQ(lines.at(1), bottom);
 }

@@ -202,15 +202,6 @@ TEST(GraphicPractise, UnreadableFilesAreNeverOverwritten) {
 TEST(GraphicPractise, GroundModesAndPlaceholders) {
     Installation inst;
     TGraphicPractise practise(*inst.settings, inst.language);
-    QImage canvas(675, 420, QImage::Format_RGB32);
-    QImage display;
-    practise.attachCanvas(&canvas, &display);
-
-    // Clear shows the light grey title card.
-    practise.Clear();
-    EXPECT_EQ(canvas.pixel(5, 5), qRgb(0xC0, 0xC0, 0xC0));
-    EXPECT_EQ(canvas.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(display.size(), canvas.size());
 
     // A missing rink: white placeholder card naming it; a name that would leave the rink
     // folder is treated as missing.
@@ -220,20 +211,16 @@ TEST(GraphicPractise, GroundModesAndPlaceholders) {
                  le32(141) + streamStrings({}) + streamStrings({}) + le32(0) + le32(0) +
                      bytes({0}) + streamString(name) + numberSet({}) + numberSet({}));
         ASSERT_TRUE(practise.Load(stem));
-        EXPECT_EQ(canvas.pixel(10, 200), qRgb(255, 255, 255)) << name;
-        EXPECT_EQ(display.pixel(10, 200), qRgb(255, 255, 255)) << name;
+        EXPECT_EQ(practise.RenderPicture().pixel(10, 200), qRgb(255, 255, 255)) << name;
     }
 
     // A rink chosen after loading is what the next picture shows (the margin of the fitted
     // 600-wide rink is dark grey).
     practise.setGroundName(QStringLiteral("Rink"));
-    QImage chosen(675, 420, QImage::Format_RGB32);
-    practise.Render(chosen);
-    EXPECT_EQ(chosen.pixel(10, 200), qRgb(0x50, 0x50, 0x50));
+    EXPECT_EQ(practise.RenderPicture().pixel(10, 200), qRgb(0x50, 0x50, 0x50));
     // No rink chosen: plain white inside the border.
     practise.setGroundName(QString());
-    practise.Render(chosen);
-    EXPECT_EQ(chosen.pixel(337, 210), qRgb(255, 255, 255));
+    EXPECT_EQ(practise.RenderPicture().pixel(337, 210), qRgb(255, 255, 255));
 
     // Own picture: fitted on white (1), stretched (2), centred (3); a picture larger than
     // the canvas cannot be centred and shows the placeholder text instead.
@@ -242,82 +229,24 @@ TEST(GraphicPractise, GroundModesAndPlaceholders) {
     JpegPicture own;
     own.setImage(green);
     practise.setGroundPicture(own);
-    QImage out(675, 420, QImage::Format_RGB32);
     practise.setGroundMode(GroundFit);
-    EXPECT_TRUE(practise.modified());
-    practise.Render(out);
+    QImage out = practise.RenderPicture();
     EXPECT_EQ(out.pixel(100, 200), qRgb(255, 255, 255));
     EXPECT_GT(qGreen(out.pixel(337, 200)), 150);
     practise.setGroundMode(GroundStretch);
-    practise.Render(out);
+    out = practise.RenderPicture();
     EXPECT_GT(qGreen(out.pixel(100, 200)), 150);
     practise.setGroundMode(GroundCentre);
-    practise.Render(out);
+    out = practise.RenderPicture();
     EXPECT_EQ(out.pixel(100, 200), qRgb(255, 255, 255));
     EXPECT_GT(qGreen(out.pixel(337, 200)), 150);
     QImage huge(700, 100, QImage::Format_RGB32);
     huge.fill(QColor(0, 200, 0));
     own.setImage(huge);
     practise.setGroundPicture(own);
-    practise.Render(out);
+    out = practise.RenderPicture();
     for (int x = 1; x < 674; x += 7)
         EXPECT_LT(qGreen(out.pixel(x, 210)) - qRed(out.pixel(x, 210)), 50) << x;
-}
-
-TEST(GraphicPractise, SelectionDeletionAndNumbers) {
-    Installation inst;
-    TGraphicPractise practise(*inst.settings, inst.language);
-    const QString stem = inst.graphicStem("p");
-    // Two overlapping forwards (numbers 7 and 8), a free text and a line.
-    writeAll(stem + QStringLiteral(".gmp"),
-             le32(141) + streamStrings({}) + streamStrings({}) + le32(3) +
-                 figureRecord(0, 100, 100, 0, "7") + figureRecord(1, 105, 100, 0, "8") +
-                 figureRecord(11, 400, 50, 0, "A long free text") + le32(1) + redLineRecord() +
-                 bytes({0}) + streamString("Rink") + numberSet({7}) + numberSet({8}));
-    ASSERT_TRUE(practise.Load(stem));
-
-    EXPECT_TRUE(practise.SelectAt(QPoint(103, 100)));
-    EXPECT_EQ(practise.selectedObject(), 0);
-    // A free text is hit anywhere in its text box, well away from its centre.
-    EXPECT_TRUE(practise.SelectAt(QPoint(380, 50)));
-    EXPECT_EQ(practise.selectedObject(), 2);
-    EXPECT_FALSE(practise.SelectAt(QPoint(600, 400)));
-    EXPECT_EQ(practise.selectedObject(), -1);
-
-    // Lines come after the figures; their points are picked within 3 pixels.
-    EXPECT_TRUE(practise.SelectObjectAt(QPoint(250, 304)));
-    EXPECT_EQ(practise.selectedObject(), 3);
-    EXPECT_TRUE(practise.SelectLinePointAt(QPoint(402, 299)));
-    EXPECT_EQ(practise.selectedPoint(), 1);
-    EXPECT_FALSE(practise.SelectLinePointAt(QPoint(250, 302)));
-    QImage frame(675, 420, QImage::Format_RGB32);
-    frame.fill(Qt::white);
-    practise.PaintSelectionFrame(frame);
-    EXPECT_EQ(frame.pixel(97, 299), qRgb(0, 0, 0));
-    EXPECT_EQ(frame.pixel(102, 304), qRgb(0, 0, 0));
-    EXPECT_EQ(frame.pixel(103, 305), qRgb(255, 255, 255));
-    EXPECT_TRUE(practise.DeleteSelected());
-    EXPECT_EQ(practise.lines().count(), 0);
-
-    // A selected figure gets a dotted frame 2 pixels outside its 21 x 15 picture.
-    ASSERT_TRUE(practise.SelectAt(QPoint(100, 100)));
-    frame.fill(Qt::white);
-    practise.PaintSelectionFrame(frame);
-    int dots = 0;
-    for (int x = 88; x <= 112; ++x)
-        dots += frame.pixel(x, 91) == qRgb(0, 0, 0) ? 1 : 0;
-    EXPECT_GT(dots, 5);
-    EXPECT_LT(dots, 25); // dotted, not solid
-    EXPECT_EQ(frame.pixel(100, 100), qRgb(255, 255, 255));
-    EXPECT_EQ(frame.pixel(90, 93), qRgb(255, 255, 255));
-
-    // Deleting a forward gives its number back to set B.
-    EXPECT_TRUE(practise.DeleteSelected());
-    EXPECT_FALSE(practise.numbers(TGraphicPractise::NumbersB).contains(7));
-    EXPECT_TRUE(practise.numbers(TGraphicPractise::NumbersA).contains(8));
-    EXPECT_EQ(practise.selectedObject(), -1);
-    EXPECT_FALSE(practise.DeleteSelected());
-    EXPECT_EQ(practise.NextFreeNumber(TGraphicPractise::NumbersB), 1);
 }
 
 TEST(GraphicPractise, ImportOfAnUnreadableFileKeepsThePractiseThatWasThere) {

@@ -1,4 +1,4 @@
-#include "storage/FitRule.h"
+#include "drawing/FitRule.h"
 #include "storage/PlayerNumbers.h"
 #include "storage/Thumbnail.h"
 

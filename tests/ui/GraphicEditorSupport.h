@@ -7,7 +7,7 @@
 #include "storage/TGraphicPractise.h"
 #include "ui/ScriptedDialogs.h"
 #include "ui/TFormKorvex.h"
-#include "ui/graphic/GraphicCanvas.h"
+#include "ui/graphic/GraphicEditor.h"
 #include "ui/graphic/TfrmGraphicMode.h"
 
 #include <QTest>
@@ -76,7 +76,7 @@ protected:
     AppCopy app;
     std::unique_ptr<TFormKorvex> window;
     TfrmGraphicMode* view = nullptr;
-    GraphicCanvas* canvas = nullptr;
+    GraphicEditor* canvas = nullptr;
 };
 
 } // namespace korvex::test

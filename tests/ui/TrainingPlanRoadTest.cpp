@@ -3,7 +3,7 @@
 #include "TrainingPlanSupport.h"
 
 #include "ui/dialogs/TFormEditPractises.h"
-#include "ui/graphic/GraphicCanvas.h"
+#include "ui/graphic/GraphicEditor.h"
 #include "ui/graphic/TfrmGraphicMode.h"
 
 #include <QComboBox>
@@ -32,7 +32,7 @@ protected:
         ASSERT_TRUE(p.CreateItem(name, settings().Version()));
         graphic->reloadSelection();
         window->SetEditMode(true);
-        GraphicCanvas* canvas = graphic->canvas();
+        GraphicEditor* canvas = graphic->canvas();
         auto tool = [graphic](const char* button) {
             QTest::mouseClick(graphic->findChild<QToolButton*>(QString::fromLatin1(button)),
                               Qt::LeftButton);

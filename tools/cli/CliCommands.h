@@ -31,6 +31,8 @@ extern const Command kHtmlCommand;
 extern const Command kZipCommand;
 extern const Command kPrintCommand;
 extern const Command kGifCommand;
+extern const Command kShareCommand;
+extern const Command kWhereCommand;
 
 // korvex-cli info for text practises, plans, cards, diaries and backup files.
 bool isRecordsInfoExtension(const QString& extension);

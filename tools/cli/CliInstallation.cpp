@@ -1,5 +1,6 @@
 #include "cli/CliInstallation.h"
 
+#include "core/DataLocation.h"
 #include "core/Paths.h"
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
@@ -9,11 +10,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTextStream>
 
 namespace korvex::cli {
 
 QString installationFolder() {
-    return QCoreApplication::applicationDirPath();
+    DataLocation location;
+    QString error;
+    if (resolveDataLocation(QCoreApplication::applicationDirPath(), userDataFolder(), &location,
+                            &error))
+        return location.appDir;
+    QTextStream(stderr) << error << '\n';
+    const QString shipped = shippedRuntimeTree(QCoreApplication::applicationDirPath());
+    return shipped.isEmpty() ? QCoreApplication::applicationDirPath() : shipped;
 }
 
 QString installationOf(const QString& file) {

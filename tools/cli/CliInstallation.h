@@ -9,7 +9,10 @@ class TSettings;
 
 namespace korvex::cli {
 
-// The folder of the installation the tool runs from ({app}: the tool's own folder).
+// The data folder of the installation the tool runs from ({app}), found as the program finds
+// it: the tool's own folder when it holds a writable runtime tree, else the user's data folder
+// (filled from the shipped tree when needed). When the user's folder cannot be made, says so
+// on stderr and gives the shipped tree, which serves every command that only reads.
 QString installationFolder();
 
 // The installation that holds `file`: the nearest folder above it with a Settings.txt,

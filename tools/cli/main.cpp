@@ -23,6 +23,8 @@ const std::vector<Command> kCommands = {
     kZipCommand,
     kPrintCommand,
     kGifCommand,
+    kShareCommand,
+    kWhereCommand,
 };
 
 int usage() {
@@ -40,6 +42,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    // The program's name, so that the user's data folder is the program's own.
+    QCoreApplication::setApplicationName(QStringLiteral("Korvex"));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty())

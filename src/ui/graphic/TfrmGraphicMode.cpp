@@ -3,15 +3,17 @@
 
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
-#include "drawing/TFigure.h"
-#include "drawing/TLine.h"
+#include "drawing/CanvasTexts.h"
+#include "editing/GraphicDocument.h"
+#include "editing/SetTextsCommand.h"
 #include "storage/TGraphicPractise.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
 #include "ui/TSelectionComboBox.h"
-#include "ui/graphic/GraphicCanvas.h"
+#include "ui/graphic/GraphicEditor.h"
 #include "ui/graphic/ToolGlyphs.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +22,9 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 
 namespace korvex {
 
@@ -28,21 +32,8 @@ namespace {
 
 constexpr int kFirstFigureTag = 7;
 
-// The six line colours of the colour menu (0x00BBGGRR).
-struct LineColour {
-    const char* name;
-    const char* caption;
-    quint32 colour;
-};
-const LineColour kLineColours[] = {
-    {"ppmColorBlack", "Black", 0x000000},   {"ppmColorRed", "Red", 0x0000FF},
-    {"ppmColorGreen", "Green", 0x00C000},   {"ppmColorBlue", "Blue", 0xFF0000},
-    {"ppmColorPurple", "Purple", 0x800080}, {"ppmColorOrange", "Orange", 0x0080FF},
-};
-
-QColor fromBgr(quint32 colour) {
-    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
-}
+// The autosave waits this long after the last edit.
+constexpr int kAutosaveDelayMs = 2000;
 
 } // namespace
 
@@ -58,18 +49,21 @@ QString TfrmGraphicMode::titleKey() const {
 }
 
 void TfrmGraphicMode::initialise() {
-    const int w = settings().RinkWidth() > 0 ? settings().RinkWidth() : 675;
-    const int h = settings().RinkHeight() > 0 ? settings().RinkHeight() : 420;
-    m_buffer = QImage(w, h, QImage::Format_RGB32);
-    m_buffer.fill(Qt::white);
-    m_screen = m_buffer.copy();
     m_practise = std::make_unique<TGraphicPractise>(settings(), language());
+    m_document = std::make_unique<GraphicDocument>(
+        *m_practise, [this](const QString& key) { return language().Text(key); });
+    m_autosave = new QTimer(this);
+    m_autosave->setSingleShot(true);
+    m_autosave->setInterval(kAutosaveDelayMs);
+    connect(m_autosave, &QTimer::timeout, this, &TfrmGraphicMode::autosave);
+    connect(&m_document->undoStack(), &QUndoStack::indexChanged, this, [this] {
+        m_autosave->start();
+        copyTextsFromPractise(); // an undone stretch of typing shows in the memos
+    });
     createControls();
     createToolButtons();
-    createPopupMenus();
     applyLayout();
 
-    m_practise->attachCanvas(&m_screen, &m_buffer);
     m_practise->setPlaceholders(language().Text(LK("EmptyCategoryString")),
                                 language().Text(LK("EmptySubCategoryString")),
                                 language().Text(LK("EmptyPractiseString")));
@@ -89,13 +83,14 @@ void TfrmGraphicMode::initialise() {
 void TfrmGraphicMode::tearDown() {
     if (!m_practise)
         return;
+    m_autosave->stop();
     // A failed save is said, not swallowed: the drawing would otherwise be lost unnoticed.
     if (!saveIfModified())
         dialogs().information(this, m_practise->errorString());
     m_practise->UnregisterCombos();
     for (TSelectionComboBox* combo : m_combos)
         combo->bind(nullptr);
-    m_practise->attachCanvas(nullptr, nullptr);
+    m_editor->setDocument(nullptr);
 }
 
 void TfrmGraphicMode::createControls() {
@@ -118,12 +113,7 @@ void TfrmGraphicMode::createControls() {
         m->setReadOnly(true);
         // The practise always holds the texts, so a save from anywhere (a list change, the
         // category editor, closing) writes what the memos show.
-        connect(m, &QPlainTextEdit::textChanged, this, [this] {
-            if (m_loading || !m_practise)
-                return;
-            copyTextsToPractise();
-            m_practise->setModified(true);
-        });
+        connect(m, &QPlainTextEdit::textChanged, this, &TfrmGraphicMode::onTextsEdited);
         return m;
     };
     m_memText = memo("memGMText");
@@ -132,10 +122,10 @@ void TfrmGraphicMode::createControls() {
     m_pnlGround = new QFrame(this);
     m_pnlGround->setObjectName(QStringLiteral("pnlGMGround"));
     m_pnlGround->setFrameShape(QFrame::Box);
-    m_canvas = new GraphicCanvas(&m_screen, m_pnlGround);
-    m_canvas->setHandlers([this](QMouseEvent* e) { mouseDown(e); },
-                          [this](QMouseEvent* e) { mouseMove(e); },
-                          [this](QMouseEvent* e) { mouseUp(e); });
+    m_editor = new GraphicEditor(language(), m_pnlGround);
+    connect(m_editor, &GraphicEditor::toolFinished, this, &TfrmGraphicMode::onToolFinished);
+    connect(m_editor, &GraphicEditor::hintChanged, this, &TfrmGraphicMode::showHint);
+    m_editor->setNumberPlayers([this] { return settings().CountPlayers(); });
     m_pnlTools = new QFrame(this);
     m_pnlTools->setObjectName(QStringLiteral("pnlGMDrawingTools"));
     m_pnlTools->setFrameShape(QFrame::StyledPanel);
@@ -210,36 +200,10 @@ void TfrmGraphicMode::createToolButtons() {
     m_lblLineType->setObjectName(QStringLiteral("lblGMLineType"));
     m_lblLineType->setEnabled(false);
     m_lblLineType->setGeometry(176, 38, 62, 18);
+    connect(m_chbLineType, &QCheckBox::toggled, m_editor, &GraphicEditor::setStraight);
     connect(m_chbLineType, &QCheckBox::clicked, this, &TfrmGraphicMode::onLineTypeClicked);
     connect(m_toolGroup, &QButtonGroup::buttonClicked, this, &TfrmGraphicMode::onToolClicked);
     connect(m_endGroup, &QButtonGroup::buttonClicked, this, &TfrmGraphicMode::onEndClicked);
-}
-
-void TfrmGraphicMode::createPopupMenus() {
-    m_ppmFigure = new QMenu(this);
-    m_ppmFigure->setObjectName(QStringLiteral("ppmFigure"));
-    const struct {
-        const char* name;
-        int tag;
-    } figureItems[] = {{"ppmChangeText", 1}, {"ppmChangeColor", 2}};
-    for (const auto& item : figureItems) {
-        QAction* action = m_ppmFigure->addAction(QString::fromLatin1(item.name));
-        action->setObjectName(QString::fromLatin1(item.name));
-        action->setProperty("Tag", item.tag);
-        connect(action, &QAction::triggered, this, [this, tag = item.tag] { onFigureMenu(tag); });
-    }
-    m_ppmLineColor = new QMenu(this);
-    m_ppmLineColor->setObjectName(QStringLiteral("ppmLineColor"));
-    int tag = 1;
-    for (const LineColour& c : kLineColours) {
-        QPixmap swatch(14, 14);
-        swatch.fill(fromBgr(c.colour)); // opaque swatches
-        QAction* action = m_ppmLineColor->addAction(QIcon(swatch), QString::fromLatin1(c.caption));
-        action->setObjectName(QString::fromLatin1(c.name));
-        action->setProperty("Tag", tag);
-        connect(action, &QAction::triggered, this, [this, tag] { onLineColour(tag); });
-        ++tag;
-    }
 }
 
 void TfrmGraphicMode::applyLayout() {
@@ -259,7 +223,7 @@ void TfrmGraphicMode::applyLayout() {
             {m_memKeyWords, {6, 410, 752, 64}, {6, 466, 320, 64}},
             {m_lblCourt, {304, 6, 300, 16}, {330, 6, 300, 16}},
             {m_pnlGround, {304, 22, 454, 284}, {330, 22, 679, 424}},
-            {m_canvas, {2, 2, 450, 280}, {2, 2, 675, 420}},
+            {m_editor, {2, 2, 450, 280}, {2, 2, 675, 420}},
             {m_lblDrawingTools, {304, 310, 300, 16}, {330, 450, 300, 16}},
             {m_pnlTools, {304, 326, 454, 64}, {330, 466, 454, 64}},
         },
@@ -304,7 +268,7 @@ void TfrmGraphicMode::applyCaptions() {
                                 LK("ppmColorRed"),    LK("ppmColorGreen"),  LK("ppmColorBlue"),
                                 LK("ppmColorPurple"), LK("ppmColorOrange")};
     for (const QString& key : menuKeys) {
-        for (QMenu* menu : {m_ppmFigure, m_ppmLineColor}) {
+        for (QMenu* menu : {m_editor->figureMenu(), m_editor->lineColourMenu()}) {
             if (auto* action = menu->findChild<QAction*>(key))
                 action->setText(l.Text(key));
         }
@@ -321,13 +285,10 @@ void TfrmGraphicMode::onItemChosen() {
     m_loading = false;
     for (int level = 0; level < 3; ++level)
         settings().setRememberedIndex(1, level, m_combos[level]->currentIndex());
-    m_lineInProgress = false;
-    m_newLine.reset();
     showPractise();
 }
 
 void TfrmGraphicMode::reloadSelection() {
-    copyTextsToPractise();
     m_loading = true;
     for (TSelectionComboBox* combo : m_combos) {
         m_practise->ComboDropDown(combo->selection());
@@ -343,38 +304,94 @@ void TfrmGraphicMode::reloadSelection() {
 }
 
 void TfrmGraphicMode::showPractise() {
+    // A practise loaded is a new history: what was done to the previous one is not undone
+    // on this one.
+    m_document->resetHistory();
+    m_autosave->stop();
     if (m_practise->name().isEmpty()) {
-        // No practise: the canvas shows the title card that clearing paints on it.
+        // No practise: the canvas shows the title card.
         m_practise->Clear();
-        m_buffer = m_screen.copy();
-        m_canvas->update();
+        QImage card(m_practise->pictureWidth(), m_practise->pictureHeight(), QImage::Format_RGB32);
+        drawTitleCard(
+            card, [this](const QString& key) { return language().Text(key); },
+            settings().VersionText());
+        m_editor->setPlaceholder(card);
+        m_editor->setDocument(nullptr);
         return;
     }
-    renderBuffer();
-    blit();
+    m_editor->setDocument(m_document.get());
 }
 
-void TfrmGraphicMode::copyTextsToPractise() {
-    if (!m_practise)
+void TfrmGraphicMode::onTextsEdited() {
+    if (m_loading || !m_practise || m_practise->name().isEmpty())
         return;
-    const bool modified = m_practise->modified();
     auto lines = [](const QPlainTextEdit* memo) {
         QStringList list = memo->toPlainText().split(QLatin1Char('\n'));
         if (list.size() == 1 && list.first().isEmpty())
             list.clear();
         return list;
     };
-    m_practise->description() = lines(m_memText);
-    m_practise->keywords() = lines(m_memKeyWords);
-    m_practise->setModified(modified);
+    const QStringList description = lines(m_memText);
+    const QStringList keywords = lines(m_memKeyWords);
+    if (description == m_practise->description() && keywords == m_practise->keywords())
+        return;
+    m_document->push(new SetTextsCommand(*m_document, description, keywords));
 }
 
 void TfrmGraphicMode::copyTextsFromPractise() {
+    // Only a memo whose text differs is written, so typing keeps its cursor.
     const bool loading = m_loading;
     m_loading = true;
-    m_memText->setPlainText(m_practise->description().join(QLatin1Char('\n')));
-    m_memKeyWords->setPlainText(m_practise->keywords().join(QLatin1Char('\n')));
+    const QString description = m_practise->description().join(QLatin1Char('\n'));
+    const QString keywords = m_practise->keywords().join(QLatin1Char('\n'));
+    if (m_memText->toPlainText() != description)
+        m_memText->setPlainText(description);
+    if (m_memKeyWords->toPlainText() != keywords)
+        m_memKeyWords->setPlainText(keywords);
     m_loading = loading;
+}
+
+void TfrmGraphicMode::autosave() {
+    // Never in the middle of a gesture: the drag is one step and is saved after it ends.
+    if (QApplication::mouseButtons() != Qt::NoButton) {
+        m_autosave->start();
+        return;
+    }
+    if (saveIfModified()) {
+        m_lastAutosaveError.clear();
+        return;
+    }
+    // Said once per kind of failure, not every two seconds; the edits stay in memory and
+    // the next edit tries again.
+    const QString error = m_practise->errorString();
+    if (error != m_lastAutosaveError) {
+        m_lastAutosaveError = error;
+        dialogs().information(this, error);
+    }
+}
+
+const QImage& TfrmGraphicMode::buffer() const {
+    return m_editor->buffer();
+}
+
+const QImage& TfrmGraphicMode::screen() const {
+    return m_editor->screen();
+}
+
+bool TfrmGraphicMode::lineInProgress() const {
+    return m_editor->lineInProgress();
+}
+
+bool TfrmGraphicMode::isSelectState() const {
+    return m_editor->tool() == GraphicEditor::Tool::Select;
+}
+
+QString TfrmGraphicMode::undoText() const {
+    return m_document ? m_document->undoStack().undoText() : QString();
+}
+
+QString TfrmGraphicMode::redoText() const {
+    return m_document ? m_document->undoStack().redoText() : QString();
 }
 
 bool TfrmGraphicMode::setEditMode(bool on) {
@@ -400,16 +417,9 @@ void TfrmGraphicMode::setToolsEnabled(bool on) {
     m_lblLineType->setEnabled(on);
     m_memText->setReadOnly(!on);
     m_memKeyWords->setReadOnly(!on);
-    if (!on) {
-        // Leaving the edit state drops a line in progress and returns to selecting.
-        m_lineInProgress = false;
-        m_newLine.reset();
+    m_editor->setEditing(on);
+    if (!on)
         m_spbHelp1->setChecked(true);
-        if (m_practise)
-            m_practise->clearSelection();
-        if (!m_buffer.isNull())
-            blit();
-    }
 }
 
 QString TfrmGraphicMode::itemName() const {
@@ -421,14 +431,16 @@ QString TfrmGraphicMode::subcategoryName() const {
 }
 
 bool TfrmGraphicMode::isModified() const {
-    return m_practise && m_practise->modified();
+    return m_document && m_document->isModified();
 }
 
 bool TfrmGraphicMode::saveIfModified() {
-    if (!m_practise || !m_practise->modified() || !m_practise->hasCurrentItem())
+    if (!m_practise || !m_document->isModified() || !m_practise->hasCurrentItem())
         return true;
-    copyTextsToPractise();
-    return m_practise->SaveCurrent();
+    if (!m_practise->SaveCurrent())
+        return false;
+    m_document->markSaved();
+    return true;
 }
 
 QString TfrmGraphicMode::errorString() const {

@@ -3,7 +3,6 @@
 #include "ui/TModeView.h"
 
 #include <QImage>
-#include <QPoint>
 
 #include <memory>
 
@@ -13,26 +12,21 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QMenu;
-class QMouseEvent;
+class QTimer;
 class QPlainTextEdit;
 class QToolButton;
 
 namespace korvex {
 
-class GraphicCanvas;
-class TFigure;
+class GraphicDocument;
+class GraphicEditor;
 class TGraphicPractise;
-class TLine;
 class TSelectionComboBox;
 
 // Mode 1: graphic practises. The view lists categories, subcategories and practises,
-// shows the description and keywords, and turns mouse actions on the rink canvas into
-// figures and lines. It works on two pictures of canvas size: the buffer, which holds the
-// rendered practise, and the screen picture the canvas shows, which is the buffer plus
-// transient marks (rubber band, selection frame, a figure being dragged). Dragging only
-// copies the buffer and paints the moving object, so no line is recomputed while the mouse
-// moves.
+// shows the description and keywords, and holds the drawing tools; the rink canvas is the
+// editor, which edits the practise through its document (with undo). The practise is
+// saved about two seconds after the last edit, so a crash loses at most that.
 class TfrmGraphicMode : public TModeView {
     Q_OBJECT
 
@@ -55,11 +49,15 @@ public:
     QString pathForPlan() override;
     QString titleKey() const override;
 
+    QString undoText() const override;
+    QString redoText() const override;
+
     TGraphicPractise& practise() const { return *m_practise; }
-    const QImage& buffer() const { return m_buffer; }
-    const QImage& screen() const { return m_screen; }
-    GraphicCanvas* canvas() const { return m_canvas; }
-    bool lineInProgress() const { return m_lineInProgress; }
+    GraphicDocument& document() const { return *m_document; }
+    GraphicEditor* canvas() const { return m_editor; }
+    const QImage& buffer() const;
+    const QImage& screen() const;
+    bool lineInProgress() const;
     bool isSelectState() const;
     int endKind() const { return m_endKind; }
 
@@ -74,12 +72,14 @@ private:
     void createControls();
     void createToolButtons();
     QToolButton* addTool(const char* name, int tag, int x, int y, QButtonGroup* group);
-    void createPopupMenus();
     void applyLayout();
     // The user chose an entry of a list; the practise has loaded what it selects.
     void onItemChosen();
-    void copyTextsToPractise();
+    // The memos were typed in: one undoable step per stretch of typing.
+    void onTextsEdited();
     void copyTextsFromPractise();
+    // Saves a modified practise a moment after the last edit.
+    void autosave();
     void setToolsEnabled(bool on);
     // The commands (TfrmGraphicModeCommands.cpp).
     void newPractise();
@@ -88,33 +88,17 @@ private:
     void changePlayground();
     void customField(int tag);
 
-    // The canvas state machine (TfrmGraphicModeMouse.cpp).
-    void mouseDown(QMouseEvent* event);
-    void mouseMove(QMouseEvent* event);
-    void mouseUp(QMouseEvent* event);
-    void finishMouseUp();
-    void selectAt(QPoint point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void placeAt(QPoint point);
-    void finishLine();
+    // The tool panel (TfrmGraphicModeTools.cpp).
     void onToolClicked(QAbstractButton* button);
     void onEndClicked(QAbstractButton* button);
     void onLineTypeClicked();
-    void onFigureMenu(int tag);
-    void onLineColour(int tag);
-    QString askText(const QString& suggestion, bool* ok);
-    TFigure* selectedFigure() const;
-    TLine* selectedLine() const;
-    void renderBuffer();
-    void blit();
-    void paintSelectionFrame();
-    void drawFigureOn(QImage& image, const TFigure& figure);
-    void drawRubberBand(QPoint to);
-    void drawPointDrag();
-    void showCanvasPopup(QPoint pos);
+    void onToolFinished();
+    void showHint(const QString& hint);
 
     std::unique_ptr<TGraphicPractise> m_practise;
-    QImage m_buffer;
-    QImage m_screen;
+    std::unique_ptr<GraphicDocument> m_document;
+    QTimer* m_autosave = nullptr;
+    QString m_lastAutosaveError;
 
     QLabel* m_lblCategory = nullptr;
     QLabel* m_lblSubCategory = nullptr;
@@ -128,27 +112,17 @@ private:
     QPlainTextEdit* m_memText = nullptr;
     QPlainTextEdit* m_memKeyWords = nullptr;
     QFrame* m_pnlGround = nullptr;
-    GraphicCanvas* m_canvas = nullptr;
+    GraphicEditor* m_editor = nullptr;
     QFrame* m_pnlTools = nullptr;
     QCheckBox* m_chbLineType = nullptr;
     QButtonGroup* m_toolGroup = nullptr;
     QButtonGroup* m_endGroup = nullptr;
     QToolButton* m_spbHelp1 = nullptr;
     QToolButton* m_spbArrowArrow = nullptr;
-    QMenu* m_ppmFigure = nullptr;
-    QMenu* m_ppmLineColor = nullptr;
-    QMenu* m_canvasPopup = nullptr;
 
-    bool m_toolIsLine = true;
-    bool m_lineInProgress = false;
-    bool m_buttonHeld = false;
-    bool m_draggingPoint = false;
     bool m_loading = false;
-    QPoint m_last;
     int m_endKind = 0;
-    int m_lineKind = 0;
-    int m_figureKind = 0;
-    std::unique_ptr<TLine> m_newLine;
+    int m_lineKind = -1;
 };
 
 } // namespace korvex

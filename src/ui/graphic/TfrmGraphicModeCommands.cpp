@@ -18,8 +18,13 @@
 #include "ui/dialogs/TFormChooseGround.h"
 #include "ui/dialogs/TFormEditPractises.h"
 #include "ui/dialogs/TFormImportPractise.h"
+#include "ui/graphic/GraphicEditor.h"
+
+#include "editing/GraphicDocument.h"
+#include "editing/SetGroundCommand.h"
 
 #include <QDir>
+#include <QUndoStack>
 #include <QUrl>
 
 namespace korvex {
@@ -101,7 +106,7 @@ void importPractises(TfrmGraphicMode& view, TLanguage& language) {
 void printPractise(TfrmGraphicMode& view, const TLanguage& language, bool preview) {
     if (!readyToLeave(view))
         return;
-    const QImage picture = view.buffer().copy();
+    const QImage picture = view.practise().RenderPicture();
     const QString name = view.practise().name();
     const QStringList description = view.practise().description();
     const PrintBody body = [picture, name, description](PageCanvas& canvas, QString&) {
@@ -132,6 +137,13 @@ bool TfrmGraphicMode::supports(ViewCommand command) const {
     case ViewCommand::ExportPicture:
     case ViewCommand::ChangePlayground:
     case ViewCommand::CustomField:
+    case ViewCommand::Undo:
+    case ViewCommand::Redo:
+    case ViewCommand::Copy:
+    case ViewCommand::Paste:
+    case ViewCommand::Duplicate:
+    case ViewCommand::MirrorLeftRight:
+    case ViewCommand::MirrorTopBottom:
         return true;
     default:
         return false;
@@ -169,6 +181,30 @@ bool TfrmGraphicMode::run(ViewCommand command, int tag) {
     case ViewCommand::CustomField:
         customField(tag);
         return true;
+    case ViewCommand::Undo:
+    case ViewCommand::Redo:
+        // Only while editing: the view state shows a practise, it does not change it.
+        if (m_editor->isEditing()) {
+            m_editor->cancelLine();
+            if (command == ViewCommand::Undo)
+                m_document->undoStack().undo();
+            else
+                m_document->undoStack().redo();
+        }
+        return true;
+    case ViewCommand::Copy:
+        m_editor->copySelection();
+        return true;
+    case ViewCommand::Paste:
+        m_editor->paste();
+        return true;
+    case ViewCommand::Duplicate:
+        m_editor->duplicateSelection();
+        return true;
+    case ViewCommand::MirrorLeftRight:
+    case ViewCommand::MirrorTopBottom:
+        m_editor->mirror(command == ViewCommand::MirrorLeftRight);
+        return true;
     default:
         return false;
     }
@@ -190,16 +226,13 @@ void TfrmGraphicMode::newPractise() {
 }
 
 void TfrmGraphicMode::deleteObject() {
-    if (settings().CurrentMode() != 1 || m_practise->selectedObject() < 0)
-        return;
-    m_practise->DeleteSelected();
-    m_practise->setModified(true);
-    m_draggingPoint = false;
-    renderBuffer();
-    blit();
+    m_editor->deleteSelection();
 }
 
 void TfrmGraphicMode::exportPicture() {
+    // Without a practise there is nothing to export (the canvas shows the title card).
+    if (isBlank(m_practise->name()))
+        return;
     FileDialogOptions options;
     options.title = language().Text(LK("mmGNExportPicture"));
     options.fileName = m_practise->name();
@@ -208,36 +241,45 @@ void TfrmGraphicMode::exportPicture() {
     const QString file = dialogs().saveFileName(this, options);
     if (file.isEmpty())
         return;
-    // The clean picture: the buffer without selection marks.
+    // The clean picture: every object, no selection marks.
     QString error;
-    if (!saveBytes(file, encodeJpeg(m_buffer), &error))
+    if (!saveBytes(file, encodeJpeg(m_practise->RenderPicture()), &error))
         dialogs().information(this, error);
 }
 
 void TfrmGraphicMode::changePlayground() {
     if (isBlank(m_practise->name()))
         return;
-    copyTextsToPractise();
+    // The form sets the ground on the practise (and saves it); the change is then recorded
+    // as one undoable step.
+    const GroundChoice before = GroundChoice::of(*m_document);
     TFormChooseGround form(language(), settings(), *m_practise, this);
     dialogs().exec(&form);
-    reloadSelection();
-    m_practise->setModified(true);
+    const GroundChoice after = GroundChoice::of(*m_document);
+    if (after.mode == before.mode && after.rinkName == before.rinkName &&
+        after.picture.bytes() == before.picture.bytes())
+        return;
+    m_practise->setGroundMode(before.mode);
+    m_practise->setGroundName(before.rinkName);
+    m_practise->setGroundPicture(before.picture);
+    m_document->push(new SetGroundCommand(*m_document, after));
 }
 
 void TfrmGraphicMode::customField(int tag) {
+    GroundChoice ground = GroundChoice::of(*m_document);
     if (tag >= 1 && tag <= 3) {
-        m_practise->setGroundMode(tag);
+        if (ground.mode == tag)
+            return;
+        ground.mode = tag;
     } else if (tag == 11) {
         JpegPicture picture;
         if (openJpegPicture(this, &picture).isEmpty())
             return;
-        m_practise->setGroundPicture(picture);
-        m_practise->setModified(true);
+        ground.picture = picture;
     } else {
         return;
     }
-    renderBuffer();
-    blit();
+    m_document->push(new SetGroundCommand(*m_document, ground));
 }
 
 QString TfrmGraphicMode::pathForPlan() {

@@ -2,8 +2,8 @@
 
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
+#include "drawing/CanvasTexts.h"
 #include "storage/AnimationPictures.h"
-#include "storage/CanvasTexts.h"
 #include "storage/TTacticsPractise.h"
 #include "ui/Dialogs.h"
 #include "ui/FormLayout.h"

@@ -1,4 +1,4 @@
-#include "storage/FitRule.h"
+#include "drawing/FitRule.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "storage/CanvasTexts.h"
+#include "drawing/CanvasTexts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
