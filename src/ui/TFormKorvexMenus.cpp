@@ -294,8 +294,10 @@ void TFormKorvex::createMenus() {
              6);
     exitItem(tu, "mmTUExit");
 
-    // The tactics menu is the mode's File menu, shown in mode 7.
+    // The tactics menu is the mode's File menu, shown in mode 7; it stands before Edit as
+    // the graphic File menu does.
     QMenu* ta = addTopMenu("acticspractise1", QStringLiteral("&File"));
+    menuBar()->insertAction(action("mmEdit"), ta->menuAction());
     ta->menuAction()->setVisible(false);
     viewItem(ta, "mmTANew", QStringLiteral("&New"), ViewCommand::New, 7);
     viewItem(ta, "mmTADeleteFrame", QStringLiteral("&Delete frame"), ViewCommand::DeleteRecord, 7);

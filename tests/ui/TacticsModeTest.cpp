@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QImageReader>
+#include <QMenuBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -33,6 +34,8 @@ TEST_F(TacticsTest, TheMenuTheShortcutAndTheToolButtonReachTheMode) {
     EXPECT_TRUE(item("acticspractise1")->isVisible());
     EXPECT_EQ(item("acticspractise1")->text(), window->language().Text(QStringLiteral("mmFile")));
     EXPECT_FALSE(item("mmGPMode")->isVisible());
+    const QList<QAction*> bar = window->menuBar()->actions();
+    EXPECT_LT(bar.indexOf(item("acticspractise1")), bar.indexOf(item("mmEdit")));
     EXPECT_TRUE(item("mmTAExportAnimation")->isEnabled());
     EXPECT_EQ(item("mmTANew")->text(), window->language().Text(QStringLiteral("mmGMNew")));
     // Every mode is real now: no view shows the notice of one still to come.
