@@ -9,6 +9,7 @@ packages=(
     libjpeg62-turbo-dev libzip-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation poppler-utils
+    libgif-dev libimagequant-dev
     desktop-file-utils appstream dpkg-dev file
 )
 

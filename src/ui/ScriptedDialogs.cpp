@@ -84,7 +84,7 @@ QAction* ScriptedDialogs::popup(QMenu* menu, const QPoint&) {
 
 bool ScriptedDialogs::openUrl(const QUrl& url) {
     openedUrls.append(url);
-    return true;
+    return openUrlResult;
 }
 
 } // namespace korvex

@@ -45,6 +45,8 @@ public:
     QList<FileDialogOptions> fileDialogs;
     QStringList forms; // class names of the modal forms shown
     QList<QUrl> openedUrls;
+    // What openUrl answers: false plays a system where no browser opens anything.
+    bool openUrlResult = true;
     int printDialogs = 0;
     int popups = 0;
 

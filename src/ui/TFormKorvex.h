@@ -22,7 +22,7 @@ class TSettings;
 // The main window. It owns the settings and the language table for the whole run, the
 // menus and the tool bar, and hosts one mode view at a time below the tool bar:
 //   1 graphic practises, 2 text practises, 3 training plans, 4 diary, 5 player cards,
-//   6 training archive, 7 tactics (kept hidden by the menus), 8 explorer.
+//   6 training archive, 7 tactics, 8 explorer.
 // The mode numbers are also the Tag of the menu items and tool buttons that select a mode.
 // The explorer view, once made, lives until the window is destroyed.
 class TFormKorvex : public QMainWindow {
@@ -62,7 +62,11 @@ public:
 
     // The commands of the Help and Tools menus, also reachable for tests.
     void showSettings();
+    // Help > Contents: the page of the language in the system's browser, or in the
+    // program's own help window when no browser opens it.
     void showHelp();
+    // Help > Home page; says where it is when no browser opens it.
+    void showHomePage();
     void showAbout();
 
 protected:

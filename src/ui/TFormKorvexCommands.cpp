@@ -7,6 +7,7 @@
 #include "core/TSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
+#include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/TFormAbout.h"
 #include "ui/dialogs/TFormSettings.h"
 
@@ -150,8 +151,19 @@ void TFormKorvex::showHelp() {
     else
         return;
     const QString path = joinPath(m_appDir, QStringLiteral("Help"), page);
-    if (QFileInfo(path).isFile())
-        dialogs().openUrl(QUrl::fromLocalFile(path));
+    if (!QFileInfo(path).isFile() || dialogs().openUrl(QUrl::fromLocalFile(path)))
+        return;
+    // No browser took the page: the program's own window shows it (one window, reused).
+    auto* window = findChild<HelpWindow*>(QStringLiteral("FormHelp"));
+    if (window == nullptr)
+        window = new HelpWindow(*m_language, this);
+    window->showPage(path);
+}
+
+void TFormKorvex::showHomePage() {
+    const QString address = QString::fromLatin1(kHomePage);
+    if (!OpenInBrowser(address))
+        dialogs().information(this, m_language->Text(LK("HomePageNotOpened")).arg(address));
 }
 
 void TFormKorvex::showAbout() {

@@ -29,20 +29,13 @@ QString name(const char* text) {
     return QString::fromLatin1(text);
 }
 
-// Width of the tool-bar band per mode. The band holds 23-pixel buttons: seven mode
-// buttons, and the New and view/edit switches in modes 1, 2, 3 and 6.
+// Width of the tool-bar band per mode: the eight 23-pixel mode buttons, and the New and
+// view/edit switches in modes 1, 2, 3 and 6. Every mode shows every mode button whole.
 int toolBarWidth(int mode) {
-    switch (mode) {
-    case 1:
-    case 2:
-    case 3:
-    case 6: // the two switches are shown in mode 6 as well, so it needs the wide band
-        return 208;
-    case 7:
-        return 132;
-    default:
-        return 162;
-    }
+    constexpr int kButton = 23;
+    constexpr int kModeButtons = 8;
+    const bool switches = mode == 1 || mode == 2 || mode == 3 || mode == 6;
+    return (kModeButtons + (switches ? 2 : 0)) * kButton + 1;
 }
 
 } // namespace
@@ -295,8 +288,7 @@ void TFormKorvex::createMenus() {
     pc->addSeparator();
     exitItem(pc, "mmPCExit");
 
-    // The training-archive and tactics menus are kept hidden; the archive is served by the
-    // plan menu.
+    // The training-archive menu is kept hidden; the archive is served by the plan menu.
     QMenu* tu = addTopMenu("mmTUMode", QStringLiteral("&File"));
     tu->menuAction()->setVisible(false);
     noAction(tu, "mmTUNew", QStringLiteral("&New"), 6);
@@ -312,9 +304,16 @@ void TFormKorvex::createMenus() {
              6);
     exitItem(tu, "mmTUExit");
 
-    QMenu* ta = addTopMenu("acticspractise1", QStringLiteral("Tactics practise"));
+    // The tactics menu is the mode's File menu, shown in mode 7; it stands before Edit as
+    // the graphic File menu does.
+    QMenu* ta = addTopMenu("acticspractise1", QStringLiteral("&File"));
+    menuBar()->insertAction(action("mmEdit"), ta->menuAction());
     ta->menuAction()->setVisible(false);
     viewItem(ta, "mmTANew", QStringLiteral("&New"), ViewCommand::New, 7);
+    viewItem(ta, "mmTADeleteFrame", QStringLiteral("&Delete frame"), ViewCommand::DeleteRecord, 7);
+    viewItem(ta, "mmTAExportAnimation", QStringLiteral("Export animation..."),
+             ViewCommand::ExportPicture, 7);
+    ta->addSeparator();
     exitItem(ta, "mmTAExit");
 
     QMenu* view = addTopMenu("mmView", QStringLiteral("&View"));
@@ -331,7 +330,7 @@ void TFormKorvex::createMenus() {
         {"mmDiaryMode", "&Diary mode", 4, Qt::CTRL | Qt::Key_R},
         {"mmPlayerCardsMode", "&Cards mode", 5, Qt::CTRL | Qt::Key_T},
         {"mmExplorerMode", "Explorer mode", 8, Qt::CTRL | Qt::Key_U},
-        {"mmTacticsMode", "Tactics mode", 7, QKeyCombination()},
+        {"mmTacticsMode", "Tact&ics mode", 7, Qt::CTRL | Qt::Key_I},
     };
     for (const auto& entry : modeItems) {
         QAction* item =
@@ -341,7 +340,6 @@ void TFormKorvex::createMenus() {
             item->setShortcut(QKeySequence(entry.key));
         connect(item, &QAction::triggered, this, &TFormKorvex::onModeItem);
     }
-    action("mmTacticsMode")->setVisible(false);
 
     QMenu* tools = addTopMenu("mmTools", QStringLiteral("&Tools"));
     // Backups come with their own commands; until then they are disabled.
@@ -378,7 +376,7 @@ void TFormKorvex::createMenus() {
     content->setShortcut(QKeySequence(Qt::Key_F1));
     connect(content, &QAction::triggered, this, &TFormKorvex::showHelp);
     connect(addItem(help, "mmHelpHomePage", QStringLiteral("Home page")), &QAction::triggered, this,
-            [this] { OpenInBrowser(QString::fromLatin1(kHomePage)); });
+            &TFormKorvex::showHomePage);
     help->addSeparator();
     connect(addItem(help, "mmHelpAbout", QStringLiteral("About")), &QAction::triggered, this,
             &TFormKorvex::showAbout);
@@ -433,6 +431,7 @@ void TFormKorvex::createToolBar() {
         {"spbDiary", "mode_diary20x20.bmp", 4},
         {"spbPlayerCards", "mode_cards20x20.bmp", 5},
         {"spbExplorerMode", "mode_explorer20x20.bmp", 8},
+        {"spbTacticsMode", "mode_tactics20x20.bmp", 7},
     };
     for (const auto& entry : modeButtons) {
         QToolButton* button = addToolButton(entry.objectName, name(entry.glyph), entry.tag);
@@ -501,7 +500,7 @@ void TFormKorvex::updateMenusForMode(int mode) {
         {"mmDiaryMode", "spbDiary", 4},
         {"mmPlayerCardsMode", "spbPlayerCards", 5},
         {"mmTrainingArchiveMode", "spbTrainingArchiveMode", 6},
-        {"mmTacticsMode", nullptr, 7},
+        {"mmTacticsMode", "spbTacticsMode", 7},
         {"mmExplorerMode", "spbExplorerMode", 8},
     };
     for (const auto& entry : modes) {
@@ -515,7 +514,8 @@ void TFormKorvex::updateMenusForMode(int mode) {
         int modeA;
         int modeB;
     } menus[] = {{"mmGPMode", 1, 1}, {"mmTXMode", 2, 2}, {"mmTPMode", 3, 6},
-                 {"mmDRMode", 4, 4}, {"mmPCMode", 5, 5}, {"mmEXMode", 8, 8}};
+                 {"mmDRMode", 4, 4}, {"mmPCMode", 5, 5}, {"mmEXMode", 8, 8},
+                 {"acticspractise1", 7, 7}};
     for (const auto& entry : menus)
         action(entry.menu)->setVisible(mode == entry.modeA || mode == entry.modeB);
 

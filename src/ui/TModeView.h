@@ -3,8 +3,6 @@
 #include <QString>
 #include <QWidget>
 
-class QLabel;
-
 namespace korvex {
 
 class TLanguage;
@@ -60,12 +58,12 @@ class TModeView : public QWidget {
 public:
     TModeView(TLanguage& language, TSettings& settings, QWidget* parent);
 
-    // Called once, right after creation. The base shows the "not available yet" notice.
-    virtual void initialise();
+    // Called once, right after creation: the view builds its controls and loads its item.
+    virtual void initialise() = 0;
     // Called right before the view is freed; a view with unsaved data saves it here.
     virtual void tearDown() {}
     // Puts the language texts on the view's controls.
-    virtual void applyCaptions();
+    virtual void applyCaptions() = 0;
 
     virtual bool supports(ViewCommand command) const;
     // Carries out a menu command. The result matters for CreateArchive (success switches
@@ -107,8 +105,6 @@ protected:
 private:
     TLanguage& m_language;
     TSettings& m_settings;
-    QLabel* m_title = nullptr;
-    QLabel* m_notice = nullptr;
 };
 
 } // namespace korvex

@@ -23,8 +23,9 @@ const HelpPage kPages[] = {
     {"Korvex.html", "Czech"}, {"KorvexEN.html", "English"}, {"KorvexDE.html", "German"}};
 
 // The sections every page has, so that a page in one language cannot lag behind another.
-const char* const kSections[] = {"modes", "graphic",  "text",      "plans",    "archive", "diary",
-                                 "cards", "explorer", "shortcuts", "printing", "backup",  "data"};
+const char* const kSections[] = {"modes",    "graphic", "text",     "plans",   "archive",
+                                 "diary",    "cards",   "explorer", "tactics", "shortcuts",
+                                 "printing", "backup",  "data"};
 
 QString readPage(const HelpPage& page, bool* validUtf8) {
     QFile file(kSourceDir + QStringLiteral("/data/runtime/Help/") + QString::fromLatin1(page.file));

@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, MenusToolButtonsAndShortcutsSwitchModes) {
     EXPECT_EQ(window->currentMode(), 4);
     EXPECT_EQ(visibleModeMenus(), QStringList{QStringLiteral("mmDRMode")});
     EXPECT_FALSE(button("spbNewChange")->isVisible());
-    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("CoolBar"))->width(), 162);
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("CoolBar"))->width(), 185);
 
     QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(window->currentMode(), 3);
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, MenusToolButtonsAndShortcutsSwitchModes) {
     EXPECT_EQ(window->settings().planSelector(), TSettings::Plans);
     EXPECT_TRUE(item("mmTPNew")->isVisible());
     EXPECT_FALSE(item("mmTPDeleteArchive")->isVisible());
-    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("CoolBar"))->width(), 208);
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("CoolBar"))->width(), 231);
 
     QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
     ASSERT_EQ(window->currentMode(), 6);

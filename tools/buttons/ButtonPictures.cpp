@@ -131,6 +131,23 @@ void drawExplorer(QPainter& p) {
     }
 }
 
+// Tactics: a player's dotted path on the ice, ending in a play triangle.
+void drawTactics(QPainter& p) {
+    drawSheet(p, QRectF(4, 12, 72, 56), kIce);
+    p.setPen(QPen(kRed, 5, Qt::DotLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath path;
+    path.moveTo(16, 56);
+    path.cubicTo(24, 24, 40, 52, 50, 30);
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    p.drawEllipse(QPointF(16, 56), 7, 7);
+    p.setPen(outline(4));
+    p.setBrush(kGreen);
+    p.drawPolygon(QPolygonF({QPointF(52, 20), QPointF(72, 34), QPointF(52, 48)}));
+}
+
 // A new sheet with a green plus.
 void drawNew(QPainter& p) {
     p.setPen(outline());
@@ -192,6 +209,7 @@ const std::vector<Glyph>& glyphs() {
         {"mode_training20x20.bmp", drawTraining}, {"mode_archive20x20.bmp", drawArchive},
         {"mode_diary20x20.bmp", drawDiary},       {"mode_cards20x20.bmp", drawCards},
         {"mode_explorer20x20.bmp", drawExplorer}, {"new20x20.bmp", drawNew},
+        {"mode_tactics20x20.bmp", drawTactics},
     };
     return all;
 }

@@ -30,6 +30,7 @@ extern const Command kRestoreCommand;
 extern const Command kHtmlCommand;
 extern const Command kZipCommand;
 extern const Command kPrintCommand;
+extern const Command kGifCommand;
 extern const Command kShareCommand;
 extern const Command kWhereCommand;
 extern const Command kSearchCommand;

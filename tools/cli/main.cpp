@@ -22,6 +22,7 @@ const std::vector<Command> kCommands = {
     kHtmlCommand,
     kZipCommand,
     kPrintCommand,
+    kGifCommand,
     kShareCommand,
     kWhereCommand,
     kSearchCommand,

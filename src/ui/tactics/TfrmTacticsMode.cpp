@@ -1,23 +1,286 @@
 #include "ui/tactics/TfrmTacticsMode.h"
 
+#include "core/TLanguage.h"
+#include "core/TSettings.h"
+#include "drawing/CanvasTexts.h"
+#include "storage/AnimationPictures.h"
+#include "storage/TTacticsPractise.h"
+#include "ui/Dialogs.h"
+#include "ui/FormLayout.h"
 #include "ui/LanguageKeys.h"
+#include "ui/TSelectionComboBox.h"
+#include "ui/tactics/TacticsCanvas.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QIntValidator>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
 namespace korvex {
+
+namespace {
+
+constexpr int kMode = 7;
+
+} // namespace
 
 TfrmTacticsMode::TfrmTacticsMode(TLanguage& language, TSettings& settings, QWidget* parent)
     : TModeView(language, settings, parent) {
     setObjectName(QStringLiteral("frmTacticsMode"));
 }
 
+TfrmTacticsMode::~TfrmTacticsMode() = default;
+
 QString TfrmTacticsMode::titleKey() const {
-    return QString();
+    return LK("spbTCMode");
+}
+
+void TfrmTacticsMode::initialise() {
+    m_practise = std::make_unique<TTacticsPractise>(settings(), language());
+    createControls();
+    createAnimationPanel();
+    applyLayout();
+
+    m_practise->setPlaceholders(language().Text(LK("EmptyCategoryString")),
+                                language().Text(LK("EmptySubCategoryString")),
+                                language().Text(LK("EmptyPractiseString")));
+    for (TSelectionComboBox* combo : m_combos) {
+        combo->bind(m_practise.get());
+        // A practise is never replaced under a running playback.
+        connect(combo, &TSelectionComboBox::choosing, this, &TfrmTacticsMode::stopPlayback);
+        connect(combo, &TSelectionComboBox::itemChosen, this, &TfrmTacticsMode::onItemChosen);
+    }
+    m_practise->Clear();
+    m_practise->FillCombos(false, settings());
+    copyTextsFromPractise();
+    showFrame();
+    applyCaptions();
+}
+
+void TfrmTacticsMode::tearDown() {
+    if (!m_practise)
+        return;
+    stopPlayback();
+    if (!saveIfModified())
+        dialogs().information(this, m_practise->errorString());
+    m_practise->UnregisterCombos();
+    for (TSelectionComboBox* combo : m_combos)
+        combo->bind(nullptr);
+}
+
+void TfrmTacticsMode::createControls() {
+    const auto label = [this](const char* name) { return namedLabel(this, name); };
+    m_lblCategory = label("lblGMCategory");
+    m_lblSubCategory = label("lblGMSubCategory");
+    m_lblName = label("lblGMPName");
+    m_lblDescription = label("lblGMDescription");
+    m_lblKeyWords = label("lblGMKeyWords");
+    m_lblCourt = label("lblGMCourt");
+    m_lblAnimation = label("lblTCAnimation");
+    const char* comboNames[3] = {"cmbGMCategory", "cmbGMSubCategory", "cmbGMName"};
+    for (int level = 0; level < 3; ++level) {
+        m_combos[level] = new TSelectionComboBox(level, this);
+        m_combos[level]->setObjectName(QString::fromLatin1(comboNames[level]));
+    }
+    const auto memo = [this](const char* name) {
+        auto* m = new QPlainTextEdit(this);
+        m->setObjectName(QString::fromLatin1(name));
+        m->setReadOnly(true);
+        return m;
+    };
+    m_memText = memo("memGMText");
+    m_memKeyWords = memo("memGMKeyWords");
+
+    m_pnlGround = new QFrame(this);
+    m_pnlGround->setObjectName(QStringLiteral("pnlGMGround"));
+    m_pnlGround->setFrameShape(QFrame::Box);
+    m_canvas = new TacticsCanvas(m_pnlGround);
+}
+
+void TfrmTacticsMode::createAnimationPanel() {
+    m_pnlAnimation = new QFrame(this);
+    m_pnlAnimation->setObjectName(QStringLiteral("pnlGMAnimation"));
+    m_pnlAnimation->setFrameShape(QFrame::StyledPanel);
+    const auto label = [this](const char* name) { return namedLabel(m_pnlAnimation, name); };
+
+    m_spbPlay = new QToolButton(m_pnlAnimation);
+    m_spbPlay->setObjectName(QStringLiteral("spbTCPlay"));
+    m_spbPlay->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    m_spbPlay->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    connect(m_spbPlay, &QToolButton::clicked, this, &TfrmTacticsMode::play);
+
+    m_lblScenes = label("lblTCScenes");
+    m_speScenes = new QSpinBox(m_pnlAnimation);
+    m_speScenes->setObjectName(QStringLiteral("speTCScenes"));
+    m_speScenes->setRange(0, 0);
+    m_speScenes->setMinimumWidth(56);
+    connect(m_speScenes, &QSpinBox::valueChanged, this, &TfrmTacticsMode::onScenesChange);
+
+    m_lblScenesCount = label("lblTCScenesCount");
+    m_edtScenesCount = new QLineEdit(QStringLiteral("0"), m_pnlAnimation);
+    m_edtScenesCount->setObjectName(QStringLiteral("edtTCScenesCount"));
+    m_edtScenesCount->setReadOnly(true);
+    m_edtScenesCount->setMaximumWidth(48);
+
+    m_lblSpeed = label("lblTCSpeed");
+    m_edtSpeed = new QLineEdit(QStringLiteral("200"), m_pnlAnimation);
+    m_edtSpeed->setObjectName(QStringLiteral("edtTCSpeed"));
+    m_edtSpeed->setMaximumWidth(56);
+
+    m_chbSmooth = new QCheckBox(m_pnlAnimation);
+    m_chbSmooth->setObjectName(QStringLiteral("chbTCSmooth"));
+
+    auto* grid = new QGridLayout(m_pnlAnimation);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(m_spbPlay, 0, 0, 2, 1);
+    grid->addWidget(m_lblScenes, 0, 1);
+    grid->addWidget(m_speScenes, 0, 2);
+    grid->addWidget(m_lblScenesCount, 0, 3);
+    grid->addWidget(m_edtScenesCount, 0, 4);
+    grid->addWidget(m_lblSpeed, 1, 1);
+    grid->addWidget(m_edtSpeed, 1, 2);
+    grid->addWidget(m_chbSmooth, 1, 3, 1, 2);
+    grid->setColumnStretch(5, 1);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer"));
+    connect(m_timer, &QTimer::timeout, this, &TfrmTacticsMode::tick);
+}
+
+void TfrmTacticsMode::applyLayout() {
+    const bool large = settings().FormSize() != 0;
+    const int w = large ? 675 : 450;
+    const int h = large ? 420 : 280;
+    m_titleCard = QImage(w, h, QImage::Format_RGB32);
+    m_titleCard.fill(Qt::white);
+    const int comboW = large ? 320 : 290;
+    applyLayoutRows(
+        {
+            {m_combos[0], {6, 22, 290, 22}, {6, 22, 320, 22}},
+            {m_combos[1], {6, 64, 290, 22}, {6, 64, 320, 22}},
+            {m_combos[2], {6, 106, 290, 22}, {6, 106, 320, 22}},
+            {m_lblCategory, {6, 6, comboW, 16}, {6, 6, comboW, 16}},
+            {m_lblSubCategory, {6, 48, comboW, 16}, {6, 48, comboW, 16}},
+            {m_lblName, {6, 90, comboW, 16}, {6, 90, comboW, 16}},
+            {m_lblDescription, {6, 132, comboW, 16}, {6, 132, comboW, 16}},
+            {m_memText, {6, 148, 290, 242}, {6, 148, 320, 298}},
+            {m_lblKeyWords, {6, 394, 290, 16}, {6, 450, 320, 16}},
+            {m_memKeyWords, {6, 410, 290, 64}, {6, 466, 320, 64}},
+            {m_lblCourt, {304, 6, 300, 16}, {330, 6, 300, 16}},
+            {m_pnlGround, {304, 22, 454, 284}, {330, 22, 679, 424}},
+            {m_canvas, {2, 2, 450, 280}, {2, 2, 675, 420}},
+            {m_lblAnimation, {304, 310, 300, 16}, {330, 450, 300, 16}},
+            {m_pnlAnimation, {304, 326, 454, 64}, {330, 466, 679, 64}},
+        },
+        large);
+    setMinimumSize(large ? 1012 : 762, large ? 534 : 478);
 }
 
 void TfrmTacticsMode::applyCaptions() {
-    // The tactics mode has no language key of its own; its title is fixed like its caption.
-    TModeView::applyCaptions();
-    if (auto* title = findChild<QLabel*>(QStringLiteral("lblModeTitle")))
-        title->setText(QStringLiteral("Tactics"));
+    const TLanguage& l = language();
+    const struct {
+        QWidget* widget;
+        QString key;
+    } texts[] = {
+        {m_lblCategory, LK("lblGMCategory")},
+        {m_lblSubCategory, LK("lblGMSubCategory")},
+        {m_lblName, LK("lblGMPName")},
+        {m_lblDescription, LK("lblGMDescription")},
+        {m_lblKeyWords, LK("lblGMKeyWords")},
+        {m_lblCourt, LK("lblGMCourt")},
+        {m_lblAnimation, LK("lblTCAnimation")},
+        {m_lblScenes, LK("lblTCScenes")},
+        {m_lblScenesCount, LK("lblTCScenesCount")},
+        {m_lblSpeed, LK("lblTCSpeed")},
+    };
+    for (const auto& entry : texts) {
+        if (auto* label = qobject_cast<QLabel*>(entry.widget))
+            label->setText(l.Text(entry.key));
+    }
+    m_spbPlay->setText(l.Text(LK("spbTCPlay")));
+    m_chbSmooth->setText(l.Text(LK("chbTCSmooth")));
+    m_edtSpeed->setToolTip(l.Text(LK("lblTCSpeed")));
+}
+
+void TfrmTacticsMode::onItemChosen() {
+    copyTextsFromPractise();
+    for (int level = 0; level < 3; ++level)
+        settings().setRememberedIndex(kMode, level, m_combos[level]->currentIndex());
+    showFrame();
+}
+
+void TfrmTacticsMode::reloadSelection() {
+    stopPlayback();
+    for (TSelectionComboBox* combo : m_combos) {
+        m_practise->ComboDropDown(combo->selection());
+        m_practise->setLevelValue(combo->level(), combo->selection()->currentText());
+    }
+    for (int level = 0; level < 3; ++level)
+        settings().setRememberedIndex(kMode, level, m_combos[level]->currentIndex());
+    m_practise->Clear();
+    m_practise->LoadCurrent();
+    copyTextsFromPractise();
+    showFrame();
+}
+
+void TfrmTacticsMode::copyTextsFromPractise() {
+    m_memText->setPlainText(m_practise->description().join(QLatin1Char('\n')));
+    m_memKeyWords->setPlainText(m_practise->keywords().join(QLatin1Char('\n')));
+}
+
+void TfrmTacticsMode::showFrame() {
+    if (m_practise->name().isEmpty()) {
+        drawTitleCard(
+            m_titleCard, [this](const QString& key) { return language().Text(key); },
+            settings().VersionText());
+        m_canvas->setPicture(m_titleCard);
+    } else {
+        m_canvas->setPicture(
+            AnimationPictures(*m_practise, 1, false).renderFrame(m_practise->currentFrame()));
+    }
+    updatePanel();
+}
+
+void TfrmTacticsMode::updatePanel() {
+    const bool loaded = !m_practise->name().isEmpty();
+    m_pnlAnimation->setEnabled(loaded);
+    const QSignalBlocker blocker(m_speScenes);
+    // One past the last frame stays reachable: moving there adds a frame.
+    m_speScenes->setRange(0, loaded ? m_practise->frameCount() : 0);
+    m_speScenes->setValue(loaded ? m_practise->currentFrame() : 0);
+    m_edtScenesCount->setText(QString::number(loaded ? m_practise->frameCount() : 0));
+}
+
+QString TfrmTacticsMode::itemName() const {
+    return m_practise ? m_practise->name() : QString();
+}
+
+QString TfrmTacticsMode::subcategoryName() const {
+    return m_practise ? m_practise->subcategory() : QString();
+}
+
+bool TfrmTacticsMode::isModified() const {
+    return m_practise && m_practise->modified();
+}
+
+bool TfrmTacticsMode::saveIfModified() {
+    if (!m_practise || !m_practise->modified() || !m_practise->hasCurrentItem())
+        return true;
+    return m_practise->SaveCurrent();
+}
+
+QString TfrmTacticsMode::errorString() const {
+    return m_practise ? m_practise->errorString() : QString();
 }
 
 } // namespace korvex

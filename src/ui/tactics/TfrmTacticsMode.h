@@ -2,17 +2,111 @@
 
 #include "ui/TModeView.h"
 
+#include <memory>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
+class QTimer;
+class QToolButton;
+
 namespace korvex {
 
-// Mode 7: tactics practises played as an animation (menus keep it hidden).
+class AnimationPictures;
+class TacticsCanvas;
+class TSelectionComboBox;
+class TTacticsPractise;
+
+// Mode 7: tactics practises, a sequence of frames (each a full set of figures on one
+// ground) played back one after another. The view lists the practises like the graphic
+// view, shows the current frame on the rink, and has the animation panel: the frame spin
+// edit (moving it past the last frame appends a copy of the last frame and saves), the
+// speed in milliseconds per frame, the frame count, the play button and the smooth check
+// box, which moves every figure between its frames at 25 pictures a second.
 class TfrmTacticsMode : public TModeView {
     Q_OBJECT
 
 public:
     TfrmTacticsMode(TLanguage& language, TSettings& settings, QWidget* parent);
+    ~TfrmTacticsMode() override;
 
-    QString titleKey() const override;
+    void initialise() override;
+    void tearDown() override;
     void applyCaptions() override;
+    bool supports(ViewCommand command) const override;
+    bool run(ViewCommand command, int tag) override;
+    QString itemName() const override;
+    QString subcategoryName() const override;
+    bool isModified() const override;
+    bool saveIfModified() override;
+    QString errorString() const override;
+    QString titleKey() const override;
+
+    TTacticsPractise& practise() const { return *m_practise; }
+    TacticsCanvas* canvas() const { return m_canvas; }
+    QTimer* timer() const { return m_timer; }
+    bool isPlaying() const;
+
+    // The play button: starts the playback from frame 0. A speed that is not a whole number
+    // of at least one millisecond is refused with a notice and nothing plays.
+    void play();
+    // One tick of the playback timer: the next picture, or the end of the playback.
+    void tick();
+    // Re-reads the lists from disk and loads the practise they select.
+    void reloadSelection();
+
+private:
+    // Construction and layout (TfrmTacticsMode.cpp).
+    void createControls();
+    void createAnimationPanel();
+    void applyLayout();
+    void onItemChosen();
+    void copyTextsFromPractise();
+    // Shows the practise's current frame and puts its frame number and count on the panel.
+    void showFrame();
+    void updatePanel();
+
+    // Frames, playback and export (TfrmTacticsModePlayback.cpp).
+    void onScenesChange(int value);
+    void stopPlayback();
+    // The speed field's value, or 0 (said to the user) when it is no valid speed.
+    int speedMs();
+    void newPractise();
+    // Removes the current frame after asking, and saves; the only frame stays.
+    void deleteFrame();
+    void exportAnimation();
+
+    std::unique_ptr<TTacticsPractise> m_practise;
+    std::unique_ptr<AnimationPictures> m_pictures;
+    int m_pictureIndex = 0;
+    // The title card shown while no practise is chosen.
+    QImage m_titleCard;
+
+    QLabel* m_lblCategory = nullptr;
+    QLabel* m_lblSubCategory = nullptr;
+    QLabel* m_lblName = nullptr;
+    QLabel* m_lblDescription = nullptr;
+    QLabel* m_lblKeyWords = nullptr;
+    QLabel* m_lblCourt = nullptr;
+    QLabel* m_lblAnimation = nullptr;
+    TSelectionComboBox* m_combos[3] = {nullptr, nullptr, nullptr};
+    QPlainTextEdit* m_memText = nullptr;
+    QPlainTextEdit* m_memKeyWords = nullptr;
+    QFrame* m_pnlGround = nullptr;
+    TacticsCanvas* m_canvas = nullptr;
+    QFrame* m_pnlAnimation = nullptr;
+    QToolButton* m_spbPlay = nullptr;
+    QLabel* m_lblScenes = nullptr;
+    QSpinBox* m_speScenes = nullptr;
+    QLabel* m_lblSpeed = nullptr;
+    QLineEdit* m_edtSpeed = nullptr;
+    QLabel* m_lblScenesCount = nullptr;
+    QLineEdit* m_edtScenesCount = nullptr;
+    QCheckBox* m_chbSmooth = nullptr;
+    QTimer* m_timer = nullptr;
 };
 
 } // namespace korvex

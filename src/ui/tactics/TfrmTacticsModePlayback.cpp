@@ -1,0 +1,201 @@
+// Frames, playback and the commands of the tactics view.
+#include "ui/tactics/TfrmTacticsMode.h"
+
+#include "core/TLanguage.h"
+#include "core/TSettings.h"
+#include "storage/AnimationGif.h"
+#include "storage/AnimationPictures.h"
+#include "storage/TTacticsPractise.h"
+#include "ui/Dialogs.h"
+#include "ui/LanguageKeys.h"
+#include "ui/dialogs/TFormEditPractises.h"
+#include "ui/tactics/TacticsCanvas.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace korvex {
+
+namespace {
+
+// Slower than a minute per frame is no animation; the bound keeps timer and GIF in range.
+constexpr int kMaxSpeedMs = 60000;
+
+} // namespace
+
+bool TfrmTacticsMode::isPlaying() const {
+    return m_practise && m_practise->isPlaying();
+}
+
+int TfrmTacticsMode::speedMs() {
+    bool ok = false;
+    const int speed = m_edtSpeed->text().trimmed().toInt(&ok);
+    if (ok && speed >= 1 && speed <= kMaxSpeedMs)
+        return speed;
+    dialogs().information(this, language().Text(LK("TCSpeedInvalid")).arg(kMaxSpeedMs));
+    return 0;
+}
+
+void TfrmTacticsMode::play() {
+    if (m_practise->name().isEmpty() || isPlaying())
+        return;
+    const int speed = speedMs();
+    if (speed == 0)
+        return;
+    m_pictures = std::make_unique<AnimationPictures>(*m_practise, speed, m_chbSmooth->isChecked());
+    m_practise->setPlaying(true);
+    m_pictureIndex = 0;
+    {
+        const QSignalBlocker blocker(m_speScenes);
+        m_speScenes->setValue(0);
+    }
+    m_practise->SetFrame(0);
+    m_canvas->setPicture(m_pictures->render(0));
+    // A single picture is the whole playback: it ends at once.
+    if (m_pictures->count() <= 1) {
+        stopPlayback();
+        return;
+    }
+    m_timer->start(m_pictures->smooth() ? AnimationTween::kPictureMs : speed);
+}
+
+void TfrmTacticsMode::tick() {
+    if (!m_pictures || !isPlaying()) {
+        m_timer->stop();
+        return;
+    }
+    if (m_pictureIndex >= m_pictures->count() - 1) {
+        stopPlayback();
+        return;
+    }
+    ++m_pictureIndex;
+    const int frame = m_pictures->frameOf(m_pictureIndex);
+    if (frame != m_speScenes->value()) {
+        const QSignalBlocker blocker(m_speScenes);
+        m_speScenes->setValue(frame);
+    }
+    m_practise->SetFrame(frame);
+    m_canvas->setPicture(m_pictures->render(m_pictureIndex));
+}
+
+void TfrmTacticsMode::stopPlayback() {
+    m_timer->stop();
+    if (!isPlaying())
+        return;
+    m_practise->setPlaying(false);
+    m_pictures.reset();
+    // While playing only the index moved; the frame it names becomes the one shown and
+    // edited.
+    m_practise->SetFrame(qMin(m_practise->currentFrame(), m_practise->frameCount() - 1));
+    showFrame();
+}
+
+void TfrmTacticsMode::onScenesChange(int value) {
+    if (isPlaying()) {
+        m_practise->SetFrame(value);
+        return;
+    }
+    if (m_practise->name().isEmpty() || !m_practise->hasCurrentItem()) {
+        updatePanel();
+        return;
+    }
+    // Past the last frame a copy of it is appended, and the practise is saved at once.
+    if (!m_practise->SetFrame(value, m_practise->currentPath()))
+        dialogs().information(this, m_practise->errorString());
+    copyTextsFromPractise();
+    showFrame();
+}
+
+bool TfrmTacticsMode::supports(ViewCommand command) const {
+    return command == ViewCommand::New || command == ViewCommand::DeleteRecord ||
+           command == ViewCommand::ExportPicture;
+}
+
+bool TfrmTacticsMode::run(ViewCommand command, int) {
+    switch (command) {
+    case ViewCommand::New:
+        newPractise();
+        return true;
+    case ViewCommand::DeleteRecord:
+        deleteFrame();
+        return true;
+    case ViewCommand::ExportPicture:
+        exportAnimation();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfrmTacticsMode::newPractise() {
+    stopPlayback();
+    if (!saveIfModified())
+        dialogs().information(this, m_practise->errorString());
+    TFormEditPractises form(language(), settings(), *m_practise, 7, this);
+    form.setWindowTitle(language().Text(LK("FormEditTCPractise")));
+    dialogs().exec(&form);
+    reloadSelection();
+    // A new practise starts on the first of the rinks the settings offer.
+    if (!m_practise->name().isEmpty() && m_practise->groundName().isEmpty() &&
+        !settings().selectedRinks().isEmpty()) {
+        m_practise->setGroundName(settings().selectedRinks().first());
+        m_practise->loadStandardGround();
+        if (!m_practise->SaveCurrent())
+            dialogs().information(this, m_practise->errorString());
+        showFrame();
+    }
+}
+
+void TfrmTacticsMode::deleteFrame() {
+    if (m_practise->name().isEmpty() || !m_practise->hasCurrentItem())
+        return;
+    stopPlayback();
+    if (m_practise->frameCount() <= 1) {
+        dialogs().information(this, language().Text(LK("TCOnlyFrame")));
+        return;
+    }
+    const int frame = m_practise->currentFrame();
+    if (!dialogs().confirm(this, language().Text(LK("TCDeleteFrame")).arg(frame)))
+        return;
+    // The practise draws on its current frame: it moves to a neighbour before the frame
+    // goes, and then names that neighbour by its new index.
+    const int shown = frame > 0 ? frame - 1 : 0;
+    m_practise->SetFrame(frame > 0 ? frame - 1 : 1);
+    m_practise->animation().take(frame);
+    m_practise->SetFrame(shown);
+    m_practise->setModified(true);
+    if (!m_practise->SaveCurrent())
+        dialogs().information(this, m_practise->errorString());
+    showFrame();
+}
+
+void TfrmTacticsMode::exportAnimation() {
+    if (m_practise->name().isEmpty())
+        return;
+    stopPlayback();
+    const int speed = speedMs();
+    if (speed == 0)
+        return;
+    FileDialogOptions options;
+    options.title = language().Text(LK("mmTAExportAnimation"));
+    options.fileName = m_practise->name() + QStringLiteral(".gif");
+    options.filter = QStringLiteral("*.gif (*.gif)");
+    options.defaultSuffix = QStringLiteral("gif");
+    const QString file = dialogs().saveFileName(this, options);
+    if (file.isEmpty())
+        return;
+    QString error;
+    // A smooth animation takes a moment to paint and pack.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool saved = saveAnimationGif(*m_practise, file, speed, m_chbSmooth->isChecked(), &error);
+    QGuiApplication::restoreOverrideCursor();
+    if (!saved)
+        dialogs().information(this,
+                              language().Text(LK("ExportFailed")) + QLatin1Char('\n') + error);
+}
+
+} // namespace korvex
