@@ -1,5 +1,6 @@
 // korvex-cli: the command-line companion of Korvex.
 #include "cli/CliCommands.h"
+#include "cli/CliInstallation.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -13,22 +14,16 @@ namespace {
 
 // Every command of the tool; each lives in a file of its own.
 const std::vector<Command> kCommands = {
-    kCipherCommand,
-    kSettingsCommand,
-    kBackupCommand,
-    kRestoreCommand,
-    kInfoCommand,
-    kRenderCommand,
-    kHtmlCommand,
-    kZipCommand,
-    kPrintCommand,
+    kCipherCommand, kSettingsCommand, kBackupCommand, kRestoreCommand, kInfoCommand,
+    kRenderCommand, kHtmlCommand,     kZipCommand,    kPrintCommand,
 };
 
 int usage() {
     QTextStream err(stderr);
     err << "usage: korvex-cli COMMAND [ARGS]\n\ncommands:\n";
     for (const Command& command : kCommands)
-        err << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
+        err << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary
+            << '\n';
     return kExitUsage;
 }
 
@@ -39,6 +34,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    removeStaleScratch();
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty())
