@@ -19,6 +19,7 @@ cmake --build "$build" --target korvex-replay-all -j "$(nproc)"
 built=$(date +%s)
 
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 out="$build/fuzz"

@@ -44,6 +44,7 @@ if [ -d "$regressions" ]; then
 fi
 
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 cd "$out"
 "$out/korvex-fuzz-$dashed" -max_total_time="$seconds" -malloc_limit_mb=256 -rss_limit_mb=2048 \
     -timeout=10 -print_final_stats=1 -artifact_prefix="$crashes/" "${inputs[@]}"
