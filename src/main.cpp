@@ -6,6 +6,8 @@
 // written back as on every close); scripts use it to check an installation.
 #include "core/DataLocation.h"
 #include "core/Paths.h"
+#include "core/SafeSave.h"
+#include "storage/ItemFiles.h"
 #include "ui/Dialogs.h"
 #include "ui/TFormKorvex.h"
 #include "ui/dialogs/TFormPreview.h"
@@ -35,6 +37,9 @@ int main(int argc, char** argv) {
         korvex::dialogs().information(nullptr, window.errorString());
         return 1;
     }
+    // Temporaries of saves that a crash or a kill interrupted are the program's own
+    // leftovers: removed at the next start.
+    korvex::removeSaveLeftovers(location.appDir, korvex::savedExtensions());
     // A quit that does not close the window first (the session ending) still writes the
     // settings back.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &korvex::TFormKorvex::shutDown);

@@ -10,6 +10,16 @@ namespace korvex {
 
 namespace {
 
+// At most this many pixels (a 16-megapixel photo; 64 MB as an RGB32 image), besides the
+// kJpegMaxSide limit of each side.
+constexpr qint64 kJpegMaxPixels = qint64(4096) * 4096;
+// The most memory the decoder itself may take (the whole-picture coefficient buffer of a
+// progressive picture lives there).
+constexpr long kJpegMaxDecoderMemory = 64L * 1024 * 1024;
+// Progressive pictures with more scans than this are refused: real ones have about ten,
+// and each scan costs a pass over the whole picture.
+constexpr int kJpegMaxScans = 100;
+
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
@@ -23,6 +33,20 @@ void onError(j_common_ptr info) {
 }
 
 void onMessage(j_common_ptr, int) {} // warnings (such as premature end) are not printed
+
+// Stops a progressive decode whose scans run past the limit: each scan is a pass over the
+// whole picture, so a small file of a thousand scans would take seconds of work.
+void onProgress(j_common_ptr info) {
+    if (!info->is_decompressor)
+        return;
+    auto* decoder = reinterpret_cast<j_decompress_ptr>(info);
+    if (decoder->progressive_mode && decoder->input_scan_number > kJpegMaxScans) {
+        auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+        std::snprintf(manager->message, sizeof manager->message,
+                      "the picture has more than %d scans", kJpegMaxScans);
+        std::longjmp(manager->jump, 1);
+    }
+}
 
 } // namespace
 
@@ -42,23 +66,31 @@ bool decodeJpeg(const QByteArray& bytes, QImage* image, QString* error) {
     if (setjmp(manager.jump)) {
         jpeg_destroy_decompress(&info);
         if (error)
-            *error = QStringLiteral("corrupt JPEG picture: %1").arg(QString::fromLatin1(manager.message));
+            *error = QStringLiteral("corrupt JPEG picture: %1")
+                         .arg(QString::fromLatin1(manager.message));
         *result = QImage();
         return false;
     }
     jpeg_create_decompress(&info);
+    info.mem->max_memory_to_use = kJpegMaxDecoderMemory;
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = onProgress;
+    info.progress = &progress;
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    const qint64 pixels = qint64(info.image_width) * info.image_height;
     if (info.image_width == 0 || info.image_height == 0 || info.image_width > kJpegMaxSide ||
-        info.image_height > kJpegMaxSide) {
+        info.image_height > kJpegMaxSide || pixels > kJpegMaxPixels) {
         const unsigned w = info.image_width, h = info.image_height;
         jpeg_destroy_decompress(&info);
         if (error)
-            *error = QStringLiteral("the picture claims a size of %1 x %2 pixels, more than %3 a side")
+            *error = QStringLiteral("the picture claims a size of %1 x %2 pixels; at most %3 "
+                                    "a side and %4 megapixels are read")
                          .arg(w)
                          .arg(h)
-                         .arg(kJpegMaxSide);
+                         .arg(kJpegMaxSide)
+                         .arg(kJpegMaxPixels / 1000000);
         *result = QImage();
         return false;
     }
@@ -66,6 +98,12 @@ bool decodeJpeg(const QByteArray& bytes, QImage* image, QString* error) {
     jpeg_start_decompress(&info);
     *result = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                      QImage::Format_RGB32);
+    if (result->isNull()) {
+        jpeg_destroy_decompress(&info);
+        if (error)
+            *error = QStringLiteral("there is not enough memory for the picture");
+        return false;
+    }
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = result->scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);

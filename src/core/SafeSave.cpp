@@ -3,20 +3,66 @@
 #include "core/TextCodec.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace korvex {
+
+namespace {
+
+SaveFaultHook& faultHook() {
+    static SaveFaultHook hook;
+    return hook;
+}
+
+bool stepAllowed(SaveStep step, const QString& path) {
+    const SaveFaultHook& hook = faultHook();
+    return !hook || hook(step, path);
+}
+
+} // namespace
+
+void setSaveFaultHook(SaveFaultHook hook) {
+    faultHook() = std::move(hook);
+}
+
+qint64 SafeSave::File::writeData(const char* data, qint64 length) {
+    auto failed = [this](const QString& reason) {
+        setErrorString(reason);
+        if (writeFailure.isEmpty())
+            writeFailure = reason;
+        return qint64(-1);
+    };
+    if (!stepAllowed(SaveStep::Write, fileName()))
+        return failed(QStringLiteral("the write failed (fault injected)"));
+    // The file engine returns a short count without an error when the disk fills in the
+    // middle of a write; writing the rest then fails with the system's reason ("No space
+    // left on device"), which a save must report instead of "Unknown error".
+    qint64 done = 0;
+    while (done < length) {
+        const qint64 written = QSaveFile::writeData(data + done, length - done);
+        if (written < 0)
+            return failed(errorString());
+        if (written == 0)
+            return failed(QStringLiteral("nothing more could be written"));
+        done += written;
+    }
+    return done;
+}
 
 SafeSave::SafeSave(const QString& path) : m_file(path), m_path(path) {}
 
 SafeSave::~SafeSave() {
-    if (m_file.isOpen())
-        m_file.cancelWriting();
+    cancel();
 }
 
 bool SafeSave::open() {
-    if (!m_file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: every write passes File::writeData, which finishes short writes and keeps
+    // the system's reason for a failed one. (A buffered flush that writes only part of its
+    // buffer on a full disk reports "Unknown error".)
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_error = QStringLiteral("%1: cannot be written: %2")
                       .arg(QDir::toNativeSeparators(m_path), m_file.errorString());
         return false;
@@ -29,19 +75,38 @@ void SafeSave::fail(const QString& message) {
         m_error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_path), message);
 }
 
-bool SafeSave::commit() {
+bool SafeSave::finishWriting(QString* error) {
     if (!m_file.isOpen()) {
         if (m_error.isEmpty())
             m_error = QStringLiteral("%1: not open").arg(QDir::toNativeSeparators(m_path));
+    } else {
+        if (m_error.isEmpty() && !m_file.writeFailure.isEmpty())
+            fail(m_file.writeFailure);
+        if (m_error.isEmpty() && m_file.error() != QFileDevice::NoError)
+            fail(m_file.errorString());
+        if (m_error.isEmpty() && !m_file.flush())
+            fail(m_file.errorString());
+    }
+    if (error)
+        *error = m_error;
+    return m_error.isEmpty();
+}
+
+void SafeSave::cancel() {
+    if (!m_file.isOpen())
+        return;
+    m_file.cancelWriting();
+    m_file.commit(); // closes the device and removes the temporary file
+}
+
+bool SafeSave::commit() {
+    if (!finishWriting()) {
+        cancel();
         return false;
     }
-    if (m_error.isEmpty() && m_file.error() != QFileDevice::NoError)
-        fail(m_file.errorString());
-    if (m_error.isEmpty() && !m_file.flush())
-        fail(m_file.errorString());
-    if (!m_error.isEmpty()) {
-        m_file.cancelWriting();
-        m_file.commit(); // closes the device and removes the temporary file
+    if (!stepAllowed(SaveStep::Commit, m_path)) {
+        fail(QStringLiteral("the file could not be renamed into place (fault injected)"));
+        cancel();
         return false;
     }
     if (!m_file.commit()) {
@@ -49,6 +114,20 @@ bool SafeSave::commit() {
         return false;
     }
     return true;
+}
+
+int removeSaveLeftovers(const QString& folder, const QStringList& extensions) {
+    static const QRegularExpression temporary(QStringLiteral("^.+\\.([^.]+)\\.[A-Za-z0-9]{6}$"));
+    int removed = 0;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QRegularExpressionMatch match = temporary.match(it.fileName());
+        if (match.hasMatch() && extensions.contains(match.captured(1), Qt::CaseInsensitive) &&
+            QFile::remove(path))
+            ++removed;
+    }
+    return removed;
 }
 
 bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
@@ -82,23 +161,18 @@ bool openForReading(QFile* file, QString* error) {
     return false;
 }
 
-bool saveTextLines(const QString& path, const QStringList& lines, QString* error) {
+QByteArray textLinesBytes(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += encodeText(line);
         bytes += "\r\n";
     }
-    return saveBytes(path, bytes, error);
+    return bytes;
 }
 
-bool loadTextLines(const QString& path, QStringList* lines, QString* error) {
-    QFile file(path);
-    if (!openForReading(&file, error))
-        return false;
-    const QString text = decodeText(file.readAll());
-    lines->clear();
+QStringList textLinesOf(const QString& text) {
     if (text.isEmpty())
-        return true;
+        return {};
     QStringList split = text.split(QLatin1Char('\n'));
     if (split.last().isEmpty())
         split.removeLast(); // the line end of the last line starts no new line
@@ -106,7 +180,18 @@ bool loadTextLines(const QString& path, QStringList* lines, QString* error) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
     }
-    *lines = split;
+    return split;
+}
+
+bool saveTextLines(const QString& path, const QStringList& lines, QString* error) {
+    return saveBytes(path, textLinesBytes(lines), error);
+}
+
+bool loadTextLines(const QString& path, QStringList* lines, QString* error) {
+    QFile file(path);
+    if (!openForReading(&file, error))
+        return false;
+    *lines = textLinesOf(decodeText(file.readAll()));
     return true;
 }
 

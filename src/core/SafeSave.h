@@ -11,6 +11,16 @@ class QFile;
 
 namespace korvex {
 
+// The steps of a save that a fault can hit: one write of a writer, and the final rename.
+enum class SaveStep { Write, Commit };
+
+// A hook that fault-injection tests install to let a save fail or the process die at a
+// chosen step. It is asked before every step of every SafeSave; returning false makes
+// that step fail as a full disk would. Files are written unbuffered, so each write of a
+// writer is one step. Null (the default) costs nothing.
+using SaveFaultHook = std::function<bool(SaveStep step, const QString& path)>;
+void setSaveFaultHook(SaveFaultHook hook);
+
 // Every file Korvex writes goes through this wrapper: the data goes to a temporary file
 // that replaces the target only when every write succeeded, so a failed save leaves the
 // previous file intact. commit() flushes first because QSaveFile::commit() can report
@@ -24,14 +34,38 @@ public:
     QIODevice* device() { return &m_file; }
     // Marks the save as failed (a writer found an error); commit() then cancels it.
     void fail(const QString& message);
+    // Checks that every write succeeded and flushes the data to the temporary, without
+    // renaming it yet. False with `error` (and errorString()) set when anything failed.
+    bool finishWriting(QString* error = nullptr);
+    // Discards the temporary; the target file stays as it was.
+    void cancel();
+    // finishWriting(), then renames the temporary over the target. On any failure the
+    // temporary is removed, the target is untouched and errorString() says why.
     bool commit();
     QString errorString() const { return m_error; }
 
 private:
-    QSaveFile m_file;
+    // A save file whose writes pass the fault hook first and that remembers the first
+    // failed write, so that a writer that ignored it still cannot commit.
+    class File : public QSaveFile {
+    public:
+        using QSaveFile::QSaveFile;
+        QString writeFailure;
+
+    protected:
+        qint64 writeData(const char* data, qint64 length) override;
+    };
+
+    File m_file;
     QString m_path;
     QString m_error;
 };
+
+// Removes, below `folder`, the temporaries of saves that were killed in the middle: files
+// named "<name>.<extension>.XXXXXX" (six letters or digits) whose extension is one of
+// `extensions` (without the dot, any letter case). Other files are never touched. Returns
+// how many were removed.
+int removeSaveLeftovers(const QString& folder, const QStringList& extensions);
 
 // Writes `bytes` to `path` atomically; on failure returns false and sets `error`.
 bool saveBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
@@ -44,6 +78,11 @@ bool saveWith(const QString& path, const std::function<bool(QIODevice*, QString*
 // Opens `file` for reading; when it cannot be opened, returns false and sets `error` to a
 // text naming the file and the reason.
 bool openForReading(QFile* file, QString* error);
+
+// The bytes of text lines as saveTextLines writes them, and the lines of a text as
+// loadTextLines reads them.
+QByteArray textLinesBytes(const QStringList& lines);
+QStringList textLinesOf(const QString& text);
 
 // Writes text lines (UTF-8, CRLF line ends, as the Windows files it shares folders with).
 bool saveTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -67,16 +68,16 @@ bool TSifrovacNonViz::Execute() {
 
 bool TSifrovacNonViz::run() {
     if (KratkyARotovat && Klic.isEmpty()) {
-        m_error = QStringLiteral("Není Klíč");
+        m_error = QStringLiteral("no key was given");
         return false;
     }
     if (!QFileInfo(Vstup).isFile()) {
-        m_error = QStringLiteral("Neexistuje Vstup");
+        m_error = QStringLiteral("%1: no such file").arg(QDir::toNativeSeparators(Vstup));
         return false;
     }
     QFile in(Vstup);
     if (!in.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("Nelze číst Vstup");
+        m_error = QStringLiteral("%1: cannot be read").arg(QDir::toNativeSeparators(Vstup));
         return false;
     }
     const qint64 size = in.size();
@@ -84,15 +85,18 @@ bool TSifrovacNonViz::run() {
     QFile keyFile(KlicName);
     if (!KratkyARotovat) {
         if (!QFileInfo(KlicName).isFile()) {
-            m_error = QStringLiteral("Neexistuje Klic");
+            m_error =
+                QStringLiteral("%1: no such key file").arg(QDir::toNativeSeparators(KlicName));
             return false;
         }
         if (!keyFile.open(QIODevice::ReadOnly)) {
-            m_error = QStringLiteral("Nelze číst Klíč");
+            m_error = QStringLiteral("%1: the key file cannot be read")
+                          .arg(QDir::toNativeSeparators(KlicName));
             return false;
         }
         if (keyFile.size() < size) {
-            m_error = QStringLiteral("Příliš krátký klíč (klíč %1 B, vstup %2 B)")
+            m_error = QStringLiteral(
+                          "the key file is shorter than the input (key %1 bytes, input %2 bytes)")
                           .arg(keyFile.size())
                           .arg(size);
             return false;
@@ -111,7 +115,7 @@ bool TSifrovacNonViz::run() {
     do {
         QByteArray block = in.read(kBlockSize);
         if (in.error() != QFileDevice::NoError) {
-            m_error = QStringLiteral("Nelze číst Vstup");
+            m_error = QStringLiteral("%1: cannot be read").arg(QDir::toNativeSeparators(Vstup));
             return false; // SafeSave discards the partial output
         }
         if (KratkyARotovat) {
@@ -119,7 +123,8 @@ bool TSifrovacNonViz::run() {
         } else {
             const QByteArray key = keyFile.read(block.size());
             if (key.size() != block.size()) {
-                m_error = QStringLiteral("Nelze číst Klíč");
+                m_error = QStringLiteral("%1: the key file cannot be read")
+                              .arg(QDir::toNativeSeparators(KlicName));
                 return false;
             }
             for (qsizetype i = 0; i < block.size(); ++i)

@@ -4,6 +4,7 @@
 #include "core/Paths.h"
 #include "core/SafeSave.h"
 #include "core/SettingsCipher.h"
+#include "core/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,37 @@ const QString kIndexOfGroundLine = QStringLiteral("IndexOfGroundLine");
 
 // Where a missing CountPlayers line goes: the third line, before the rink lines.
 constexpr qsizetype kCountPlayersLine = 2;
+
+// Far beyond any settings file; a larger Settings.def is not one.
+constexpr qint64 kMaxSettingsBytes = 4 * 1024 * 1024;
+
+// Reads and deciphers Settings.def into its lines, in memory only.
+bool readSettingsDef(const QString& path, QStringList* lines, QString* error) {
+    QFile file(path);
+    if (!openForReading(&file, error))
+        return false;
+    if (file.size() > kMaxSettingsBytes) {
+        *error = QStringLiteral("%1: cannot be deciphered: the file is larger than any "
+                                "settings file (%2 bytes)")
+                     .arg(QDir::toNativeSeparators(path))
+                     .arg(file.size());
+        return false;
+    }
+    RotatingKeyCipher cipher(QByteArray(kBuiltInSettingsKey), false, false);
+    *lines = textLinesOf(decodeText(cipher.apply(file.readAll())));
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("%1: cannot be read: %2")
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+// Enciphers `lines` in memory and writes them as Settings.def.
+bool writeSettingsDef(const QString& path, const QStringList& lines, QString* error) {
+    RotatingKeyCipher cipher(QByteArray(kBuiltInSettingsKey), false, false);
+    return saveBytes(path, cipher.apply(textLinesBytes(lines)), error);
+}
 
 bool validMode(int mode) {
     return mode >= 0 && mode <= 8;
@@ -59,17 +91,16 @@ void TSettings::removeSetFile() {
 
 bool TSettings::Load() {
     m_error.clear();
-    m_loaded = load();
-    // The deciphered file never outlives a load, whatever happened.
+    // Settings.def is deciphered in memory; a deciphered copy that an older run left on
+    // disk is removed.
     removeSetFile();
+    m_loaded = load();
     return m_loaded;
 }
 
 bool TSettings::Save() {
     m_error.clear();
-    const bool ok = save();
-    removeSetFile();
-    return ok;
+    return save();
 }
 
 bool TSettings::readInteger(const QString& text, const QString& key, const QString& file,
@@ -87,18 +118,11 @@ bool TSettings::readInteger(const QString& text, const QString& key, const QStri
 
 bool TSettings::load() {
     const QString def = defPath();
-    const QString set = setPath();
-    QString error;
-    if (!cipherSettingsFile(def, set, &error)) {
-        m_error = QStringLiteral("%1: cannot be deciphered: %2")
-                      .arg(QDir::toNativeSeparators(def), error);
-        return false;
-    }
     QStringList defLines;
     QStringList txtLines;
-    if (!loadTextLines(set, &defLines, &m_error) || !loadTextLines(txtPath(), &txtLines, &m_error))
+    if (!readSettingsDef(def, &defLines, &m_error) ||
+        !loadTextLines(txtPath(), &txtLines, &m_error))
         return false;
-    removeSetFile();
 
     // Installation keys.
     const QString txt = txtPath();
@@ -186,14 +210,8 @@ bool TSettings::save() {
 
     if (!saveTextLines(txtPath(), m_txtLines, &m_error))
         return false;
-    if (!saveTextLines(setPath(), lines, &m_error))
+    if (!writeSettingsDef(defPath(), lines, &m_error))
         return false;
-    QString error;
-    if (!cipherSettingsFile(setPath(), defPath(), &error)) {
-        m_error = QStringLiteral("%1: cannot be enciphered: %2")
-                      .arg(QDir::toNativeSeparators(defPath()), error);
-        return false;
-    }
     m_defLines = lines;
     m_indexOfGroundLine = static_cast<int>(index);
     return true;

@@ -13,8 +13,9 @@ namespace korvex {
 // views share (current mode, edit flag, reload-needed flags, remembered selections).
 //
 // Settings.def is a line list: key lines "key=value" first, then from the zero-based line
-// IndexOfGroundLine to the end one selected rink name per line. The deciphered form lives
-// in {app}/Settings.set only while Load or Save runs.
+// IndexOfGroundLine to the end one selected rink name per line. It is deciphered and
+// enciphered in memory: no deciphered copy ever touches the disk (a full disk or a
+// read-only program folder does not stop the program from starting).
 class TSettings {
 public:
     enum ReloadList {
@@ -40,7 +41,8 @@ public:
     void setBaseName(const QString& name) { m_baseName = name; }
     const QString& baseName() const { return m_baseName; }
 
-    // Deciphers Settings.def and reads both files. False with errorString() set when a file
+    // Deciphers Settings.def and reads both files (and removes a deciphered
+    // Settings.set that an older run left behind). False with errorString() set when a file
     // is missing, unreadable or undecipherable, or a number is not a number.
     bool Load();
     // Writes Settings.txt and the enciphered Settings.def. False with errorString() set.

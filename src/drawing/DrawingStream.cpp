@@ -2,17 +2,21 @@
 
 #include "drawing/DrawingSettings.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace korvex {
 
 namespace {
 
-// No sensible drawing reaches this far outside its canvas; anything beyond is corrupt.
-constexpr double kCoordinateLimit = 100000.0;
+// No drawing reaches further from the canvas origin than this many canvas sizes: figures
+// and line points are placed with the mouse on the canvas or dragged a little beyond its
+// edge. Anything further is corrupt, and would make a line that costs gigabytes to sample.
+constexpr double kCanvasSizesLimit = 4.0;
 
-double checkedCoordinate(BinaryReader& in, double pixels) {
-    if (!std::isfinite(pixels) || std::fabs(pixels) > kCoordinateLimit) {
+double checkedCoordinate(BinaryReader& in, double pixels, const DrawingSettings& settings) {
+    const double limit = kCanvasSizesLimit * std::max(settings.canvasWidth, settings.canvasHeight);
+    if (!std::isfinite(pixels) || std::fabs(pixels) > limit) {
         in.fail(QStringLiteral("a drawing coordinate is out of range"));
         return 0.0;
     }
@@ -32,16 +36,18 @@ DrawingLayout drawingLayoutOf(qint32 version) {
 QPoint readOldPoint(BinaryReader& in, const DrawingSettings& settings) {
     const qint32 x = in.readInt32();
     const qint32 y = in.readInt32();
-    const double px = checkedCoordinate(in, double(x) / kOldCanvasWidth * settings.canvasWidth);
-    const double py = checkedCoordinate(in, double(y) / kOldCanvasHeight * settings.canvasHeight);
+    const double px =
+        checkedCoordinate(in, double(x) / kOldCanvasWidth * settings.canvasWidth, settings);
+    const double py =
+        checkedCoordinate(in, double(y) / kOldCanvasHeight * settings.canvasHeight, settings);
     return QPoint(roundToInt(px), roundToInt(py));
 }
 
 QPointF readCurrentPointF(BinaryReader& in, const DrawingSettings& settings) {
     const double fx = in.readDouble();
     const double fy = in.readDouble();
-    const double px = checkedCoordinate(in, fx * settings.canvasWidth);
-    const double py = checkedCoordinate(in, fy * settings.canvasHeight);
+    const double px = checkedCoordinate(in, fx * settings.canvasWidth, settings);
+    const double py = checkedCoordinate(in, fy * settings.canvasHeight, settings);
     return QPointF(px, py);
 }
 

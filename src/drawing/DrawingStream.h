@@ -34,7 +34,7 @@ inline int roundToInt(double value) {
 }
 
 // Reading positions into the current canvas. Every coordinate read from a stream is checked:
-// a value that is not finite or lies absurdly far outside the canvas fails the reader
+// a value that is not finite or lies more than a few canvas sizes away fails the reader
 // instead of reaching integer conversion or the pixel loops.
 QPoint readOldPoint(BinaryReader& in, const DrawingSettings& settings);
 QPoint readCurrentPoint(BinaryReader& in, const DrawingSettings& settings);

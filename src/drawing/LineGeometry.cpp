@@ -2,6 +2,7 @@
 
 #include "drawing/DrawingStream.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -169,6 +170,18 @@ std::vector<QPointF> curvedPath(const std::vector<QPoint>& controlPoints) {
 
 std::vector<QPointF> straightPath(const std::vector<QPoint>& controlPoints) {
     std::vector<QPointF> path;
+    // Three samples per pixel of the major axis, unless the line is so long (points far
+    // apart, or very many) that the path would exceed kMaxStraightSamples: then the samples
+    // are spread thinner so that no line costs more than that bound.
+    double totalMajor = 0.0;
+    for (size_t i = 0; i + 1 < controlPoints.size(); ++i) {
+        const QPoint d = controlPoints[i + 1] - controlPoints[i];
+        totalMajor += std::max(std::abs(double(d.x())), std::abs(double(d.y())));
+    }
+    const double segments = double(controlPoints.size());
+    double density = 3.0;
+    if (density * totalMajor + segments > kMaxStraightSamples)
+        density = std::max(0.0, kMaxStraightSamples - segments) / std::max(1.0, totalMajor);
     for (size_t i = 0; i + 1 < controlPoints.size(); ++i) {
         const QPoint a = controlPoints[i];
         const QPoint b = controlPoints[i + 1];
@@ -176,10 +189,10 @@ std::vector<QPointF> straightPath(const std::vector<QPoint>& controlPoints) {
         const int dy = b.y() - a.y();
         const bool alongX = std::abs(dx) > std::abs(dy);
         const int major = alongX ? dx : dy;
-        const int samples = 3 * std::abs(major) + 1;
+        const int samples = int(density * std::abs(major)) + 1;
         const double sign = major < 0 ? -1.0 : 1.0;
         for (int s = 0; s < samples; ++s) {
-            const double m = sign * s / 3.0;
+            const double m = s == 0 ? 0.0 : sign * s / density;
             QPointF p;
             if (alongX)
                 p = QPointF(a.x() + m, a.y() + m * dy / dx);

@@ -23,8 +23,13 @@ double direction(QPointF a, QPointF b);
 // largest term and normalised, so hundreds of control points stay finite.
 std::vector<QPointF> curvedPath(const std::vector<QPoint>& controlPoints);
 
+// The most samples a straight path takes (1 MB of points): far more than any line drawn on
+// a canvas needs (a line once round a large canvas takes about 6,600).
+inline constexpr double kMaxStraightSamples = 65536.0;
+
 // A polyline through the control points, each segment sampled every 1/3 pixel along its
-// major axis (y on a tie), with the same 0.3 de-duplication.
+// major axis (y on a tie), with the same 0.3 de-duplication. A line longer than
+// kMaxStraightSamples / 3 pixels in all is sampled more thinly to stay within that bound.
 std::vector<QPointF> straightPath(const std::vector<QPoint>& controlPoints);
 
 // Every path point rounded (ties to even), consecutive duplicates dropped.

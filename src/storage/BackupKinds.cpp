@@ -142,6 +142,33 @@ QString backupWalkFolder(BackupKind kind, const InstallationFolders& folders, bo
     return {};
 }
 
+QString kindDataFolder(BackupKind kind, const InstallationFolders& folders) {
+    switch (kind) {
+    case BackupKind::Graphic:
+        return folders.graphic;
+    case BackupKind::Text:
+        return folders.text;
+    case BackupKind::Plans:
+    case BackupKind::Archive:
+        return folders.plans;
+    case BackupKind::Diary:
+        return folders.diary;
+    case BackupKind::Cards:
+        return folders.cards;
+    }
+    return {};
+}
+
+RestoreOptions restoreOptionsFor(BackupKind kind, const InstallationFolders& folders) {
+    RestoreOptions options;
+    options.root = folders.root;
+    options.extension = kindExtension(kind);
+    options.kindFolder = kindDataFolder(kind, folders);
+    options.style = restoreStyleOf(kind);
+    options.rewrite = defaultItemRewriter(kind, folders);
+    return options;
+}
+
 ItemRewriter defaultItemRewriter(BackupKind kind, const InstallationFolders& folders) {
     const qint32 version = folders.version;
     switch (kind) {

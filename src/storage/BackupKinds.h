@@ -55,6 +55,14 @@ QList<BackupKind> fullBackupOrder();
 // backup both plan entries walk the whole plan folder (`full`).
 QString backupWalkFolder(BackupKind kind, const InstallationFolders& folders, bool full = false);
 
+// The kind's own data folder (relative to the root): every record of a restore of the
+// kind must lie in it. Both plan kinds share the plan folder.
+QString kindDataFolder(BackupKind kind, const InstallationFolders& folders);
+
+// The options of a restore of `kind` into the installation: root, extension, style, the
+// kind's folder and defaultItemRewriter(); decider and progress are left to the caller.
+RestoreOptions restoreOptionsFor(BackupKind kind, const InstallationFolders& folders);
+
 // The load-and-save rewrite of a restored item of `kind` ({} for the team kinds, whose
 // files are restored as stored).
 ItemRewriter defaultItemRewriter(BackupKind kind, const InstallationFolders& folders);

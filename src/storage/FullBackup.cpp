@@ -1,7 +1,10 @@
 #include "storage/FullBackup.h"
 
+#include "core/BinaryReader.h"
+#include "core/SafeSave.h"
 #include "core/StreamRecords.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -25,6 +28,60 @@ BackupProgress kindProgress(const FullBackupHooks& hooks, int index) {
         const qint64 part = of > 0 ? done * kStepsPerKind / of : kStepsPerKind;
         progress(index * kStepsPerKind + part, total);
     };
+}
+
+// A read-only window on a range of an open file: a kind backup inside the bundle, read in
+// place, so a restore needs no write access beside the bundle (read-only media work).
+class FileWindow : public QIODevice {
+public:
+    FileWindow(QFile* file, qint64 offset, qint64 length)
+        : m_file(file), m_offset(offset), m_length(length) {}
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return m_length; }
+    bool seek(qint64 position) override {
+        return position >= 0 && position <= m_length && QIODevice::seek(position);
+    }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const qint64 left = m_length - pos();
+        if (left <= 0)
+            return 0;
+        if (!m_file->seek(m_offset + pos()))
+            return -1;
+        return m_file->read(data, std::min(maxSize, left));
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QFile* m_file;
+    qint64 m_offset;
+    qint64 m_length;
+};
+
+struct BundleEntry {
+    qint64 offset = 0;
+    qint64 length = 0;
+};
+
+// The kind backups the bundle holds, in order, as far as they are whole. False with
+// `error` set when the bundle is not one of `count` entries or is cut short.
+bool listBundle(QFile* file, int count, QList<BundleEntry>* entries, QString* error) {
+    BinaryReader in(file, QDir::toNativeSeparators(file->fileName()));
+    in.readInt32(); // the tag is the writer's and is not checked
+    const qint32 stored = in.readInt32();
+    if (in.ok() && stored != count)
+        in.fail(QStringLiteral("the bundle holds %1 files instead of %2").arg(stored).arg(count));
+    for (qint32 i = 0; i < count && in.ok(); ++i) {
+        const qint32 length = in.readInt32();
+        const qint64 offset = in.position();
+        in.skip(length);
+        if (in.ok())
+            entries->append({offset, length});
+    }
+    if (!in.ok())
+        *error = in.errorString();
+    return in.ok();
 }
 
 } // namespace
@@ -79,32 +136,36 @@ QStringList FullRestoreReport::summary() const {
 FullRestoreReport restoreFullBackup(const InstallationFolders& folders, const QString& file,
                                     const FullBackupHooks& hooks) {
     FullRestoreReport result;
-    const QStringList temporary = fullBackupTemporaryFiles(file);
-    removeAll(temporary); // only what this bundle holds may be restored
+    QFile bundle(file);
     QString error;
-    if (!readFileBundle(file, temporary, &error))
+    if (!openForReading(&bundle, &error)) {
+        result.error = error;
+        return result;
+    }
+    const QList<BackupKind> kinds = fullBackupOrder();
+    QList<BundleEntry> entries;
+    if (!listBundle(&bundle, int(kinds.size()), &entries, &error)) {
         result.error = QStringLiteral("The full backup is damaged: %1. The kinds read before the "
                                       "damage were restored.")
                            .arg(error);
-    const QList<BackupKind> kinds = fullBackupOrder();
-    for (int i = 0; i < kinds.size(); ++i) {
-        if (!QFileInfo::exists(temporary[i]))
-            continue;
+        // A bundle of the wrong number of entries is no full backup: nothing is restored.
+        if (entries.isEmpty())
+            return result;
+    }
+    for (int i = 0; i < entries.size(); ++i) {
         if (hooks.beforeKind)
             hooks.beforeKind(kinds[i]);
-        RestoreOptions options;
-        options.root = folders.root;
-        options.extension = kindExtension(kinds[i]);
-        options.style = restoreStyleOf(kinds[i]);
+        RestoreOptions options = restoreOptionsFor(kinds[i], folders);
         options.decider = hooks.decider ? hooks.decider(kinds[i]) : nullptr;
-        options.rewrite =
-            hooks.rewriter ? hooks.rewriter(kinds[i]) : defaultItemRewriter(kinds[i], folders);
+        if (hooks.rewriter)
+            options.rewrite = hooks.rewriter(kinds[i]);
         options.progress = kindProgress(hooks, i);
         result.kinds.append(kinds[i]);
         // Closing the dialog stops this kind only; every kind starts with no decision.
-        result.reports.append(restoreKindBackup(temporary[i], options));
+        FileWindow window(&bundle, entries[i].offset, entries[i].length);
+        window.open(QIODevice::ReadOnly);
+        result.reports.append(restoreKindBackup(&window, QDir::toNativeSeparators(file), options));
     }
-    removeAll(temporary);
     return result;
 }
 

@@ -7,9 +7,10 @@
 namespace korvex {
 
 // A full backup ".abp": a FileBundle whose tag is the format version and whose six files
-// are the kind backups of fullBackupOrder(). Each kind backup passes through a temporary
-// file beside the bundle ({file}g, t, p, d, c, a) that exists only while the backup or
-// restore runs.
+// are the kind backups of fullBackupOrder(). Writing passes each kind backup through a
+// temporary file beside the bundle ({file}g, t, p, d, c, a) that exists only while the
+// backup runs; a restore reads the kind backups in place and writes nothing beside the
+// bundle, so it works from read-only media.
 QStringList fullBackupTemporaryFiles(const QString& file);
 
 struct FullBackupHooks {

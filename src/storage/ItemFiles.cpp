@@ -51,6 +51,19 @@ bool copyItemFiles(ItemKind kind, const QString& stem, const QString& targetStem
     return ok;
 }
 
+QStringList savedExtensions() {
+    QStringList extensions = {QStringLiteral("def"), QStringLiteral("txt"), QStringLiteral("set"),
+                              QStringLiteral("jpg")};
+    for (const ItemKindInfo& info : allItemKinds()) {
+        for (const QString& extension : {QString::fromLatin1(info.dataExtension).mid(1),
+                                         QString::fromLatin1(info.backupExtension).mid(1)}) {
+            if (!extensions.contains(extension, Qt::CaseInsensitive))
+                extensions.append(extension);
+        }
+    }
+    return extensions;
+}
+
 bool itemExists(ItemKind kind, const QString& stem) {
     return !stem.isEmpty() && QFile::exists(itemFiles(kind, stem).constFirst());
 }

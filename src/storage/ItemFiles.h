@@ -21,6 +21,11 @@ bool renameItemFiles(ItemKind kind, const QString& stem, const QString& newStem)
 // Copies the item's files byte for byte to `targetStem`, replacing existing targets.
 bool copyItemFiles(ItemKind kind, const QString& stem, const QString& targetStem);
 
+// The extensions (without the dot) of every file the program saves in its installation:
+// the files of every item kind, backups and the settings files. Save temporaries left
+// beside such files are the program's own leftovers (see removeSaveLeftovers).
+QStringList savedExtensions();
+
 // True when the item's data file exists.
 bool itemExists(ItemKind kind, const QString& stem);
 

@@ -36,6 +36,8 @@ QStringList filesWithExtension(const QString& folder, const QString& extension) 
     return names;
 }
 
+// The walk of a kind backup. A folder with neither sub-folders nor files of the kind is
+// listed as itself with a trailing "/": it becomes an empty-folder record.
 void walk(const QString& root, const QString& relative, const QString& extension,
           QStringList* files) {
     const QString folder = joinPath(root, relative);
@@ -44,23 +46,77 @@ void walk(const QString& root, const QString& relative, const QString& extension
         walk(root, joinPath(relative, sub), extension, files);
     // The folder's own files follow its sub-folders, so team files that lie beside the
     // player-archive folder are kept too.
-    for (const QString& name : filesWithExtension(folder, extension))
+    const QStringList own = filesWithExtension(folder, extension);
+    for (const QString& name : own)
         files->append(joinPath(relative, name));
+    if (subfolders.isEmpty() && own.isEmpty())
+        files->append(relative + QLatin1Char('/'));
+}
+
+QStringList walkEntries(const QString& root, const QString& walkFolder, const QString& extension) {
+    QStringList entries;
+    const QString start = storedToPath(walkFolder);
+    if (QDir(joinPath(root, start)).exists())
+        walk(root, start, extension, &entries);
+    return entries;
+}
+
+bool isFolderEntry(const QString& entry) {
+    return entry.endsWith(QLatin1Char('/'));
+}
+
+// Why the folder of a record may not be written, or an empty text when it may.
+QString folderRefusal(const QString& folder, const RestoreOptions& options) {
+    if (!isSafeRelativePath(folder))
+        return QStringLiteral("its folder lies outside the application directory");
+    const QString path = storedToPath(folder);
+    const QString own = storedToPath(options.kindFolder);
+    if (!own.isEmpty() && path.compare(own, Qt::CaseInsensitive) != 0 &&
+        !path.startsWith(own + QLatin1Char('/'), Qt::CaseInsensitive))
+        return QStringLiteral("its folder lies outside the folder %1 of this kind")
+            .arg(options.kindFolder);
+    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        if (!isSafeItemName(part))
+            return QStringLiteral("its folder has a part that is not a plain name");
+        if (part.toUtf8().size() > kMaxFileNameBytes)
+            return QStringLiteral("its folder has a name longer than %1 bytes")
+                .arg(kMaxFileNameBytes);
+    }
+    if (joinPath(options.root, path).toUtf8().size() > kMaxPathBytes)
+        return QStringLiteral("its folder path is longer than %1 bytes").arg(kMaxPathBytes);
+    return {};
 }
 
 // Why a record may not be restored, or an empty text when it may.
-QString refusalReason(const QString& folder, const QString& fileName, const QString& extension) {
-    if (!isSafeRelativePath(folder))
-        return QStringLiteral("its folder lies outside the application directory");
+QString refusalReason(const QString& folder, const QString& fileName,
+                      const RestoreOptions& options) {
+    const QString folderReason = folderRefusal(folder, options);
+    if (!folderReason.isEmpty())
+        return folderReason;
+    const QString& extension = options.extension;
     if (!isSafeItemName(fileName))
         return QStringLiteral("its file name is not a plain file name");
     if (!fileName.endsWith(extension, Qt::CaseInsensitive) || fileName.size() <= extension.size())
         return QStringLiteral("it is not a %1 file").arg(extension);
+    ItemKind kind;
+    if (itemKindForExtension(extension, &kind)) {
+        const QString problem = itemNameProblem(kind, extractFileTitle(fileName));
+        if (!problem.isEmpty())
+            return problem;
+    }
     return {};
 }
 
 QString recordText(const QString& folder, const QString& fileName) {
-    return folder.isEmpty() ? fileName : folder + QLatin1Char('\\') + fileName;
+    const QString text = folder.isEmpty() ? fileName : folder + QLatin1Char('\\') + fileName;
+    // A hostile record may hold a folder of thousands of characters: the report shows its
+    // start and end.
+    constexpr qsizetype kShown = 200;
+    const QString shown = text.size() > kShown ? text.left(kShown / 2) + QStringLiteral("...") +
+                                                     text.right(kShown / 2)
+                                               : text;
+    return printableName(shown);
 }
 
 } // namespace
@@ -75,8 +131,14 @@ QStringList RestoreReport::summary() const {
     }
     lines.append(
         QStringLiteral("%1 added, %2 replaced, %3 skipped.").arg(added).arg(replaced).arg(skipped));
+    if (folders > 0)
+        lines.append(QStringLiteral("%1 empty folders made again.").arg(folders));
+    if (!refused.isEmpty())
+        lines.append(QStringLiteral("%1 records refused:").arg(refused.size()));
     for (const QString& text : refused)
         lines.append(QStringLiteral("Refused: %1").arg(text));
+    for (const QString& text : writeFailures)
+        lines.append(QStringLiteral("Not written: %1").arg(text));
     for (const QString& text : rewriteFailures)
         lines.append(QStringLiteral("Restored as stored, not rewritten: %1").arg(text));
     if (stoppedByUser)
@@ -88,25 +150,29 @@ QStringList RestoreReport::summary() const {
 
 QStringList collectBackupFiles(const QString& root, const QString& walkFolder,
                                const QString& extension) {
-    QStringList files;
-    const QString start = storedToPath(walkFolder);
-    if (QDir(joinPath(root, start)).exists())
-        walk(root, start, extension, &files);
+    QStringList files = walkEntries(root, walkFolder, extension);
+    files.removeIf(isFolderEntry);
     return files;
 }
 
 bool writeKindBackup(const QString& root, const QString& walkFolder, const QString& extension,
                      qint32 version, const QString& target, QString* error,
                      const BackupProgress& progress) {
-    const QStringList files = collectBackupFiles(root, walkFolder, extension);
+    const QStringList files = walkEntries(root, walkFolder, extension);
     SafeSave save(target);
     if (save.open()) {
         BinaryWriter out(save.device());
         out.writeInt32(version);
         for (int i = 0; i < files.size() && out.ok(); ++i) {
-            writeStreamString(out, pathToStored(extractFolder(files[i])));
-            writeStreamString(out, extractFileName(files[i]));
-            writeFileBlock(out, joinPath(root, files[i]));
+            if (isFolderEntry(files[i])) {
+                writeStreamString(out, pathToStored(files[i].chopped(1)));
+                writeStreamString(out, QString());
+                out.writeInt32(0);
+            } else {
+                writeStreamString(out, pathToStored(extractFolder(files[i])));
+                writeStreamString(out, extractFileName(files[i]));
+                writeFileBlock(out, joinPath(root, files[i]));
+            }
             if (progress)
                 progress(i + 1, files.size());
         }
@@ -139,17 +205,30 @@ RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
     QString folder;
     QString fileName;
 
-    // Writes the content of the current record as `name` + extension.
+    auto refuse = [&](const QString& reason) {
+        skipFileBlock(in);
+        report.refused.append(QStringLiteral("%1: %2").arg(recordText(folder, fileName), reason));
+    };
+    // Writes the content of the current record as `name` + extension. A record that cannot
+    // be written is reported and the restore goes on: its block is read all the same.
     auto writeItem = [&](const QString& name) {
         const QString folderPath = joinPath(options.root, storedToPath(folder));
         if (!QDir().mkpath(folderPath)) {
-            in.fail(QStringLiteral("%1: the folder cannot be made").arg(native(folderPath)));
+            skipFileBlock(in);
+            report.writeFailures.append(
+                QStringLiteral("%1: the folder cannot be made").arg(recordText(folder, fileName)));
             return;
         }
         const QString stem = joinPath(folderPath, name);
         const bool existed = QFileInfo::exists(stem + ext);
-        if (!readFileBlockToFile(in, stem + ext))
+        const QByteArray bytes = in.readBytes(in.readInt32());
+        if (!in.ok())
             return;
+        QString error;
+        if (!saveBytes(stem + ext, bytes, &error)) {
+            report.writeFailures.append(error);
+            return;
+        }
         notifyItemWritten(stem + ext);
         ++(existed ? report.replaced : report.added);
         if (teamFiles || !options.rewrite)
@@ -172,11 +251,22 @@ RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
         fileName = readStreamString(in);
         if (!in.ok())
             break;
-        const QString reason = refusalReason(folder, fileName, ext);
-        if (!reason.isEmpty()) {
-            skipFileBlock(in);
-            report.refused.append(
-                QStringLiteral("%1: %2").arg(recordText(folder, fileName), reason));
+        if (fileName.isEmpty()) {
+            // An empty folder (a category without items).
+            const QString reason = folderRefusal(folder, options);
+            if (!reason.isEmpty()) {
+                refuse(reason);
+            } else if (QDir().mkpath(joinPath(options.root, storedToPath(folder)))) {
+                skipFileBlock(in);
+                ++report.folders;
+            } else {
+                skipFileBlock(in);
+                report.writeFailures.append(QStringLiteral("%1: the folder cannot be made")
+                                                .arg(recordText(folder, fileName)));
+            }
+        } else if (const QString reason = refusalReason(folder, fileName, options);
+                   !reason.isEmpty()) {
+            refuse(reason);
         } else if (code == BackupDecision::ReplaceAll) {
             writeItem(extractFileTitle(fileName));
         } else {
@@ -198,15 +288,19 @@ RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
                 switch (code) {
                 case BackupDecision::Add:
                 case BackupDecision::Replace:
-                case BackupDecision::ReplaceAll:
-                    if (isSafeItemName(name)) {
+                case BackupDecision::ReplaceAll: {
+                    ItemKind kind;
+                    const QString problem =
+                        itemKindForExtension(ext, &kind)
+                            ? itemNameProblem(kind, name)
+                            : (isSafeItemName(name) ? QString()
+                                                    : QStringLiteral("not a plain name"));
+                    if (problem.isEmpty())
                         writeItem(name);
-                    } else {
-                        skipFileBlock(in);
-                        report.refused.append(QStringLiteral("%1: \"%2\" is not a plain name")
-                                                  .arg(recordText(folder, fileName), name));
-                    }
+                    else
+                        refuse(QStringLiteral("\"%1\": %2").arg(printableName(name), problem));
                     break;
+                }
                 case BackupDecision::Close:
                     if (teamFiles) {
                         skipItem();

@@ -12,7 +12,9 @@ namespace korvex {
 
 // A kind backup file: int32 version, then until the end of the file records of
 // folder (StreamString, relative to the application directory, "\" separated),
-// file name (StreamString) and file content (FileBlock).
+// file name (StreamString) and file content (FileBlock). A record with an empty file name
+// and an empty block stands for an empty folder (a category without items), so that a
+// restore gives back the coach's folder structure.
 
 // What the user decided for an item that exists already. The values are the codes the
 // backup dialog returns.
@@ -68,6 +70,10 @@ enum class RestoreStyle {
 struct RestoreOptions {
     QString root;      // the application directory
     QString extension; // the kind's data extension, with the dot
+    // The kind's own folder (relative to root, as stored): every record must lie in it or
+    // below it, so a record of one kind can never write into another kind's folder or the
+    // program's own files. Empty: records may lie anywhere below root.
+    QString kindFolder;
     RestoreStyle style = RestoreStyle::RewriteItems;
     BackupDecider* decider = nullptr; // null: existing items are skipped
     ItemRewriter rewrite;             // used with RewriteItems when set
@@ -80,9 +86,15 @@ struct RestoreReport {
     int added = 0;
     int replaced = 0;
     int skipped = 0;
-    // Records refused because their folder or name would leave the application
-    // directory or is not an item of the kind, with the reason.
+    // Records refused because their folder or name would leave the kind's folder, is not
+    // a name the file system holds or is not an item of the kind, with the reason. The
+    // restore goes on after a refused record.
     QStringList refused;
+    // Records that could not be written (a full disk, a read-only folder), with the
+    // system's reason. The restore goes on with the next record.
+    QStringList writeFailures;
+    // Empty folders (categories without items) made again.
+    int folders = 0;
     // Items written whose load-and-save rewrite failed (they stay as stored).
     QStringList rewriteFailures;
     bool stoppedByUser = false;
@@ -90,7 +102,8 @@ struct RestoreReport {
     // could not be written. Items restored before stay.
     QString error;
 
-    bool ok() const { return versionAccepted && error.isEmpty(); }
+    // False when the backup was not read to its end or a record could not be written.
+    bool ok() const { return versionAccepted && error.isEmpty() && writeFailures.isEmpty(); }
     // A few plain lines for a message box or the terminal.
     QStringList summary() const;
 };

@@ -9,7 +9,7 @@
 #include "core/BinaryReader.h"
 #include "core/Jpeg.h"
 #include "core/Paths.h"
-#include "core/SafeSave.h"
+#include "core/SaveGroup.h"
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
 
@@ -185,18 +185,19 @@ bool TGraphicPractise::Save(const QString& stem) {
         return failWith(QStringLiteral("%1: the picture could not be encoded; nothing was saved.")
                             .arg(QDir::toNativeSeparators(stem + QStringLiteral(".jpg"))));
 
-    SafeSave out(dataFile);
-    if (out.open()) {
+    // The three files are written first and renamed into place only when all of them were
+    // written, so a full disk never leaves a new drawing beside stale pictures.
+    SaveGroup group;
+    QIODevice* data = group.add(dataFile);
+    if (!group.failed()) {
         setFormatVersion(version);
-        if (!writeTo(out.device(), dataFile))
-            out.fail(m_error);
+        if (!writeTo(data, dataFile))
+            group.fail(dataFile, m_error);
     }
-    if (!out.commit())
-        return failWith(out.errorString());
-    QString error;
-    if (!saveBytes(stem + QStringLiteral(".jpg"), pictureBytes, &error) ||
-        !saveBytes(stem + QStringLiteral("Small.jpg"), thumbnailBytes, &error))
-        return failWith(error);
+    group.addBytes(stem + QStringLiteral(".jpg"), pictureBytes);
+    group.addBytes(stem + QStringLiteral("Small.jpg"), thumbnailBytes);
+    if (!group.commit())
+        return failWith(group.errorString());
     setModified(false);
     notifyItemWritten(dataFile);
     return true;

@@ -64,6 +64,13 @@ public:
         m_dialog->setValue(0);
     }
     ~Progress() { m_dialog->close(); }
+    // The progress window steps aside while a question is open, so that it never sits
+    // modal over the question and blocks its buttons.
+    void pause() { m_dialog->hide(); }
+    void resume() {
+        m_dialog->show();
+        m_dialog->raise();
+    }
     BackupProgress callback() {
         return [dialog = m_dialog.get()](qint64 done, qint64 total) {
             if (total > 0)
@@ -73,6 +80,25 @@ public:
 
 private:
     std::unique_ptr<QProgressDialog> m_dialog;
+};
+
+// Asks about existing items with the window's dialog while the progress steps aside.
+class PausingDecider : public BackupDecider {
+public:
+    PausingDecider(BackupDecider& inner, Progress& progress)
+        : m_inner(inner), m_progress(progress) {}
+    BackupDecision decide(const QString& pathText, const QString& suggestedName,
+                          const QStringList& existingNames, QString* finalName) override {
+        m_progress.pause();
+        const BackupDecision decision =
+            m_inner.decide(pathText, suggestedName, existingNames, finalName);
+        m_progress.resume();
+        return decision;
+    }
+
+private:
+    BackupDecider& m_inner;
+    Progress& m_progress;
 };
 
 // The user's view of a restore that did not go cleanly (nothing when it did).
@@ -85,6 +111,10 @@ QStringList problemsOf(const TLanguage& language, const RestoreReport& report) {
     if (!report.refused.isEmpty()) {
         lines.append(language.Text(LK("BackUpItemsRefused")));
         lines.append(report.refused);
+    }
+    if (!report.writeFailures.isEmpty()) {
+        lines.append(language.Text(LK("BackUpItemsNotWritten")));
+        lines.append(report.writeFailures);
     }
     if (!report.rewriteFailures.isEmpty()) {
         lines.append(language.Text(LK("BackUpItemsNotRewritten")));
@@ -172,6 +202,42 @@ void saveBackupCommand(TFormKorvex* window, int tag) {
         reportFailure(window, error);
 }
 
+namespace {
+
+bool isFullBackupFile(const QString& file) {
+    return file.endsWith(QStringLiteral(".abp"), Qt::CaseInsensitive);
+}
+
+// Restores the full backup `file`, every kind with its view entered fresh, so no stale
+// view saves over a restored file afterwards.
+void restoreFull(TFormKorvex* window, const QString& file, BackupDecider& decider) {
+    TSettings& settings = window->settings();
+    TLanguage& language = window->language();
+    settings.setAllReloadNeeded(true);
+    Progress progress(window, language.Text(LK("BackUpLoading")));
+    PausingDecider pausing(decider, progress);
+    FullBackupHooks hooks;
+    hooks.beforeKind = [window](BackupKind kind) { window->SwitchMode(int(kind)); };
+    hooks.decider = [&pausing](BackupKind) { return &pausing; };
+    hooks.rewriter = [window](BackupKind kind) {
+        return practiseRewriter(kind, window->settings(), window->language());
+    };
+    hooks.progress = progress.callback();
+    const FullRestoreReport report =
+        restoreFullBackup(InstallationFolders::fromSettings(settings), file, hooks);
+    QStringList problems;
+    for (const RestoreReport& kindReport : report.reports)
+        problems += problemsOf(language, kindReport);
+    if (!report.error.isEmpty()) {
+        problems.append(language.Text(LK("BackUpDamaged")));
+        problems.append(report.error);
+    }
+    progress.pause();
+    reportProblems(window, problems);
+}
+
+} // namespace
+
 void loadBackupCommand(TFormKorvex* window, int tag) {
     TSettings& settings = window->settings();
     TLanguage& language = window->language();
@@ -182,28 +248,8 @@ void loadBackupCommand(TFormKorvex* window, int tag) {
         FileDialogOptions options = backupFileOptions(window, QStringLiteral(".abp"));
         options.title = language.Text(LK("mmLoadBackUp")).remove(QLatin1Char('&'));
         const QString file = dialogs().openFileName(window, options);
-        if (!file.isEmpty()) {
-            settings.setAllReloadNeeded(true);
-            Progress progress(window, language.Text(LK("BackUpLoading")));
-            FullBackupHooks hooks;
-            // Each kind is restored with its view entered fresh, so no stale view saves
-            // over a restored file afterwards.
-            hooks.beforeKind = [window](BackupKind kind) { window->SwitchMode(int(kind)); };
-            hooks.decider = [&decider](BackupKind) { return &decider; };
-            hooks.rewriter = [window](BackupKind kind) {
-                return practiseRewriter(kind, window->settings(), window->language());
-            };
-            hooks.progress = progress.callback();
-            const FullRestoreReport report = restoreFullBackup(folders, file, hooks);
-            QStringList problems;
-            for (const RestoreReport& kindReport : report.reports)
-                problems += problemsOf(language, kindReport);
-            if (!report.error.isEmpty()) {
-                problems.append(language.Text(LK("BackUpDamaged")));
-                problems.append(report.error);
-            }
-            reportProblems(window, problems);
-        }
+        if (!file.isEmpty())
+            restoreFull(window, file, decider);
         window->SwitchMode(startMode);
         return;
     }
@@ -216,17 +262,23 @@ void loadBackupCommand(TFormKorvex* window, int tag) {
     FileDialogOptions options = backupFileOptions(window, kindBackupExtension(kind));
     options.title = language.Text(LK("mmLoadBackUp")).remove(QLatin1Char('&'));
     const QString file = dialogs().openFileName(window, options);
-    if (!file.isEmpty()) {
+    if (file.isEmpty()) {
+        // nothing chosen
+    } else if (isFullBackupFile(file)) {
+        // A full backup read as one kind's would be "damaged": say what it is instead.
+        if (dialogs().confirm(window, language.Text(LK("BackUpIsFullBackup"))))
+            restoreFull(window, file, decider);
+    } else {
         settings.setReloadNeeded(reloadListOf(kind), true);
         Progress progress(window, language.Text(LK("BackUpLoading")));
-        RestoreOptions restore;
-        restore.root = folders.root;
-        restore.extension = kindExtension(kind);
-        restore.style = restoreStyleOf(kind);
-        restore.decider = &decider;
+        PausingDecider pausing(decider, progress);
+        RestoreOptions restore = restoreOptionsFor(kind, folders);
+        restore.decider = &pausing;
         restore.rewrite = practiseRewriter(kind, settings, language);
         restore.progress = progress.callback();
-        reportProblems(window, problemsOf(language, restoreKindBackup(file, restore)));
+        const RestoreReport report = restoreKindBackup(file, restore);
+        progress.pause();
+        reportProblems(window, problemsOf(language, report));
     }
     window->SwitchMode(startMode);
 }

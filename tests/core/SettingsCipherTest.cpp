@@ -99,23 +99,23 @@ TEST(SettingsCipher, FailuresAreReportedAndLeaveTheOutputAlone) {
     cipher.Vystup = out;
     cipher.Klic = QStringLiteral("k");
     EXPECT_FALSE(cipher.Execute());
-    EXPECT_EQ(cipher.errorString(), QStringLiteral("Neexistuje Vstup"));
+    EXPECT_TRUE(cipher.errorString().endsWith(QStringLiteral(": no such file")));
 
     writeFile(in, "data");
     cipher.Vstup = in;
     cipher.Klic.clear();
     EXPECT_FALSE(cipher.Execute());
-    EXPECT_EQ(cipher.errorString(), QStringLiteral("Není Klíč"));
+    EXPECT_EQ(cipher.errorString(), QStringLiteral("no key was given"));
 
     // Key file mode: the key must be at least as long as the input.
     cipher.KratkyARotovat = false;
     cipher.KlicName = dir.filePath(QStringLiteral("nokey"));
     EXPECT_FALSE(cipher.Execute());
-    EXPECT_EQ(cipher.errorString(), QStringLiteral("Neexistuje Klic"));
+    EXPECT_TRUE(cipher.errorString().endsWith(QStringLiteral(": no such key file")));
     writeFile(dir.filePath(QStringLiteral("key")), "xyz");
     cipher.KlicName = dir.filePath(QStringLiteral("key"));
     EXPECT_FALSE(cipher.Execute());
-    EXPECT_TRUE(cipher.errorString().startsWith(QStringLiteral("Příliš krátký klíč")));
+    EXPECT_TRUE(cipher.errorString().startsWith(QStringLiteral("the key file is shorter")));
     EXPECT_EQ(readFile(out), QByteArray("old"));
 
     writeFile(cipher.KlicName, bytes({0x01, 0x02, 0x03, 0x04, 0x05}));

@@ -127,3 +127,36 @@ TEST_F(BackUpTest, RefusedVersionsAndEscapingRecordsAreReportedToTheUser) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BackUpTest, TheQuestionIsAnswerableAndAFullBackupIsNamedAsOne) {
+    putCard(QStringLiteral("A"));
+    window->SwitchMode(2);
+    const QString file = app.path() + QStringLiteral("/all.abp");
+    dialogs.answerSaveFile(file);
+    item("mmSaveBUAll")->trigger();
+    ASSERT_TRUE(QFile::exists(file));
+
+    // Restored through the card menu: the program says it is a full backup and, asked to,
+    // restores it as one. While the question about the existing team is open, the progress
+    // window is out of its way.
+    dialogs.answerOpenFile(file);
+    dialogs.answerConfirm(true);
+    bool progressShown = true;
+    dialogs.answerForm([&](QDialog* form) {
+        auto* progress = window->findChild<QWidget*>(QStringLiteral("BackUpProgress"));
+        progressShown = progress != nullptr && progress->isVisible();
+        button(form, "btnSkip")->click();
+    });
+    item("mmLoadBUPC")->trigger();
+    ASSERT_EQ(dialogs.confirmations.size(), 1);
+    EXPECT_EQ(dialogs.confirmations[0], text("BackUpIsFullBackup"));
+    EXPECT_EQ(dialogs.forms, QStringList{QStringLiteral("korvex::TFormBackUp")});
+    EXPECT_FALSE(progressShown);
+    EXPECT_TRUE(dialogs.informations.isEmpty())
+        << dialogs.informations.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(window->currentMode(), 2);
+}
+
+} // namespace

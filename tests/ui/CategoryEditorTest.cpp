@@ -287,3 +287,45 @@ TEST_F(CategoryEditorTest, RenameAndCopyKeepNamesUnique) {
     EXPECT_TRUE(QDir(app.file(QStringLiteral("GraphicPractises/Drills/Edges"))).exists());
     EXPECT_EQ(practise().subcategory(), QStringLiteral("Edges"));
 }
+
+TEST(CategoryEditorRules, EmptyLongNamesAndFreeCopyNames) {
+    const QStringList existing{QStringLiteral("Loop"), QStringLiteral("loop (2)")};
+    EXPECT_EQ(newNameRefusal(TreeLevel::Category, QStringLiteral("   "), existing),
+              QStringLiteral("NameIsEmpty"));
+    EXPECT_EQ(newNameRefusal(TreeLevel::Subcategory, QStringLiteral("..."), existing),
+              QStringLiteral("NameNotAllowed"));
+    EXPECT_EQ(newNameRefusal(TreeLevel::Category, QString(300, QLatin1Char('c')), existing),
+              QStringLiteral("NameTooLong"));
+    EXPECT_EQ(newNameRefusal(TreeLevel::Practise, QString(240, QLatin1Char('p')), existing, 239),
+              QStringLiteral("NameTooLong"));
+    EXPECT_EQ(freeCopyName(QStringLiteral("Loop"), existing), QStringLiteral("Loop (3)"));
+    EXPECT_EQ(freeCopyName(QStringLiteral("Drill 1"), existing), QStringLiteral("Drill 1 (2)"));
+}
+
+TEST_F(CategoryEditorTest, TooLongNamesAndFailedRenamesAreReported) {
+    auto form = editor();
+    // A 300-character category is refused with its reason and stays in the field.
+    const QString longName(300, QLatin1Char('c'));
+    type(*form, "edtNewCategory", longName);
+    press(*form, "btnCategoryNew");
+    EXPECT_EQ(dialogs.informations.last(), text("NameTooLong"));
+    EXPECT_EQ(form->findChild<QLineEdit*>(QStringLiteral("edtNewCategory"))->text(), longName);
+    type(*form, "edtNewCategory", QStringLiteral("    "));
+    press(*form, "btnCategoryNew");
+    EXPECT_EQ(dialogs.informations.last(), text("NameIsEmpty"));
+
+    // A practise name whose thumbnail name would not fit is refused before any file moves.
+    dialogs.answerText(QString(240, QLatin1Char('p')));
+    press(*form, "btnPractiseRename");
+    EXPECT_EQ(dialogs.informations.last(), text("NameTooLong"));
+    EXPECT_EQ(practise().name(), QStringLiteral("Loop"));
+
+    // A stray thumbnail of the new name makes the rename fail: the editor says so.
+    saveBytes(app.file(QStringLiteral("GraphicPractises/Drills/Skating/Loop 3Small.jpg")), "x");
+    dialogs.answerText(QStringLiteral("Loop 3"));
+    press(*form, "btnPractiseRename");
+    EXPECT_TRUE(dialogs.informations.last().startsWith(text("EditFailed")))
+        << dialogs.informations.last().toStdString();
+    EXPECT_TRUE(
+        QFileInfo::exists(app.file(QStringLiteral("GraphicPractises/Drills/Skating/Loop.gmp"))));
+}

@@ -7,6 +7,8 @@ namespace korvex::cli {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+// A restore went through but refused some records.
+constexpr int kExitRefused = 3;
 
 struct Command {
     const char* name;

@@ -9,8 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTextStream>
+
+#include <cerrno>
+#include <csignal>
 
 namespace korvex::cli {
 
@@ -36,31 +38,42 @@ QString installationOf(const QString& file) {
 
 bool loadInstallation(const QString& appDir, TSettings& settings, TLanguage& language,
                       QString* error) {
-    QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        *error = QStringLiteral("cannot make a scratch folder: %1").arg(scratch.errorString());
-        return false;
-    }
-    for (const char* name : {"Settings.def", "Settings.txt"}) {
-        const QString source = joinPath(appDir, QLatin1String(name));
-        if (QFile::exists(source) && !QFile::copy(source, scratch.filePath(QLatin1String(name)))) {
-            *error = QStringLiteral("%1: cannot be read").arg(QDir::toNativeSeparators(source));
-            return false;
-        }
-    }
-    settings.setAppDir(scratch.path());
-    settings.setSaveOnDestroy(false);
-    const bool loaded = settings.Load();
     settings.setAppDir(appDir);
-    if (!loaded) {
+    settings.setSaveOnDestroy(false);
+    if (!settings.Load()) {
         *error = settings.errorString();
-        error->replace(QDir::toNativeSeparators(scratch.path()), QDir::toNativeSeparators(appDir));
         return false;
     }
     language.setAppDir(appDir);
     language.setLanguageDir(settings.LanguageOpenDir());
     language.LoadLanguage(settings.Language());
     return true;
+}
+
+namespace {
+const QString kScratchPrefix = QStringLiteral("korvex-cli-");
+} // namespace
+
+QString scratchTemplate() {
+    return joinPath(QDir::tempPath(), kScratchPrefix +
+                                          QString::number(QCoreApplication::applicationPid()) +
+                                          QStringLiteral("-XXXXXX"));
+}
+
+void removeStaleScratch() {
+    const QDir temp(QDir::tempPath());
+    const QStringList names =
+        temp.entryList({kScratchPrefix + QStringLiteral("*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        const QStringList parts = name.mid(kScratchPrefix.size()).split(QLatin1Char('-'));
+        bool number = false;
+        const qint64 pid = parts.size() == 2 ? parts[0].toLongLong(&number) : 0;
+        if (!number || pid <= 0 || pid == QCoreApplication::applicationPid())
+            continue;
+        // kill(pid, 0) asks only whether the process exists.
+        if (::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+            QDir(temp.filePath(name)).removeRecursively();
+    }
 }
 
 } // namespace korvex::cli

@@ -19,11 +19,17 @@ QString installationFolder();
 // else the tool's own.
 QString installationOf(const QString& file);
 
-// Loads the settings and the language table of the installation in `appDir` without
-// writing anything there: the settings files are read from scratch copies and the
-// settings object is then pointed back at `appDir`. A language that cannot be loaded leaves
-// the table empty (texts then read as empty), which is no error for the tools.
+// Loads the settings and the language table of the installation in `appDir`. The settings
+// are deciphered in memory, so nothing is written there (a read-only installation loads as
+// well). A language that cannot be loaded leaves the table empty (texts then read as
+// empty), which is no error for the tools.
 bool loadInstallation(const QString& appDir, TSettings& settings, TLanguage& language,
                       QString* error);
+
+// A scratch folder in the system's temporary folder whose name carries the process id
+// ("korvex-cli-<pid>-XXXXXX"), so that one left behind by a killed run can be told apart.
+QString scratchTemplate();
+// Removes the scratch folders of runs that are no longer alive.
+void removeStaleScratch();
 
 } // namespace korvex::cli

@@ -36,7 +36,7 @@ bool writeTextPage(const QString& file, const QString& appDir, const QString& ta
                      .arg(data.version);
         return false;
     }
-    QTemporaryDir scratch;
+    QTemporaryDir scratch(scratchTemplate());
     QStringList pictures;
     for (int i = 0; i < data.pictures.size(); ++i) {
         pictures.append(scratch.filePath(QStringLiteral("%1.jpg").arg(i)));

@@ -1,6 +1,6 @@
-// korvex-cli settings DIR: prints the settings of the installation in DIR. The two settings
-// files are read from copies in a scratch folder, so DIR is never written to: no
-// Settings.set appears there and Settings.def and Settings.txt stay as they are.
+// korvex-cli settings DIR: prints the settings of the installation in DIR. Settings.def is
+// deciphered in memory, so no deciphered copy appears there and Settings.def and
+// Settings.txt stay as they are.
 #include "cli/CliCommands.h"
 #include "core/KeyValueLines.h"
 #include "core/Paths.h"
@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace korvex::cli {
@@ -22,24 +21,10 @@ int runSettings(const QStringList& args) {
     if (!QFileInfo(dir).isDir())
         return fail(QStringLiteral("%1: no such folder").arg(QDir::toNativeSeparators(dir)));
 
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
-        return fail(QStringLiteral("cannot make a scratch folder: %1").arg(scratch.errorString()));
-    for (const char* name : {"Settings.def", "Settings.txt"}) {
-        const QString source = joinPath(dir, QLatin1String(name));
-        // A missing file is left to the load, which names it in its message.
-        if (QFile::exists(source) && !QFile::copy(source, scratch.filePath(QLatin1String(name))))
-            return fail(QStringLiteral("%1: cannot be read").arg(QDir::toNativeSeparators(source)));
-    }
-
-    TSettings settings(scratch.path());
+    TSettings settings(dir);
     settings.setSaveOnDestroy(false);
-    if (!settings.Load()) {
-        // Name the real file, not its scratch copy.
-        QString message = settings.errorString();
-        message.replace(QDir::toNativeSeparators(scratch.path()), QDir::toNativeSeparators(dir));
-        return fail(message);
-    }
+    if (!settings.Load())
+        return fail(settings.errorString());
 
     QTextStream out(stdout);
     for (const QString& line : settings.txtLines()) {

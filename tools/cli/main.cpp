@@ -1,5 +1,6 @@
 // korvex-cli: the command-line companion of Korvex.
 #include "cli/CliCommands.h"
+#include "cli/CliInstallation.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -33,7 +34,8 @@ int usage() {
     QTextStream err(stderr);
     err << "usage: korvex-cli COMMAND [ARGS]\n\ncommands:\n";
     for (const Command& command : kCommands)
-        err << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
+        err << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary
+            << '\n';
     return kExitUsage;
 }
 
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     // The program's name, so that the user's data folder is the program's own.
     QCoreApplication::setApplicationName(QStringLiteral("Korvex"));
+    removeStaleScratch();
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty())

@@ -5,6 +5,8 @@
 #include "core/TPractiseObject.h"
 #include "ui/LanguageKeys.h"
 
+#include <algorithm>
+
 namespace korvex {
 
 QString alreadyExistsKey(TreeLevel level) {
@@ -19,17 +21,32 @@ QString alreadyExistsKey(TreeLevel level) {
     return LK("PracAlreadyExist");
 }
 
-QString newNameRefusal(TreeLevel level, const QString& name, const QStringList& existing) {
+QString newNameRefusal(TreeLevel level, const QString& name, const QStringList& existing,
+                       int maxBytes) {
     if (level == TreeLevel::Practise && isBlank(name))
         return LK("EnterNameNewPrac");
     // An empty folder name counts as taken, as the editor always told it.
     if (name.isEmpty())
         return alreadyExistsKey(level);
-    if (!TPractiseObject::isValidName(name))
+    if (isBlank(name))
+        return LK("NameIsEmpty");
+    const bool onlyDots =
+        std::all_of(name.begin(), name.end(), [](QChar c) { return c == QLatin1Char('.'); });
+    if (!TPractiseObject::isValidName(name) || onlyDots)
         return LK("NameNotAllowed");
+    if (name.toUtf8().size() > maxBytes)
+        return LK("NameTooLong");
     if (existing.contains(name, Qt::CaseInsensitive))
         return alreadyExistsKey(level);
     return QString();
+}
+
+QString freeCopyName(const QString& name, const QStringList& existing) {
+    for (int number = 2;; ++number) {
+        const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(number);
+        if (!existing.contains(candidate, Qt::CaseInsensitive))
+            return candidate;
+    }
 }
 
 int selectionAfterDelete(int index, int remaining) {

@@ -15,8 +15,16 @@ enum class TreeLevel { Category = 0, Subcategory = 1, Practise = 2 };
 // The language key of the refusal of `name` as a new entry of `level` beside `existing`,
 // or the empty text when the name may be used. Names are compared without regard to
 // letter case: the folders are shared with file systems that ignore it. A name that would
-// leave its folder (a path separator, "." or "..") is refused with "NameNotAllowed".
-QString newNameRefusal(TreeLevel level, const QString& name, const QStringList& existing);
+// leave its folder (a path separator, a name of dots only) is refused with
+// "NameNotAllowed", a name of spaces only with "NameIsEmpty" (for a practise
+// "EnterNameNewPrac"), and one longer than `maxBytes` bytes of UTF-8 (what the file system
+// holds with the longest file of the item) with "NameTooLong".
+QString newNameRefusal(TreeLevel level, const QString& name, const QStringList& existing,
+                       int maxBytes = 255);
+
+// A name for a copy of `name` that is not in `existing` (compared without regard to
+// letter case): "Drill 1 (2)", or "(3)" and on when that is taken too.
+QString freeCopyName(const QString& name, const QStringList& existing);
 
 // The language key for "already exists" of `level`.
 QString alreadyExistsKey(TreeLevel level);

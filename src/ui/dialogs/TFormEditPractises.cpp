@@ -4,6 +4,7 @@
 #include "core/TLanguage.h"
 #include "core/TPractiseObject.h"
 #include "core/TSettings.h"
+#include "storage/ItemNames.h"
 #include "storage/TGraphicPractise.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
@@ -162,8 +163,10 @@ void TFormEditPractises::createControls() {
         refill(TreeLevel::Subcategory);
         refill(TreeLevel::Practise);
     };
-    connect(m_cmbCategoryS, &QComboBox::activated, this, [this, chooseCategory] { chooseCategory(m_cmbCategoryS); });
-    connect(m_cmbCategoryP, &QComboBox::activated, this, [this, chooseCategory] { chooseCategory(m_cmbCategoryP); });
+    connect(m_cmbCategoryS, &QComboBox::activated, this,
+            [this, chooseCategory] { chooseCategory(m_cmbCategoryS); });
+    connect(m_cmbCategoryP, &QComboBox::activated, this,
+            [this, chooseCategory] { chooseCategory(m_cmbCategoryP); });
     connect(m_cmbSubCategory, &QComboBox::activated, this, [this] {
         m_item.setSubcategory(m_cmbSubCategory->currentText());
         refill(TreeLevel::Subcategory);
@@ -307,6 +310,21 @@ void TFormEditPractises::information(const QString& key) {
     dialogs().information(this, m_language.Text(key));
 }
 
+void TFormEditPractises::reportFailure(const QString& name) {
+    QString text = m_language.Text(LK("EditFailed")) + QLatin1Char(' ') + name;
+    const QString reason = m_item.errorString();
+    if (!reason.isEmpty())
+        text += QLatin1Char('\n') + reason;
+    dialogs().information(this, text);
+}
+
+int TFormEditPractises::maxNameBytes(TreeLevel level) const {
+    ItemKind kind;
+    if (level == TreeLevel::Practise && itemKindForExtension(m_item.extension(), &kind))
+        return maxItemNameBytes(kind);
+    return kMaxFileNameBytes;
+}
+
 bool TFormEditPractises::confirmReferences() {
     // Training plans refer to practises by path; renaming or deleting a folder breaks them.
     if (m_mode != 1 && m_mode != 2)
@@ -356,15 +374,18 @@ void TFormEditPractises::onButton() {
 
 void TFormEditPractises::newCategory() {
     const QString name = m_edtCategory->text();
-    const QString refusal = newNameRefusal(TreeLevel::Category, name, listOf(TreeLevel::Category));
+    const QString refusal = newNameRefusal(TreeLevel::Category, name, listOf(TreeLevel::Category),
+                                           maxNameBytes(TreeLevel::Category));
     if (!refusal.isEmpty()) {
         information(refusal);
         return;
     }
-    if (m_item.CreateCategory(name)) {
-        m_item.setCategory(name);
-        m_item.setSubcategory(QString());
+    if (!m_item.CreateCategory(name)) {
+        reportFailure(name);
+        return; // the name stays in the field
     }
+    m_item.setCategory(name);
+    m_item.setSubcategory(QString());
     refillAll();
     m_edtCategory->clear();
     m_edtCategory->setFocus();
@@ -376,15 +397,18 @@ void TFormEditPractises::newSubcategory(bool second) {
     QLineEdit* edit = set(second).subEdit;
     const QString name = edit->text();
     const QString refusal =
-        newNameRefusal(TreeLevel::Subcategory, name, listOf(TreeLevel::Subcategory));
+        newNameRefusal(TreeLevel::Subcategory, name, listOf(TreeLevel::Subcategory),
+                       maxNameBytes(TreeLevel::Subcategory));
     if (!refusal.isEmpty()) {
         information(refusal);
         return;
     }
-    if (m_item.CreateSubcategory(name)) {
-        m_item.setSubcategory(name);
-        m_item.setName(QString());
+    if (!m_item.CreateSubcategory(name)) {
+        reportFailure(name);
+        return;
     }
+    m_item.setSubcategory(name);
+    m_item.setName(QString());
     refill(TreeLevel::Subcategory);
     refill(TreeLevel::Practise);
     edit->clear();
@@ -396,14 +420,15 @@ void TFormEditPractises::newPractise(bool second) {
         return;
     QLineEdit* edit = set(second).practiseEdit;
     const QString name = edit->text();
-    const QString refusal = newNameRefusal(TreeLevel::Practise, name, listOf(TreeLevel::Practise));
+    const QString refusal = newNameRefusal(TreeLevel::Practise, name, listOf(TreeLevel::Practise),
+                                           maxNameBytes(TreeLevel::Practise));
     if (!refusal.isEmpty()) {
         information(refusal);
         return;
     }
     m_item.Clear();
     if (!m_item.CreateItem(name, m_settings.Version())) {
-        dialogs().information(this, name);
+        reportFailure(name);
         refill(TreeLevel::Practise);
         return;
     }
@@ -433,23 +458,26 @@ void TFormEditPractises::renameLevel(TreeLevel level) {
         return;
     QStringList others = listOf(level);
     others.removeAll(current);
-    const QString refusal = newNameRefusal(level, name, others);
+    const QString refusal = newNameRefusal(level, name, others, maxNameBytes(level));
     if (!refusal.isEmpty()) {
         information(refusal);
         return;
     }
+    bool ok = false;
     switch (level) {
     case TreeLevel::Category:
-        m_item.RenameCategory(name);
+        ok = m_item.RenameCategory(name);
         break;
     case TreeLevel::Subcategory:
-        m_item.RenameSubcategory(name);
+        ok = m_item.RenameSubcategory(name);
         break;
     case TreeLevel::Practise:
-        m_item.RenameCurrent(name);
+        ok = m_item.RenameCurrent(name);
         break;
     }
     refillAll();
+    if (!ok)
+        reportFailure(current);
 }
 
 void TFormEditPractises::deleteLevel(TreeLevel level) {
@@ -466,16 +494,23 @@ void TFormEditPractises::deleteLevel(TreeLevel level) {
         hasContent = !listOf(TreeLevel::Practise).isEmpty();
     if (!dialogs().confirm(this, deleteQuestion(m_language, name, level, hasContent)))
         return;
+    bool ok = false;
     switch (level) {
     case TreeLevel::Category:
-        m_item.DeleteCategory();
+        ok = m_item.DeleteCategory();
         break;
     case TreeLevel::Subcategory:
-        m_item.DeleteSubcategory();
+        ok = m_item.DeleteSubcategory();
         break;
     case TreeLevel::Practise:
-        m_item.DeleteCurrent();
+        ok = m_item.DeleteCurrent();
         break;
+    }
+    if (!ok) {
+        // What could not be deleted stays listed and selected.
+        refillAll();
+        reportFailure(name);
+        return;
     }
     const QStringList remaining = listOf(level);
     const int next = selectionAfterDelete(index, int(remaining.size()));
@@ -489,18 +524,24 @@ void TFormEditPractises::copyPractise() {
     const QString current = m_item.name();
     if (current.isEmpty())
         return;
+    // The copy is offered a name that is free, since the practise's own name always is not.
     const QString name = dialogs().getText(this, m_language, m_language.Text(LK("FormGetText")),
-                                           TextPromptLayout::Name, current);
+                                           TextPromptLayout::Name,
+                                           freeCopyName(current, listOf(TreeLevel::Practise)));
     if (isBlank(name))
         return;
-    const QString refusal = newNameRefusal(TreeLevel::Practise, name, listOf(TreeLevel::Practise));
+    const QString refusal = newNameRefusal(TreeLevel::Practise, name, listOf(TreeLevel::Practise),
+                                           maxNameBytes(TreeLevel::Practise));
     if (!refusal.isEmpty()) {
         information(refusal);
         return;
     }
-    if (m_item.CopyCurrent(name))
+    const bool ok = m_item.CopyCurrent(name);
+    if (ok)
         m_item.setName(name);
     refill(TreeLevel::Practise);
+    if (!ok)
+        reportFailure(current);
 }
 
 void TFormEditPractises::done() {

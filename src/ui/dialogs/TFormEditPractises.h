@@ -66,6 +66,12 @@ private:
     void onListClicked(TreeLevel level, bool second);
     bool confirmReferences();
     void information(const QString& key);
+    // Says that creating, renaming, copying or deleting `name` failed, with the item's
+    // reason when it gives one.
+    void reportFailure(const QString& name);
+    // The most bytes a name of `level` may take: a folder name, or the practise name with
+    // the longest file of the practise's file set.
+    int maxNameBytes(TreeLevel level) const;
     const ControlSet& set(bool second) const { return second ? m_second : m_first; }
 
     TLanguage& m_language;

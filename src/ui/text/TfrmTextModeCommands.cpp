@@ -187,6 +187,7 @@ void TfrmTextMode::loadBackup() {
     RestoreOptions restore;
     restore.root = settings().appDir();
     restore.extension = m_practise->extension();
+    restore.kindFolder = settings().TXSaveDir();
     restore.style = restoreStyleOf(BackupKind::Text);
     restore.decider = &decider;
     // Restored practises are rewritten without the scratch folder, which holds the pictures
