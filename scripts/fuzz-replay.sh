@@ -26,6 +26,8 @@ out="$build/fuzz"
 rm -rf "$out/seeds"
 "$out/korvex-fuzz-seeds" "$out/seeds"
 for driver in "$out"/korvex-replay-*; do
+    # Only the drivers themselves (the build also leaves korvex-replay-*_autogen folders).
+    [ -f "$driver" ] && [ -x "$driver" ] || continue
     target="$(basename "$driver")"
     target="${target#korvex-replay-}"
     target="${target//-/_}"
