@@ -19,8 +19,9 @@ const QString kIconName = QStringLiteral("org.example.korvex.Korvex");
 constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 bool write(const QString& path, const QByteArray& bytes) {
-    QString error;
-    if (QDir().mkpath(QFileInfo(path).absolutePath()) && korvex::saveBytes(path, bytes, &error))
+    QString error = QStringLiteral("the picture could not be encoded as PNG");
+    if (!bytes.isEmpty() && QDir().mkpath(QFileInfo(path).absolutePath()) &&
+        korvex::saveBytes(path, bytes, &error))
         return true;
     QTextStream(stderr) << "cannot write " << path << ": " << error << '\n';
     return false;
@@ -30,8 +31,8 @@ QByteArray png(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    // An empty result (the encoder failed) is refused by write().
+    return image.save(&buffer, "PNG") ? bytes : QByteArray();
 }
 
 } // namespace

@@ -112,7 +112,9 @@ QString SharePage::pngUri(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    // Like an unreadable JPEG, a picture the encoder refuses is left out (an empty URI).
+    if (!image.save(&buffer, "PNG"))
+        return QString();
     return dataUri("image/png", bytes);
 }
 
