@@ -182,7 +182,8 @@ bool TSettings::load() {
         ++index;
     }
     m_language = valueOfKey(defLines, kLanguage, index);
-    SetFormSize(1); // the window always starts large; the stored FormSize is not read
+    // The window starts at the size the coach chose last; anything but Small is Large.
+    SetFormSize(valueOfKey(defLines, kFormSize, index).trimmed() == QLatin1String("0") ? 0 : 1);
     const int count = valueOfKey(defLines, kCountPlayers, index).trimmed().toInt();
     m_countPlayers = count != 0;
     m_indexOfGroundLine = index;

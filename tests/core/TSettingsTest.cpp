@@ -83,9 +83,10 @@ TEST(TSettings, LoadInsertsCountPlayersAndSaveWritesItBack) {
         EXPECT_EQ(settings.Version(), 141);
         EXPECT_EQ(settings.GMSaveDir(), QStringLiteral("Graphic"));
         EXPECT_EQ(settings.PlayerArchiveSaveDir(), QStringLiteral("PlayerArchive"));
-        // The stored form size is not read: the window always starts large.
-        EXPECT_EQ(settings.FormSize(), 1);
-        EXPECT_EQ(settings.RinkWidth(), 675);
+        // The stored form size is read back: the window starts as small as it was left.
+        EXPECT_EQ(settings.FormSize(), 0);
+        EXPECT_EQ(settings.RinkWidth(), 450);
+        settings.SetFormSize(1);
         EXPECT_TRUE(QDir(inst.path("Photos")).exists());
         ASSERT_TRUE(settings.Save()) << settings.errorString().toStdString();
         EXPECT_FALSE(QFile::exists(inst.path("Settings.set")));
@@ -111,7 +112,8 @@ TEST(TSettings, LoadInsertsCountPlayersAndSaveWritesItBack) {
     TSettings again(inst.root());
     ASSERT_TRUE(again.Load());
     again.setSaveOnDestroy(false);
-    EXPECT_EQ(again.FormSize(), 1);
+    EXPECT_EQ(again.FormSize(), 0);
+    EXPECT_EQ(again.RinkHeight(), 280);
     EXPECT_FALSE(again.CountPlayers());
     EXPECT_TRUE(again.selectedRinks().isEmpty());
 }

@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
+#include <QUrl>
 
 namespace korvex {
 
@@ -102,6 +103,11 @@ void TfrmGraphicMode::createControls() {
     m_lblKeyWords = label("lblGMKeyWords");
     m_lblCourt = label("lblGMCourt");
     m_lblDrawingTools = label("lblGMDrawingTools");
+    m_lblDevel = label("lblGMDevel");
+    m_lblWww = label("lblGMwww");
+    m_lblWww->setTextFormat(Qt::RichText);
+    connect(m_lblWww, &QLabel::linkActivated, this,
+            [](const QString& link) { dialogs().openUrl(QUrl(link)); });
     const char* comboNames[3] = {"cmbGMCategory", "cmbGMSubCategory", "cmbGMName"};
     for (int level = 0; level < 3; ++level) {
         m_combos[level] = new TSelectionComboBox(level, this);
@@ -202,6 +208,23 @@ void TfrmGraphicMode::createToolButtons() {
     m_lblLineType->setGeometry(176, 38, 62, 18);
     connect(m_chbLineType, &QCheckBox::toggled, m_editor, &GraphicEditor::setStraight);
     connect(m_chbLineType, &QCheckBox::clicked, this, &TfrmGraphicMode::onLineTypeClicked);
+
+    // Stands in the gap of the figure row, right above the Straight box it mirrors.
+    m_spbLineCurve = new QToolButton(m_pnlTools);
+    m_spbLineCurve->setObjectName(QStringLiteral("spbLineCurve"));
+    m_spbLineCurve->setCheckable(true);
+    m_spbLineCurve->setChecked(true);
+    m_spbLineCurve->setAutoRaise(true);
+    m_spbLineCurve->setGeometry(182, 2, 30, 30);
+    m_spbLineCurve->setIconSize(QSize(26, 26));
+    m_spbLineCurve->setIcon(curvedLineGlyph(ds));
+    m_spbLineCurve->setEnabled(false);
+    connect(m_chbLineType, &QCheckBox::toggled, m_spbLineCurve,
+            [this](bool straight) { m_spbLineCurve->setChecked(!straight); });
+    connect(m_spbLineCurve, &QToolButton::clicked, this, [this](bool curved) {
+        m_chbLineType->setChecked(!curved);
+        onLineTypeClicked();
+    });
     connect(m_toolGroup, &QButtonGroup::buttonClicked, this, &TfrmGraphicMode::onToolClicked);
     connect(m_endGroup, &QButtonGroup::buttonClicked, this, &TfrmGraphicMode::onEndClicked);
 }
@@ -226,9 +249,13 @@ void TfrmGraphicMode::applyLayout() {
             {m_editor, {2, 2, 450, 280}, {2, 2, 675, 420}},
             {m_lblDrawingTools, {304, 310, 300, 16}, {330, 450, 300, 16}},
             {m_pnlTools, {304, 326, 454, 64}, {330, 466, 454, 64}},
+            {m_lblDevel, {6, 478, 440, 16}, {790, 472, 220, 16}},
+            {m_lblWww, {452, 478, 306, 16}, {790, 492, 220, 16}},
         },
         large);
-    setMinimumSize(large ? 1012 : 762, large ? 534 : 478);
+    m_lblWww->setAlignment(large ? Qt::AlignLeft | Qt::AlignVCenter
+                                 : Qt::AlignRight | Qt::AlignVCenter);
+    setMinimumSize(large ? 1012 : 762, large ? 534 : 496);
 }
 
 void TfrmGraphicMode::applyCaptions() {
@@ -245,6 +272,7 @@ void TfrmGraphicMode::applyCaptions() {
         {m_lblCourt, LK("lblGMCourt")},
         {m_lblDrawingTools, LK("lblGMDrawingTools")},
         {m_lblLineType, LK("lblGMLineStright")},
+        {m_lblDevel, LK("lblGMDevel")},
     };
     for (const auto& entry : labels) {
         if (auto* label = qobject_cast<QLabel*>(entry.widget))
@@ -259,6 +287,7 @@ void TfrmGraphicMode::applyCaptions() {
         LK("spbArrowArc"),       LK("spbArrowNone"),      LK("spbLineSolid"),
         LK("spbLineDash"),       LK("spbLineDbSolid"),    LK("spbLineTwiddle"),
         LK("spbLineSemiCircle"), LK("spbCrosswise"),      LK("spbCrosswiseSolid"),
+        LK("spbLineCurve"),
     };
     for (const QString& key : toolKeys) {
         if (auto* button = m_pnlTools->findChild<QToolButton*>(key))
@@ -273,6 +302,9 @@ void TfrmGraphicMode::applyCaptions() {
                 action->setText(l.Text(key));
         }
     }
+    const QString home = l.Text(LK("lblGMwww"));
+    m_lblWww->setText(
+        QStringLiteral("<a href=\"%1\">%2</a>").arg(home.toHtmlEscaped(), home.toHtmlEscaped()));
     // The label of the check box stands centred on x = 198 of the tool panel.
     m_lblLineType->adjustSize();
     m_lblLineType->move(198 - m_lblLineType->width() / 2 + 8, 38);
@@ -415,6 +447,7 @@ void TfrmGraphicMode::setToolsEnabled(bool on) {
         button->setEnabled(on);
     m_chbLineType->setEnabled(on);
     m_lblLineType->setEnabled(on);
+    m_spbLineCurve->setEnabled(on);
     m_memText->setReadOnly(!on);
     m_memKeyWords->setReadOnly(!on);
     m_editor->setEditing(on);

@@ -108,6 +108,8 @@ private:
     QLabel* m_lblCourt = nullptr;
     QLabel* m_lblDrawingTools = nullptr;
     QLabel* m_lblLineType = nullptr;
+    QLabel* m_lblDevel = nullptr;
+    QLabel* m_lblWww = nullptr;
     TSelectionComboBox* m_combos[3] = {nullptr, nullptr, nullptr}; // cmbGMCategory, ...
     QPlainTextEdit* m_memText = nullptr;
     QPlainTextEdit* m_memKeyWords = nullptr;
@@ -115,6 +117,8 @@ private:
     GraphicEditor* m_editor = nullptr;
     QFrame* m_pnlTools = nullptr;
     QCheckBox* m_chbLineType = nullptr;
+    // Pressed while new lines bend: the button form of the Straight box, kept in step with it.
+    QToolButton* m_spbLineCurve = nullptr;
     QButtonGroup* m_toolGroup = nullptr;
     QButtonGroup* m_endGroup = nullptr;
     QToolButton* m_spbHelp1 = nullptr;

@@ -41,6 +41,18 @@ QIcon endKindGlyph(int endKind, const DrawingSettings* settings) {
     return sampleLine(0, endKind, settings);
 }
 
+QIcon curvedLineGlyph(const DrawingSettings* settings) {
+    QImage image = blank();
+    TLine line(settings);
+    line.setEndKind(4);
+    line.addPoint(QPoint(3, kGlyph - 5));
+    line.addPoint(QPoint(kGlyph / 2, -6));
+    line.addPoint(QPoint(kGlyph - 4, kGlyph - 5));
+    line.setCurved(true);
+    line.draw(image);
+    return QIcon(QPixmap::fromImage(image));
+}
+
 QIcon figureGlyph(int figureKind, const DrawingSettings* settings) {
     QImage image = blank();
     QPainter painter(&image);
