@@ -208,7 +208,7 @@ void TfrmTacticsMode::applyLayout() {
             {m_lblDescription, {6, 132, comboW, 16}, {6, 132, comboW, 16}},
             {m_memText, {6, 148, 290, 242}, {6, 148, 320, 298}},
             {m_lblKeyWords, {6, 394, 290, 16}, {6, 450, 320, 16}},
-            {m_memKeyWords, {6, 410, 290, 64}, {6, 466, 320, 64}},
+            {m_memKeyWords, {6, 410, 290, 64}, {6, 466, 320, 120}},
             {m_lblCourt, {304, 6, 300, 16}, {330, 6, 300, 16}},
             {m_pnlGround, {304, 22, 454, 284}, {330, 22, 679, 424}},
             {m_editor, {2, 2, 450, 280}, {2, 2, 675, 420}},
