@@ -312,6 +312,7 @@ void TFormKorvex::createMenus() {
     viewItem(ta, "mmTADeleteFrame", QStringLiteral("&Delete frame"), ViewCommand::DeleteRecord, 7);
     viewItem(ta, "mmTAExportAnimation", QStringLiteral("Export animation..."),
              ViewCommand::ExportPicture, 7);
+    shareItem(ta, "mmTAShare");
     ta->addSeparator();
     exitItem(ta, "mmTAExit");
 

@@ -45,9 +45,9 @@ QIcon curvedLineGlyph(const DrawingSettings* settings) {
     QImage image = blank();
     TLine line(settings);
     line.setEndKind(4);
-    line.addPoint(QPoint(3, kGlyph - 5));
-    line.addPoint(QPoint(kGlyph / 2, -6));
-    line.addPoint(QPoint(kGlyph - 4, kGlyph - 5));
+    for (const QPoint point :
+         {QPoint(3, 22), QPoint(5, 8), QPoint(13, 3), QPoint(21, 8), QPoint(23, 22)})
+        line.addPoint(point);
     line.setCurved(true);
     line.draw(image);
     return QIcon(QPixmap::fromImage(image));
