@@ -393,7 +393,7 @@ TEST_F(GraphicEditorTest, ACoachDrawsASmallDrill) {
     }
 }
 
-TEST_F(GraphicEditorTest, ChoosingAnotherPractiseSavesTheEditedOneWithItsTexts) {
+TEST_F(GraphicEditorTest, ChoosingAnotherPractiseSavesTheEditedOneAndARestartReopensTheLast) {
     practise().Clear();
     ASSERT_TRUE(practise().CreateItem(QStringLiteral("Other"), window->settings().Version()));
     view->reloadSelection();
@@ -419,4 +419,10 @@ TEST_F(GraphicEditorTest, ChoosingAnotherPractiseSavesTheEditedOneWithItsTexts) 
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("Cones first"));
     EXPECT_EQ(practise().figures().count(), 1);
     EXPECT_FALSE(practise().modified());
+
+    choose(QStringLiteral("Other"));
+    window->close();
+    window.reset();
+    start();
+    EXPECT_EQ(practise().name(), QStringLiteral("Other"));
 }
