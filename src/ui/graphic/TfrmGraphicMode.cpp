@@ -10,28 +10,22 @@
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
 #include "ui/TSelectionComboBox.h"
+#include "ui/graphic/DrawingAutosave.h"
 #include "ui/graphic/DrawingToolPanel.h"
 #include "ui/graphic/GraphicEditor.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QTimer>
 #include <QUndoStack>
 #include <QUrl>
 
 namespace korvex {
 
-namespace {
-
-// The autosave waits this long after the last edit.
-constexpr int kAutosaveDelayMs = 2000;
-
-} // namespace
+namespace {} // namespace
 
 TfrmGraphicMode::TfrmGraphicMode(TLanguage& language, TSettings& settings, QWidget* parent)
     : TModeView(language, settings, parent) {
@@ -48,10 +42,8 @@ void TfrmGraphicMode::initialise() {
     m_practise = std::make_unique<TGraphicPractise>(settings(), language());
     m_document = std::make_unique<GraphicDocument>(
         *m_practise, [this](const QString& key) { return language().Text(key); });
-    m_autosave = new QTimer(this);
-    m_autosave->setSingleShot(true);
-    m_autosave->setInterval(kAutosaveDelayMs);
-    connect(m_autosave, &QTimer::timeout, this, &TfrmGraphicMode::autosave);
+    m_autosave = new DrawingAutosave(
+        this, [this] { return saveIfModified(); }, [this] { return m_practise->errorString(); });
     connect(&m_document->undoStack(), &QUndoStack::indexChanged, this, [this] {
         m_autosave->start();
         copyTextsFromPractise(); // an undone stretch of typing shows in the memos
@@ -253,25 +245,6 @@ void TfrmGraphicMode::copyTextsFromPractise() {
     if (m_memKeyWords->toPlainText() != keywords)
         m_memKeyWords->setPlainText(keywords);
     m_loading = loading;
-}
-
-void TfrmGraphicMode::autosave() {
-    // Never in the middle of a gesture: the drag is one step and is saved after it ends.
-    if (QApplication::mouseButtons() != Qt::NoButton) {
-        m_autosave->start();
-        return;
-    }
-    if (saveIfModified()) {
-        m_lastAutosaveError.clear();
-        return;
-    }
-    // Said once per kind of failure, not every two seconds; the edits stay in memory and
-    // the next edit tries again.
-    const QString error = m_practise->errorString();
-    if (error != m_lastAutosaveError) {
-        m_lastAutosaveError = error;
-        dialogs().information(this, error);
-    }
 }
 
 const QImage& TfrmGraphicMode::buffer() const {

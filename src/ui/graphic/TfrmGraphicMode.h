@@ -9,13 +9,13 @@
 class QComboBox;
 class QFrame;
 class QLabel;
-class QTimer;
 class QPlainTextEdit;
 
 namespace korvex {
 
 class DrawingToolPanel;
 class GraphicDocument;
+class DrawingAutosave;
 class GraphicEditor;
 class TGraphicPractise;
 class TSelectionComboBox;
@@ -74,11 +74,9 @@ private:
     void onTextsEdited();
     void copyTextsFromPractise();
     // Saves a modified practise a moment after the last edit.
-    void autosave();
     void setToolsEnabled(bool on);
     // The commands (TfrmGraphicModeCommands.cpp).
     void newPractise();
-    void deleteObject();
     void exportPicture();
     void changePlayground();
     void customField(int tag);
@@ -87,8 +85,7 @@ private:
 
     std::unique_ptr<TGraphicPractise> m_practise;
     std::unique_ptr<GraphicDocument> m_document;
-    QTimer* m_autosave = nullptr;
-    QString m_lastAutosaveError;
+    DrawingAutosave* m_autosave = nullptr;
 
     QLabel* m_lblCategory = nullptr;
     QLabel* m_lblSubCategory = nullptr;

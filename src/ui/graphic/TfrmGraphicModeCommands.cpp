@@ -18,6 +18,7 @@
 #include "ui/dialogs/TFormChooseGround.h"
 #include "ui/dialogs/TFormEditPractises.h"
 #include "ui/dialogs/TFormImportPractise.h"
+#include "ui/graphic/DrawingEditCommands.h"
 #include "ui/graphic/GraphicEditor.h"
 
 #include "editing/GraphicDocument.h"
@@ -155,9 +156,6 @@ bool TfrmGraphicMode::run(ViewCommand command, int tag) {
     case ViewCommand::New:
         newPractise();
         return true;
-    case ViewCommand::DeleteObject:
-        deleteObject();
-        return true;
     case ViewCommand::ExportPicture:
         exportPicture();
         return true;
@@ -181,32 +179,12 @@ bool TfrmGraphicMode::run(ViewCommand command, int tag) {
     case ViewCommand::CustomField:
         customField(tag);
         return true;
-    case ViewCommand::Undo:
-    case ViewCommand::Redo:
-        // Only while editing: the view state shows a practise, it does not change it.
-        if (m_editor->isEditing()) {
-            m_editor->cancelLine();
-            if (command == ViewCommand::Undo)
-                m_document->undoStack().undo();
-            else
-                m_document->undoStack().redo();
-        }
-        return true;
-    case ViewCommand::Copy:
-        m_editor->copySelection();
-        return true;
-    case ViewCommand::Paste:
-        m_editor->paste();
-        return true;
-    case ViewCommand::Duplicate:
-        m_editor->duplicateSelection();
-        return true;
     case ViewCommand::MirrorLeftRight:
     case ViewCommand::MirrorTopBottom:
         m_editor->mirror(command == ViewCommand::MirrorLeftRight);
         return true;
     default:
-        return false;
+        return runDrawingEditCommand(command, *m_editor, *m_document);
     }
 }
 
@@ -223,10 +201,6 @@ void TfrmGraphicMode::newPractise() {
                        m_practise->lines().count() == 0 && m_practise->figures().count() == 0;
     if (empty)
         setEditSwitch(this, settings(), true);
-}
-
-void TfrmGraphicMode::deleteObject() {
-    m_editor->deleteSelection();
 }
 
 void TfrmGraphicMode::exportPicture() {

@@ -11,10 +11,10 @@
 #include "ui/FormLayout.h"
 #include "ui/LanguageKeys.h"
 #include "ui/TSelectionComboBox.h"
+#include "ui/graphic/DrawingAutosave.h"
 #include "ui/graphic/DrawingToolPanel.h"
 #include "ui/graphic/GraphicEditor.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -36,9 +36,6 @@ namespace {
 
 constexpr int kMode = 7;
 
-// The autosave waits this long after the last edit.
-constexpr int kAutosaveDelayMs = 2000;
-
 } // namespace
 
 TfrmTacticsMode::TfrmTacticsMode(TLanguage& language, TSettings& settings, QWidget* parent)
@@ -56,10 +53,8 @@ void TfrmTacticsMode::initialise() {
     m_practise = std::make_unique<TTacticsPractise>(settings(), language());
     m_document = std::make_unique<GraphicDocument>(
         *m_practise, [this](const QString& key) { return language().Text(key); });
-    m_autosave = new QTimer(this);
-    m_autosave->setSingleShot(true);
-    m_autosave->setInterval(kAutosaveDelayMs);
-    connect(m_autosave, &QTimer::timeout, this, &TfrmTacticsMode::autosave);
+    m_autosave = new DrawingAutosave(
+        this, [this] { return saveIfModified(); }, [this] { return m_practise->errorString(); });
     connect(&m_document->undoStack(), &QUndoStack::indexChanged, this, [this] {
         m_autosave->start();
         copyTextsFromPractise(); // an undone stretch of typing shows in the memos
@@ -327,25 +322,6 @@ void TfrmTacticsMode::updateEditing() {
     m_editor->setEditing(on);
     m_memText->setReadOnly(!on);
     m_memKeyWords->setReadOnly(!on);
-}
-
-void TfrmTacticsMode::autosave() {
-    // Never in the middle of a gesture: the drag is one step and is saved after it ends.
-    if (QApplication::mouseButtons() != Qt::NoButton) {
-        m_autosave->start();
-        return;
-    }
-    if (saveIfModified()) {
-        m_lastAutosaveError.clear();
-        return;
-    }
-    // Said once per kind of failure, not every two seconds; the edits stay in memory and
-    // the next edit tries again.
-    const QString error = m_practise->errorString();
-    if (error != m_lastAutosaveError) {
-        m_lastAutosaveError = error;
-        dialogs().information(this, error);
-    }
 }
 
 void TfrmTacticsMode::updatePanel() {

@@ -18,6 +18,7 @@ namespace korvex {
 class AnimationPictures;
 class DrawingToolPanel;
 class GraphicDocument;
+class DrawingAutosave;
 class GraphicEditor;
 class TSelectionComboBox;
 class TTacticsPractise;
@@ -83,7 +84,6 @@ private:
     void updateEditing();
     void onTextsEdited();
     // Saves a modified practise a moment after the last edit.
-    void autosave();
 
     // Frames, playback and export (TfrmTacticsModePlayback.cpp).
     void onScenesChange(int value);
@@ -98,8 +98,7 @@ private:
 
     std::unique_ptr<TTacticsPractise> m_practise;
     std::unique_ptr<GraphicDocument> m_document;
-    QTimer* m_autosave = nullptr;
-    QString m_lastAutosaveError;
+    DrawingAutosave* m_autosave = nullptr;
     bool m_loading = false;
     std::unique_ptr<AnimationPictures> m_pictures;
     int m_pictureIndex = 0;

@@ -12,6 +12,7 @@
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
 #include "ui/dialogs/TFormEditPractises.h"
+#include "ui/graphic/DrawingEditCommands.h"
 #include "ui/graphic/GraphicEditor.h"
 
 #include <QCheckBox>
@@ -153,34 +154,12 @@ bool TfrmTacticsMode::run(ViewCommand command, int) {
     case ViewCommand::ExportPicture:
         exportAnimation();
         return true;
-    case ViewCommand::DeleteObject:
-        m_editor->deleteSelection();
-        return true;
-    case ViewCommand::Undo:
-    case ViewCommand::Redo:
-        // Only while editing: a playing animation is not changed under the player.
-        if (m_editor->isEditing()) {
-            if (command == ViewCommand::Undo)
-                m_document->undoStack().undo();
-            else
-                m_document->undoStack().redo();
-        }
-        return true;
-    case ViewCommand::Copy:
-        m_editor->copySelection();
-        return true;
-    case ViewCommand::Paste:
-        m_editor->paste();
-        return true;
-    case ViewCommand::Duplicate:
-        m_editor->duplicateSelection();
-        return true;
     case ViewCommand::MirrorLeftRight:
     case ViewCommand::MirrorTopBottom:
         mirror(command == ViewCommand::MirrorLeftRight);
         return true;
     default:
-        return false;
+        return runDrawingEditCommand(command, *m_editor, *m_document);
     }
 }
 
