@@ -5,7 +5,6 @@
 #include "core/TSettings.h"
 #include "drawing/CanvasTexts.h"
 #include "editing/GraphicDocument.h"
-#include "editing/SetTextsCommand.h"
 #include "storage/TGraphicPractise.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
@@ -13,6 +12,7 @@
 #include "ui/graphic/DrawingAutosave.h"
 #include "ui/graphic/DrawingToolPanel.h"
 #include "ui/graphic/GraphicEditor.h"
+#include "ui/graphic/PractiseMemos.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -221,29 +221,13 @@ void TfrmGraphicMode::showPractise() {
 void TfrmGraphicMode::onTextsEdited() {
     if (m_loading || !m_practise || m_practise->name().isEmpty())
         return;
-    auto lines = [](const QPlainTextEdit* memo) {
-        QStringList list = memo->toPlainText().split(QLatin1Char('\n'));
-        if (list.size() == 1 && list.first().isEmpty())
-            list.clear();
-        return list;
-    };
-    const QStringList description = lines(m_memText);
-    const QStringList keywords = lines(m_memKeyWords);
-    if (description == m_practise->description() && keywords == m_practise->keywords())
-        return;
-    m_document->push(new SetTextsCommand(*m_document, description, keywords));
+    PractiseMemos{m_memText, m_memKeyWords}.pushEdit(*m_document);
 }
 
 void TfrmGraphicMode::copyTextsFromPractise() {
-    // Only a memo whose text differs is written, so typing keeps its cursor.
     const bool loading = m_loading;
     m_loading = true;
-    const QString description = m_practise->description().join(QLatin1Char('\n'));
-    const QString keywords = m_practise->keywords().join(QLatin1Char('\n'));
-    if (m_memText->toPlainText() != description)
-        m_memText->setPlainText(description);
-    if (m_memKeyWords->toPlainText() != keywords)
-        m_memKeyWords->setPlainText(keywords);
+    PractiseMemos{m_memText, m_memKeyWords}.show(*m_document);
     m_loading = loading;
 }
 
