@@ -25,8 +25,6 @@
 
 namespace korvex {
 
-namespace {} // namespace
-
 TfrmGraphicMode::TfrmGraphicMode(TLanguage& language, TSettings& settings, QWidget* parent)
     : TModeView(language, settings, parent) {
     setObjectName(QStringLiteral("frmGraphicMode"));
