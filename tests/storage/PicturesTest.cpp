@@ -1,12 +1,18 @@
 #include "drawing/FitRule.h"
 #include "storage/PlayerNumbers.h"
+#include "storage/PractiseGround.h"
+#include "storage/RinkPictureCache.h"
 #include "storage/Thumbnail.h"
 
 #include "core/BinaryReader.h"
+#include "core/Jpeg.h"
 
 #include <QBuffer>
+#include <QDateTime>
+#include <QFile>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -149,6 +155,56 @@ TEST(Thumbnail, SameBitsAsTheReferenceFilterOnVariedPictures) {
                     << size.width() << "x" << size.height() << " factor " << factor;
         }
     }
+}
+
+TEST(RinkPictureCache, KeptWhileTheFileStaysAndReadAgainWhenItChanges) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Rink.jpg"));
+    auto writeRink = [&](QColor colour, QSize size) {
+        QImage rink(size, QImage::Format_RGB32);
+        rink.fill(colour);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(encodeJpeg(rink));
+    };
+    RinkPictureCache& cache = RinkPictureCache::shared();
+    cache.clear();
+    writeRink(QColor(220, 0, 0), QSize(675, 420));
+    const QImage first = cache.fitted(path, QSize(675, 420), 0x505050);
+    ASSERT_EQ(first.size(), QSize(675, 420));
+    EXPECT_GT(qRed(first.pixel(300, 200)), 200);
+    // Asked again: the kept picture itself; another canvas size is fitted on its own.
+    EXPECT_EQ(cache.fitted(path, QSize(675, 420), 0x505050).cacheKey(), first.cacheKey());
+    const QImage small = cache.fitted(path, QSize(450, 280), 0x505050);
+    EXPECT_EQ(small.size(), QSize(450, 280));
+    EXPECT_GT(qRed(small.pixel(200, 100)), 200);
+
+    // The file replaced (a later time): the new picture is read, on the practise's ground too.
+    writeRink(QColor(0, 0, 220), QSize(600, 420));
+    QFile touched(path);
+    ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(touched.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                    QFileDevice::FileModificationTime));
+    touched.close();
+    QImage ground = loadStandardGround(dir.path(), QStringLiteral("Rink"), 675, 420, QString());
+    EXPECT_GT(qBlue(ground.pixel(300, 200)), 200);
+    EXPECT_EQ(ground.pixel(5, 200), qRgb(0x50, 0x50, 0x50)); // margin of the narrower rink
+
+    // Only the most recently used few are kept.
+    for (int k = 1; k <= int(RinkPictureCache::kEntries); ++k)
+        cache.fitted(path, QSize(100 + k, 100), 0x505050);
+    EXPECT_NE(cache.fitted(path, QSize(450, 280), 0x505050).cacheKey(), small.cacheKey());
+
+    // Gone: a null picture with the reason, and the placeholder on a practise's ground.
+    ASSERT_TRUE(QFile::remove(path));
+    QString error;
+    EXPECT_TRUE(cache.fitted(path, QSize(675, 420), 0x505050, &error).isNull());
+    EXPECT_FALSE(error.isEmpty());
+    bool found = true;
+    ground = loadStandardGround(dir.path(), QStringLiteral("Rink"), 675, 420,
+                                QStringLiteral("Rink is not available"), &found);
+    EXPECT_FALSE(found);
+    EXPECT_EQ(ground.pixel(10, 200), qRgb(255, 255, 255));
 }
 
 TEST(FitRule, LargerSideFillsAndTheOtherIsCentred) {

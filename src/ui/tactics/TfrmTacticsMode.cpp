@@ -240,8 +240,8 @@ void TfrmTacticsMode::copyTextsFromPractise() {
 
 void TfrmTacticsMode::showFrame() {
     if (m_practise->name().isEmpty()) {
-        drawTitleCard(
-            m_titleCard, [this](const QString& key) { return language().Text(key); },
+        m_titleCard = titleCard(
+            m_titleCard.size(), [this](const QString& key) { return language().Text(key); },
             settings().VersionText());
         m_canvas->setPicture(m_titleCard);
     } else {
