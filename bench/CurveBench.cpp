@@ -9,6 +9,7 @@
 #include <cmath>
 
 using namespace korvex;
+using korvex::linegeometry::curvedPath;
 
 namespace {
 

@@ -1,106 +1,110 @@
 // Start-up to the first painted main window, against the floor of an empty QMainWindow of
-// the same size shown and painted once, both offscreen. Every iteration starts the program
-// on a copy of the built runtime tree with its kept pictures (title cards, rinks) forgotten,
-// as at a real start, then shows the empty window; `ratio` is program / floor. The Qt
-// application, its fonts and its style exist before either is timed.
+// the same size shown and painted once, both whole processes on the offscreen platform:
+// `korvex --quit-after-paint` run from a copy of the built installation, and this program
+// run as `--empty-window WIDTH HEIGHT`. Each is timed from its launch to the line it writes
+// when its window has been painted for the first time (closing down is not timed). Both run
+// in turn in every iteration, so the machine's noise falls on both alike; `ratio` is
+// program / floor.
 #include "BenchFixtures.h"
 
 #include "core/FileHelpers.h"
-#include "drawing/CanvasTexts.h"
-#include "storage/RinkPictureCache.h"
-#include "ui/TFormKorvex.h"
+#include "ui/FirstPaintWatch.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <chrono>
+#include <cstdio>
 
 using namespace korvex;
 
 namespace {
 
-// Notes the first paint event of the widget it watches.
-class PaintWatch : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// Shows `window` and runs the event loop until it has been painted once.
-bool showAndPaint(QWidget& window) {
-    PaintWatch watch;
-    window.installEventFilter(&watch);
+// The floor: an empty main window of the given size, shown, painted once, closed.
+int runEmptyWindow(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.resize(QString::fromLatin1(argv[2]).toInt(), QString::fromLatin1(argv[3]).toInt());
+    new FirstPaintWatch(&window, [&window] {
+        std::printf("painted %d %d\n", window.width(), window.height());
+        std::fflush(stdout);
+        window.close();
+    });
     window.show();
-    QElapsedTimer timeout;
-    timeout.start();
-    while (!watch.painted && timeout.elapsed() < 10000)
-        QCoreApplication::processEvents();
-    window.removeEventFilter(&watch);
-    return watch.painted;
+    return app.exec();
 }
 
-// A copy of the built runtime tree (settings, language, pictures, rinks), without programs.
-bool copyRuntime(const QString& from, const QString& to) {
+// A copy of the built installation (runtime tree and the program), without the tools.
+bool copyInstallation(const QString& from, const QString& to) {
     QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QFileInfo info(path);
-        if (info.isExecutable())
+        if (info.isExecutable() && info.fileName() != QLatin1String("korvex"))
             continue;
         const QString target = QDir(to).filePath(QDir(from).relativeFilePath(path));
         QDir().mkpath(QFileInfo(target).path());
-        if (!copyFile(path, target, nullptr))
+        if (!copyFile(path, target, nullptr) ||
+            !QFile::setPermissions(target, QFile::permissions(path)))
             return false;
     }
     return true;
 }
 
-double seconds(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double>(d).count();
+// Runs `program` and returns the seconds until it wrote its "painted" line (negative when it
+// never did); `size` gets the window size it names. The process is then waited for, untimed.
+double timeToFirstPaint(const QString& program, const QStringList& arguments, QSize* size) {
+    QProcess process;
+    process.setStandardErrorFile(QProcess::nullDevice());
+    const auto start = std::chrono::steady_clock::now();
+    process.start(program, arguments);
+    double seconds = -1.0;
+    while (seconds < 0 && process.waitForReadyRead(30000)) {
+        while (process.canReadLine()) {
+            const QList<QByteArray> words = process.readLine().trimmed().split(' ');
+            if (words.size() == 3 && words[0] == "painted") {
+                seconds =
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+                *size = QSize(words[1].toInt(), words[2].toInt());
+                break;
+            }
+        }
+    }
+    process.waitForFinished(30000);
+    return seconds;
 }
 
 void BM_StartUpVsEmptyWindow(benchmark::State& state) {
     QTemporaryDir dir;
-    if (!copyRuntime(QStringLiteral(KORVEX_APP_DIR), dir.path())) {
-        state.SkipWithError("the runtime tree could not be copied; build korvex first");
+    if (!copyInstallation(QStringLiteral(KORVEX_APP_DIR), dir.path())) {
+        state.SkipWithError("the installation could not be copied; build korvex first");
         return;
     }
+    const QString korvex = QDir(dir.path()).filePath(QStringLiteral("korvex"));
+    const QString self = QCoreApplication::applicationFilePath();
     double program = 0.0, floor = 0.0;
     for (auto _ : state) {
-        clearTitleCards();
-        RinkPictureCache::shared().clear();
         QSize size;
-        {
-            const auto t0 = std::chrono::steady_clock::now();
-            TFormKorvex window(dir.path());
-            const bool started = window.startUp() && showAndPaint(window);
-            const auto t1 = std::chrono::steady_clock::now();
-            if (!started) {
-                state.SkipWithError("the program did not start or paint");
-                return;
-            }
-            program += seconds(t1 - t0);
-            state.SetIterationTime(seconds(t1 - t0));
-            size = window.size();
-        }
-        const auto t2 = std::chrono::steady_clock::now();
-        QMainWindow empty;
-        empty.resize(size);
-        const bool painted = showAndPaint(empty);
-        const auto t3 = std::chrono::steady_clock::now();
-        if (!painted) {
-            state.SkipWithError("the empty window was not painted");
+        const double started =
+            timeToFirstPaint(korvex, {QStringLiteral("--quit-after-paint")}, &size);
+        QSize emptySize;
+        const double empty =
+            timeToFirstPaint(self,
+                             {QStringLiteral("--empty-window"), QString::number(size.width()),
+                              QString::number(size.height())},
+                             &emptySize);
+        if (started < 0 || empty < 0 || emptySize != size) {
+            state.SkipWithError("a window did not report its first paint");
             return;
         }
-        floor += seconds(t3 - t2);
+        program += started;
+        floor += empty;
+        state.SetIterationTime(started);
     }
     state.counters["floor_ms"] = floor * 1e3 / double(state.iterations());
     state.counters["ratio"] = program / floor;
@@ -113,9 +117,10 @@ BENCHMARK(BM_StartUpVsEmptyWindow)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 4 && qstrcmp(argv[1], "--empty-window") == 0)
+        return runEmptyWindow(argc, argv);
+    QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -113,12 +113,6 @@ QImage titleCard(QSize size, const TextLookup& text, const QString& versionText)
     return wanted.picture;
 }
 
-void clearTitleCards() {
-    TitleCards& cards = titleCards();
-    const std::lock_guard<std::mutex> lock(cards.mutex);
-    cards.kept.clear();
-}
-
 void drawPlaceholderText(QImage& canvas, const QString& text) {
     if (canvas.isNull())
         return;

@@ -24,9 +24,6 @@ void drawTitleCard(QImage& canvas, const TextLookup& text, const QString& versio
 // not copied). Safe from any thread.
 QImage titleCard(QSize size, const TextLookup& text, const QString& versionText);
 
-// Forgets the kept title cards (for measuring a cold start).
-void clearTitleCards();
-
 // A white canvas with a black border and `text` centred on it; shown where a picture
 // cannot be (a missing rink, a picture too large to centre).
 void drawPlaceholderText(QImage& canvas, const QString& text);

@@ -5,7 +5,6 @@
 using namespace korvex;
 
 TEST(CanvasTexts, TitleCardIsDrawnOnceAndRedrawnForOtherTextsOrSizes) {
-    clearTitleCards();
     QString programName = QStringLiteral("Korvex");
     int lookups = 0;
     const TextLookup text = [&](const QString& key) {
