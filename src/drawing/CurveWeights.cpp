@@ -1,5 +1,6 @@
 #include "drawing/CurveWeights.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <mutex>
@@ -12,13 +13,15 @@ namespace {
 // change a point by far less than 1e-9 pixels; the sums stop there.
 constexpr double kNegligibleWeight = 1e-17;
 
-// Tables kept at a time: a drawing has lines of a few point counts; a table of hundreds of
-// points holds a few megabytes.
+// Tables kept at a time: a drawing has lines of a few point counts. The newest table is
+// always kept; older ones go when the kept tables would hold more than kCachedBytes.
 constexpr size_t kCachedCounts = 8;
+constexpr size_t kCachedBytes = size_t(8) << 20;
 
 } // namespace
 
-CurveWeights::CurveWeights(size_t count) : m_count(count) {
+CurveWeights::CurveWeights(size_t count, int firstStep, int lastStep)
+    : m_count(count), m_firstStep(firstStep) {
     const size_t n = count;
     if (n == 0)
         return;
@@ -51,8 +54,8 @@ CurveWeights::CurveWeights(size_t count) : m_count(count) {
         }
     }
 
-    m_samples.reserve(kSteps - 1);
-    for (int stepIndex = 1; stepIndex < kSteps; ++stepIndex) {
+    m_samples.reserve(size_t(std::max(0, lastStep - firstStep + 1)));
+    for (int stepIndex = firstStep; stepIndex <= lastStep; ++stepIndex) {
         const double t = double(stepIndex) / kSteps;
         const double q = t / (1.0 - t);
         const double invQ = (1.0 - t) / t;
@@ -111,6 +114,10 @@ CurveWeights::CurveWeights(size_t count) : m_count(count) {
     m_weights.shrink_to_fit();
 }
 
+size_t CurveWeights::bytes() const {
+    return m_samples.size() * sizeof(Sample) + m_weights.size() * sizeof(double);
+}
+
 std::shared_ptr<const CurveWeights> CurveWeights::forCount(size_t count) {
     // Most recently used first.
     static std::mutex mutex;
@@ -128,14 +135,17 @@ std::shared_ptr<const CurveWeights> CurveWeights::forCount(size_t count) {
     }
     // Worked out outside the lock, so other threads' curves are not held up; two threads
     // asking for a new count at once both work it out and one table is kept.
-    auto table = std::make_shared<const CurveWeights>(count);
+    auto table = std::make_shared<const CurveWeights>(count, 1, kSteps - 1);
     const std::lock_guard<std::mutex> lock(mutex);
     for (const auto& cached : cache)
         if (cached->count() == count)
             return cached;
     cache.insert(cache.begin(), table);
-    if (cache.size() > kCachedCounts)
-        cache.pop_back();
+    size_t kept = 0, bytes = 0;
+    while (kept < cache.size() && kept < kCachedCounts &&
+           (kept == 0 || bytes + cache[kept]->bytes() <= kCachedBytes))
+        bytes += cache[kept++]->bytes();
+    cache.resize(kept);
     return table;
 }
 

@@ -19,17 +19,26 @@ public:
     static constexpr int kSteps = 4000; // t = 0, 0.00025, ..., 1
     static constexpr int kRepeats = 6;  // every control point counts six times
 
-    explicit CurveWeights(size_t count);
+    // Counts up to this are kept in the shared cache; a table of this many points holds
+    // about 3 MB. Larger counts (only a damaged or hostile file has them) are worked out in
+    // passes of kPassSteps samples, so no table grows with the count beyond that.
+    static constexpr size_t kMaxCachedCount = 1000;
+    static constexpr int kPassSteps = 250;
 
-    // The table for `count` control points, from the shared cache (safe from any thread).
+    // The weights of the inner samples firstStep .. lastStep (within 1 .. kSteps - 1).
+    CurveWeights(size_t count, int firstStep, int lastStep);
+
+    // The whole table for `count` (at most kMaxCachedCount) control points, from the shared
+    // cache (safe from any thread).
     static std::shared_ptr<const CurveWeights> forCount(size_t count);
 
     size_t count() const { return m_count; }
+    size_t bytes() const;
 
-    // The curve point at inner sample `step` (1 .. kSteps - 1); `x` and `y` hold the
+    // The curve point at inner sample `step` (firstStep .. lastStep); `x` and `y` hold the
     // control point coordinates.
     QPointF point(int step, const double* x, const double* y) const {
-        const Sample& s = m_samples[size_t(step - 1)];
+        const Sample& s = m_samples[size_t(step - m_firstStep)];
         const double* g = m_weights.data() + s.offset;
         double sumX = 0.0, sumY = 0.0;
         sumX += g[0] * x[s.home];
@@ -58,6 +67,7 @@ private:
     };
 
     size_t m_count;
+    int m_firstStep;
     std::vector<Sample> m_samples;
     std::vector<double> m_weights;
 };

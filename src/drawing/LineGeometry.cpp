@@ -66,7 +66,6 @@ std::vector<QPointF> curvedPath(const std::vector<QPoint>& controlPoints) {
     const size_t n = controlPoints.size();
     if (n == 0)
         return path;
-    const std::shared_ptr<const CurveWeights> weights = CurveWeights::forCount(n);
     std::vector<double> x(n), y(n);
     for (size_t i = 0; i < n; ++i) {
         x[i] = controlPoints[i].x();
@@ -74,8 +73,18 @@ std::vector<QPointF> curvedPath(const std::vector<QPoint>& controlPoints) {
     }
     path.reserve(1024);
     appendUnlessNear(path, QPointF(controlPoints.front()));
-    for (int step = 1; step < CurveWeights::kSteps; ++step)
-        appendUnlessNear(path, weights->point(step, x.data(), y.data()));
+    if (n <= CurveWeights::kMaxCachedCount) {
+        const std::shared_ptr<const CurveWeights> weights = CurveWeights::forCount(n);
+        for (int step = 1; step < CurveWeights::kSteps; ++step)
+            appendUnlessNear(path, weights->point(step, x.data(), y.data()));
+    } else {
+        for (int first = 1; first < CurveWeights::kSteps; first += CurveWeights::kPassSteps) {
+            const int last = std::min(first + CurveWeights::kPassSteps, CurveWeights::kSteps) - 1;
+            const CurveWeights pass(n, first, last);
+            for (int step = first; step <= last; ++step)
+                appendUnlessNear(path, pass.point(step, x.data(), y.data()));
+        }
+    }
     appendUnlessNear(path, QPointF(controlPoints.back()));
     path.shrink_to_fit();
     return path;

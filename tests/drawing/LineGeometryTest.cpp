@@ -226,7 +226,7 @@ TEST(LineGeometry, EditsMarkDirtyAndHitTestUsesEvenRasterPoints) {
 
 // Curve paths are stored in practise files, so their doubles must not change by a single
 // bit. The digests were taken from the direct evaluation (every group weight worked out at
-// every sample) that the weight tables replaced; they cover one to hundreds of points, a
+// every sample) that the weight tables replaced; they cover one to thousands of points, a
 // repeated count (the table reused) and points far off the canvas.
 TEST(LineGeometry, CurvePathsKeepEveryBit) {
     auto wavy = [](int n, int seed) {
@@ -248,6 +248,8 @@ TEST(LineGeometry, CurvePathsKeepEveryBit) {
         {wavy(40, 7), "763eef9b3642ceeb"},
         {wavy(200, 8), "feb0b6d2206f0427"},
         {wavy(600, 9), "9fdf876e026904fc"},
+        {wavy(1001, 11), "d38acd99964e394c"}, // beyond the kept tables: worked out in passes
+        {wavy(1500, 10), "4007c86af6eb0d63"},
         {{{-30000, 30000}, {30000, -30000}, {0, 0}}, "be8bee58a3c237cb"},
     };
     for (const auto& c : cases) {
