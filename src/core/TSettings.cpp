@@ -52,6 +52,28 @@ bool writeSettingsDef(const QString& path, const QStringList& lines, QString* er
     return saveBytes(path, cipher.apply(textLinesBytes(lines)), error);
 }
 
+// The modes whose last selection (category, subcategory, item) is kept between runs, each
+// under the key "Selection<mode>" as three comma-separated indices.
+constexpr int kKeptSelectionModes[] = {1, 2, 4, 5, 7};
+
+QString selectionKey(int mode) {
+    return QStringLiteral("Selection%1").arg(mode);
+}
+
+// Three indices of at least 0; anything else in the file is read as the first entries.
+std::array<int, 3> parseSelection(const QString& value) {
+    std::array<int, 3> indices{};
+    const QStringList parts = value.split(QLatin1Char(','));
+    if (parts.size() != 3)
+        return indices;
+    for (int level = 0; level < 3; ++level) {
+        bool ok = false;
+        const int index = parts[level].trimmed().toInt(&ok);
+        indices[size_t(level)] = ok && index >= 0 ? index : 0;
+    }
+    return indices;
+}
+
 bool validMode(int mode) {
     return mode >= 0 && mode <= 8;
 }
@@ -182,7 +204,11 @@ bool TSettings::load() {
         ++index;
     }
     m_language = valueOfKey(defLines, kLanguage, index);
-    SetFormSize(1); // the window always starts large; the stored FormSize is not read
+    // The window starts at the size the coach chose last; anything but Small is Large.
+    SetFormSize(valueOfKey(defLines, kFormSize, index).trimmed() == QLatin1String("0") ? 0 : 1);
+    for (const int mode : kKeptSelectionModes)
+        m_remembered[size_t(mode)] =
+            parseSelection(valueOfKey(defLines, selectionKey(mode), index));
     const int count = valueOfKey(defLines, kCountPlayers, index).trimmed().toInt();
     m_countPlayers = count != 0;
     m_indexOfGroundLine = index;
@@ -203,6 +229,13 @@ bool TSettings::save() {
     setKey(kLanguage, m_language);
     setKey(kFormSize, QString::number(m_formSize));
     setKey(kCountPlayers, m_countPlayers ? QStringLiteral("-1") : QStringLiteral("0"));
+    // A selection still at the first entries needs no line of its own.
+    for (const int mode : kKeptSelectionModes) {
+        const auto& kept = m_remembered[size_t(mode)];
+        if (kept != std::array<int, 3>{} || indexOfKey(lines, selectionKey(mode), index) >= 0)
+            setKey(selectionKey(mode),
+                   QStringLiteral("%1,%2,%3").arg(kept[0]).arg(kept[1]).arg(kept[2]));
+    }
     if (indexOfKey(lines, kIndexOfGroundLine, index) < 0)
         setKey(kIndexOfGroundLine, QString());
     setKey(kIndexOfGroundLine, QString::number(index));

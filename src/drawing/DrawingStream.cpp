@@ -52,13 +52,35 @@ QPointF readCurrentPointF(BinaryReader& in, const DrawingSettings& settings) {
 }
 
 QPoint readCurrentPoint(BinaryReader& in, const DrawingSettings& settings) {
-    const QPointF p = readCurrentPointF(in, settings);
-    return QPoint(roundToInt(p.x()), roundToInt(p.y()));
+    QPointF fraction;
+    return readCurrentPoint(in, settings, &fraction);
+}
+
+QPoint readCurrentPoint(BinaryReader& in, const DrawingSettings& settings, QPointF* fraction) {
+    const double fx = in.readDouble();
+    const double fy = in.readDouble();
+    const double px = checkedCoordinate(in, fx * settings.canvasWidth, settings);
+    const double py = checkedCoordinate(in, fy * settings.canvasHeight, settings);
+    *fraction = in.ok() ? QPointF(fx, fy) : kNoFraction;
+    return QPoint(roundToInt(px), roundToInt(py));
 }
 
 void writeCurrentPoint(BinaryWriter& out, const DrawingSettings& settings, QPointF point) {
     out.writeDouble(point.x() / settings.canvasWidth);
     out.writeDouble(point.y() / settings.canvasHeight);
+}
+
+void writeKeptPoint(BinaryWriter& out, const DrawingSettings& settings, QPoint point,
+                    QPointF fraction) {
+    const bool unmoved = fraction != kNoFraction &&
+                         roundToInt(fraction.x() * settings.canvasWidth) == point.x() &&
+                         roundToInt(fraction.y() * settings.canvasHeight) == point.y();
+    if (!unmoved) {
+        writeCurrentPoint(out, settings, QPointF(point));
+        return;
+    }
+    out.writeDouble(fraction.x());
+    out.writeDouble(fraction.y());
 }
 
 } // namespace korvex

@@ -38,9 +38,19 @@ inline int roundToInt(double value) {
 // instead of reaching integer conversion or the pixel loops.
 QPoint readOldPoint(BinaryReader& in, const DrawingSettings& settings);
 QPoint readCurrentPoint(BinaryReader& in, const DrawingSettings& settings);
+// As above, and hands back the fraction of the canvas the file held, for writeKeptPoint.
+QPoint readCurrentPoint(BinaryReader& in, const DrawingSettings& settings, QPointF* fraction);
 // A current-layout point scaled to pixels and kept as floats (line paths).
 QPointF readCurrentPointF(BinaryReader& in, const DrawingSettings& settings);
 
+// Marks a point that was not read from a current-layout stream.
+inline constexpr QPointF kNoFraction{-1.0, -1.0};
+
 void writeCurrentPoint(BinaryWriter& out, const DrawingSettings& settings, QPointF point);
+// Writes `point`. While it is still the pixel that `fraction` was read as, the fraction
+// itself is written: pixels on the small canvas are coarser than the stored fractions, so a
+// drawing opened and saved at the small size would otherwise move by a pixel at the large.
+void writeKeptPoint(BinaryWriter& out, const DrawingSettings& settings, QPoint point,
+                    QPointF fraction);
 
 } // namespace korvex

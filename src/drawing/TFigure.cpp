@@ -169,7 +169,7 @@ void TFigure::draw(QImage& image, const QColor& textColour) const {
 
 void TFigure::writeTo(BinaryWriter& out) const {
     out.writeByte(m_kind);
-    writeCurrentPoint(out, *m_settings, QPointF(m_position));
+    writeKeptPoint(out, *m_settings, m_position, m_fileFraction);
     out.writeByte(m_variant);
     writeStreamString(out, m_text);
 }
@@ -179,13 +179,16 @@ bool TFigure::readFrom(qint32 version, BinaryReader& in) {
     if (layout == DrawingLayout::Unknown)
         return true;
     const quint8 kind = in.readByte();
-    const QPoint position = layout == DrawingLayout::Old ? readOldPoint(in, *m_settings)
-                                                         : readCurrentPoint(in, *m_settings);
+    QPointF fraction = kNoFraction;
+    const QPoint position = layout == DrawingLayout::Old
+                                ? readOldPoint(in, *m_settings)
+                                : readCurrentPoint(in, *m_settings, &fraction);
     const quint8 variant = in.readByte();
     const QString text = readStreamString(in);
     if (!in.ok())
         return false;
     m_position = position;
+    m_fileFraction = fraction;
     m_text = text;
     m_variant = variant < kFigureVariantCount ? variant : 0;
     if (!setKind(kind)) {

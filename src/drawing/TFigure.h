@@ -2,6 +2,7 @@
 
 #include "core/BinaryReader.h"
 #include "core/BinaryWriter.h"
+#include "drawing/DrawingStream.h"
 #include "drawing/FigurePictures.h"
 
 #include <QColor>
@@ -72,6 +73,8 @@ private:
     const DrawingSettings* m_settings;
     quint8 m_kind = FigureForward;
     QPoint m_position;
+    // The position as the file held it (see writeKeptPoint).
+    QPointF m_fileFraction = kNoFraction;
     QString m_text;
     quint8 m_variant = 0;
     QImage m_picture;

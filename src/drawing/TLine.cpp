@@ -115,8 +115,9 @@ void TLine::writeTo(BinaryWriter& out) {
     ensureComputed();
     m_setting.writeTo(out);
     out.writeInt32(qint32(m_controlPoints.size()));
-    for (const QPoint& p : m_controlPoints)
-        writeCurrentPoint(out, *m_settings, QPointF(p));
+    for (size_t i = 0; i < m_controlPoints.size(); ++i)
+        writeKeptPoint(out, *m_settings, m_controlPoints[i],
+                       i < m_fileFractions.size() ? m_fileFractions[i] : kNoFraction);
     out.writeInt32(qint32(m_path.size()));
     for (const QPointF& p : m_path)
         writeCurrentPoint(out, *m_settings, p);
@@ -127,6 +128,7 @@ bool TLine::readFrom(qint32 version, BinaryReader& in) {
     if (layout == DrawingLayout::Unknown)
         return true;
     m_controlPoints.clear();
+    m_fileFractions.clear();
     m_path.clear();
     m_raster.clear();
     m_dirty = true;
@@ -147,8 +149,12 @@ bool TLine::readFrom(qint32 version, BinaryReader& in) {
     if (!in.checkCount(count, kPointBytesCurrent, QStringLiteral("line control points")))
         return false;
     m_controlPoints.reserve(size_t(count));
-    for (qint32 i = 0; i < count && in.ok(); ++i)
-        m_controlPoints.push_back(readCurrentPoint(in, *m_settings));
+    m_fileFractions.reserve(size_t(count));
+    for (qint32 i = 0; i < count && in.ok(); ++i) {
+        QPointF fraction;
+        m_controlPoints.push_back(readCurrentPoint(in, *m_settings, &fraction));
+        m_fileFractions.push_back(fraction);
+    }
     const qint32 pathCount = in.readInt32();
     if (!in.checkCount(pathCount, kPointBytesCurrent, QStringLiteral("line path points")))
         return false;

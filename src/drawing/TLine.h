@@ -2,6 +2,7 @@
 
 #include "core/BinaryReader.h"
 #include "core/BinaryWriter.h"
+#include "drawing/DrawingStream.h"
 #include "drawing/TLineSetting.h"
 
 #include <QImage>
@@ -87,6 +88,8 @@ private:
     std::vector<QPointF> m_path;
     std::vector<QPoint> m_raster;
     std::vector<QPoint> m_controlPoints;
+    // The control points as the file held them (see writeKeptPoint); empty when not read.
+    std::vector<QPointF> m_fileFractions;
     TLineSetting m_setting;
 };
 

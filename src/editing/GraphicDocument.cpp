@@ -58,6 +58,24 @@ void GraphicDocument::markSaved() {
     syncModified();
 }
 
+void GraphicDocument::takeNumbersOfFigures() {
+    PlayerNumbers& forwards = m_practise.numbers(TGraphicPractise::NumbersB);
+    PlayerNumbers& defenders = m_practise.numbers(TGraphicPractise::NumbersA);
+    forwards.clear();
+    defenders.clear();
+    for (int i = 0; i < figures().count(); ++i) {
+        const TFigure& figure = *figures().at(i);
+        bool ok = false;
+        const int number = figure.text().toInt(&ok);
+        if (!ok || number < 0 || number >= PlayerNumbers::kCount)
+            continue;
+        if (figure.kind() == FigureForward || figure.kind() == FigureStartForward)
+            forwards.take(number);
+        else if (figure.kind() == FigureDefender || figure.kind() == FigureStartDefender)
+            defenders.take(number);
+    }
+}
+
 bool GraphicDocument::isModified() const {
     return m_modifiedAtLoad || !m_stack.isClean();
 }

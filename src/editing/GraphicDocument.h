@@ -46,6 +46,9 @@ public:
     void resetHistory();
     // The practise was saved: the current state is the clean one.
     void markSaved();
+    // Makes the player-number sets the numbers the figures' players carry (a tactics frame
+    // stores figures only, so its sets are rebuilt whenever another frame is edited).
+    void takeNumbersOfFigures();
     bool isModified() const;
 
     // Selection.

@@ -11,20 +11,24 @@ int mirroredVariant(int variant, bool leftRight) {
     return ((leftRight ? 4 : 8) - variant + 8) % 8;
 }
 
+TFigure mirroredFigure(const TFigure& figure, bool leftRight, QSize canvas) {
+    TFigure mirrored = figure;
+    const QPoint p = figure.position();
+    mirrored.setPosition(leftRight ? QPoint(canvas.width() - 1 - p.x(), p.y())
+                                   : QPoint(p.x(), canvas.height() - 1 - p.y()));
+    if (figure.kind() == FigureNet || figure.kind() == FigureObstacle ||
+        figure.kind() == FigureBigNet)
+        mirrored.setVariant(mirroredVariant(figure.variant(), leftRight));
+    return mirrored;
+}
+
 MirrorCommand::MirrorCommand(GraphicDocument& document, bool leftRight)
     : DocumentCommand(document, leftRight ? "CmdMirrorLeftRight" : "CmdMirrorTopBottom") {
     const QSize canvas = document.canvasSize();
     for (int i = 0; i < document.figures().count(); ++i) {
         const TFigure& figure = *document.figures().at(i);
         m_figuresBefore.push_back(figure);
-        TFigure mirrored = figure;
-        const QPoint p = figure.position();
-        mirrored.setPosition(leftRight ? QPoint(canvas.width() - 1 - p.x(), p.y())
-                                       : QPoint(p.x(), canvas.height() - 1 - p.y()));
-        if (figure.kind() == FigureNet || figure.kind() == FigureObstacle ||
-            figure.kind() == FigureBigNet)
-            mirrored.setVariant(mirroredVariant(figure.variant(), leftRight));
-        m_figuresAfter.push_back(mirrored);
+        m_figuresAfter.push_back(mirroredFigure(figure, leftRight, canvas));
     }
     for (int i = 0; i < document.lines().count(); ++i) {
         TLine& line = *document.lines().at(i);

@@ -32,4 +32,8 @@ private:
 // left-right or top-bottom.
 int mirroredVariant(int variant, bool leftRight);
 
+// `figure` mirrored on a canvas of `canvas` size: its position, and the orientation of a net
+// or obstacle.
+TFigure mirroredFigure(const TFigure& figure, bool leftRight, QSize canvas);
+
 } // namespace korvex

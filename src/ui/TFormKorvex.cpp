@@ -5,25 +5,20 @@
 #include "core/TSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
+#include "ui/ModeTable.h"
 #include "ui/TrainingUnitConversion.h"
-#include "ui/cards/TfrmCardsMode.h"
-#include "ui/diary/TfrmDiaryMode.h"
 #include "ui/explorer/TfrmExplorerMode.h"
-#include "ui/graphic/TfrmGraphicMode.h"
-#include "ui/plans/TfrmTrainingPlanMode.h"
-#include "ui/tactics/TfrmTacticsMode.h"
-#include "ui/text/TfrmTextMode.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QStackedLayout>
+#include <QStatusBar>
 
 namespace korvex {
 
 namespace {
 
-// Slots of the view classes; modes 3 and 6 share the training-plan slot.
-enum Slot { GraphicSlot, TextSlot, PlanSlot, DiarySlot, CardsSlot, TacticsSlot, ExplorerSlot };
+constexpr int explorerSlot = static_cast<int>(ViewSlot::Explorer);
 
 } // namespace
 
@@ -38,6 +33,8 @@ TFormKorvex::TFormKorvex(const QString& appDir, QWidget* parent)
     m_client->setObjectName(QStringLiteral("pnlClient"));
     m_clientLayout = new QStackedLayout(m_client);
     setCentralWidget(m_client);
+    // Made now rather than at the first hint, so the client area never shrinks under the coach.
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
 }
 
 TFormKorvex::~TFormKorvex() {
@@ -78,7 +75,7 @@ void TFormKorvex::shutDown() {
     if (!m_started)
         return;
     LeaveMode(currentMode());
-    LeaveMode(8);
+    LeaveMode(modeNumber(Mode::Explorer));
     // The settings object writes itself back when it is freed; saving here as well makes
     // the write happen while the window still exists, on every way out.
     m_settings->Save();
@@ -98,7 +95,7 @@ void TFormKorvex::closeEvent(QCloseEvent* event) {
 
 bool TFormKorvex::saveBeforeLeaving() {
     TModeView* view = currentView();
-    if (view == nullptr || currentMode() == 8 || view->saveIfModified())
+    if (view == nullptr || isMode(currentMode(), Mode::Explorer) || view->saveIfModified())
         return true;
     // Tearing the view down now would lose the edits: say why and stay.
     dialogs().information(this, m_language->Text(LK("SaveFailedItemKept")) +
@@ -111,25 +108,8 @@ int TFormKorvex::currentMode() const {
 }
 
 int TFormKorvex::slotOf(int mode) {
-    switch (mode) {
-    case 1:
-        return GraphicSlot;
-    case 2:
-        return TextSlot;
-    case 3:
-    case 6:
-        return PlanSlot;
-    case 4:
-        return DiarySlot;
-    case 5:
-        return CardsSlot;
-    case 7:
-        return TacticsSlot;
-    case 8:
-        return ExplorerSlot;
-    default:
-        return -1;
-    }
+    const ModeDescriptor* row = findMode(mode);
+    return row == nullptr ? -1 : static_cast<int>(row->slot);
 }
 
 TModeView* TFormKorvex::currentView() const {
@@ -138,42 +118,25 @@ TModeView* TFormKorvex::currentView() const {
 }
 
 TModeView* TFormKorvex::explorerView() const {
-    return m_views[ExplorerSlot].data();
+    return m_views[explorerSlot].data();
 }
 
 TModeView* TFormKorvex::createView(int mode) {
-    TLanguage& language = *m_language;
-    TSettings& settings = *m_settings;
-    switch (mode) {
-    case 1:
-        return new TfrmGraphicMode(language, settings, m_client);
-    case 2:
-        return new TfrmTextMode(language, settings, m_client);
-    case 3:
-        return new TfrmTrainingPlanMode(language, settings, 0, m_client);
-    case 6:
-        return new TfrmTrainingPlanMode(language, settings, 1, m_client);
-    case 4:
-        return new TfrmDiaryMode(language, settings, m_client);
-    case 5:
-        return new TfrmCardsMode(language, settings, m_client);
-    case 7:
-        return new TfrmTacticsMode(language, settings, m_client);
-    case 8: {
-        auto* explorer = new TfrmExplorerMode(language, settings, m_client);
+    const ModeDescriptor* row = findMode(mode);
+    if (row == nullptr)
+        return nullptr;
+    TModeView* view = row->createView(*m_language, *m_settings, m_client);
+    if (auto* explorer = qobject_cast<TfrmExplorerMode*>(view)) {
         connect(explorer, &TfrmExplorerMode::openRequested, this, &TFormKorvex::onExplorerOpen);
         connect(explorer, &TfrmExplorerMode::placeRequested, this, &TFormKorvex::onExplorerPlace);
-        return explorer;
     }
-    default:
-        return nullptr;
-    }
+    return view;
 }
 
 void TFormKorvex::SwitchMode(int mode) {
     if (slotOf(mode) < 0)
         return;
-    if (currentMode() != 8) {
+    if (!isMode(currentMode(), Mode::Explorer)) {
         if (!saveBeforeLeaving())
             return;
         LeaveMode(currentMode());
@@ -188,12 +151,12 @@ void TFormKorvex::EnterMode(int mode) {
         return;
     m_settings->setCurrentMode(mode);
     setWindowCaption(mode);
-    if (mode == 3)
+    if (isMode(mode, Mode::Plans))
         m_settings->setPlanSelector(TSettings::Plans);
-    else if (mode == 6)
+    else if (isMode(mode, Mode::Archive))
         m_settings->setPlanSelector(TSettings::Archive);
 
-    if (mode != 8 || m_views[ExplorerSlot].isNull()) {
+    if (!isMode(mode, Mode::Explorer) || m_views[explorerSlot].isNull()) {
         // A view still in the slot (entered directly by the explorer) is torn down first,
         // so no view is ever orphaned.
         if (!m_views[slot].isNull())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/ModeTable.h"
 #include "ui/TModeView.h"
 
 #include <QHash>
@@ -20,16 +21,13 @@ class TLanguage;
 class TSettings;
 
 // The main window. It owns the settings and the language table for the whole run, the
-// menus and the tool bar, and hosts one mode view at a time below the tool bar:
-//   1 graphic practises, 2 text practises, 3 training plans, 4 diary, 5 player cards,
-//   6 training archive, 7 tactics, 8 explorer.
-// The mode numbers are also the Tag of the menu items and tool buttons that select a mode.
+// menus and the tool bar, and hosts one mode view at a time below the tool bar. What it
+// knows of each mode (Mode, its number, menus, captions, view) is one row of modeTable().
 // The explorer view, once made, lives until the window is destroyed.
 class TFormKorvex : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr int kModeCount = 8;
     static const char* const kHomePage;
 
     // `appDir` is {app}, the folder of the executable.
@@ -120,8 +118,8 @@ private:
     bool m_started = false;
     bool m_shutDown = false;
 
-    // One slot per view class; modes 3 and 6 share the training-plan slot.
-    std::array<QPointer<TModeView>, 7> m_views;
+    // One slot per view class; the plan and archive modes share the training-plan slot.
+    std::array<QPointer<TModeView>, static_cast<int>(ViewSlot::Count)> m_views;
     QWidget* m_client = nullptr;
     QStackedLayout* m_clientLayout = nullptr;
     QWidget* m_coolBar = nullptr;

@@ -31,13 +31,6 @@ const QStringList& ownNameItems() {
         LK("mmHelpHomePage"),
         LK("mmUndo"),
         LK("mmSettings"),
-        LK("mmGraphicMode"),
-        LK("mmTextMode"),
-        LK("mmTrainingPlanMode"),
-        LK("mmDiaryMode"),
-        LK("mmPlayerCardsMode"),
-        LK("mmTrainingArchiveMode"),
-        LK("mmTacticsMode"),
         LK("mmTAExportAnimation"),
         LK("mmTADeleteFrame"),
         LK("mmGMNew"),
@@ -129,7 +122,6 @@ const QList<SharedCaption>& sharedCaptions() {
         {LK("mmDRMode"), {QStringLiteral("mmSaveBUDR"), QStringLiteral("mmLoadBUDR")}},
         {LK("mmPCMode"), {QStringLiteral("mmSaveBUPC"), QStringLiteral("mmLoadBUPC")}},
         {LK("mmTPAMode"), {QStringLiteral("mmSaveBUTPA"), QStringLiteral("mmLoadBUTPA")}},
-        {LK("spbEXMode"), {QStringLiteral("mmExplorerMode")}},
         {LK("mmGNExportPicture"), {QStringLiteral("mmGmExportPicture")}},
         {LK("mmGMPrintPreview"),
          {QStringLiteral("mmTXPrintPreview"), QStringLiteral("mmTUPrintPreview"),
@@ -144,7 +136,8 @@ const QList<SharedCaption>& sharedCaptions() {
         {LK("mmTPNew"), {QStringLiteral("mmTUNew")}},
         {LK("mmGMNew"), {QStringLiteral("mmTANew")}},
         {LK("mmShare"),
-         {QStringLiteral("mmGMShare"), QStringLiteral("mmTXShare"), QStringLiteral("mmTPShare")}},
+         {QStringLiteral("mmGMShare"), QStringLiteral("mmTXShare"), QStringLiteral("mmTPShare"),
+          QStringLiteral("mmTAShare")}},
         {LK("mmPCPrintPlayer"), {QStringLiteral("mmPCPreviewPlayer")}},
         {LK("mmPCPrintPlayerList"), {QStringLiteral("mmPCPreviewPlayerList")}},
         {LK("mmPCPrintPhoneList"), {QStringLiteral("mmPCPreviewPhoneList")}},
@@ -158,22 +151,6 @@ const QList<SharedCaption>& sharedCaptions() {
          {QStringLiteral("mmTPExportToHTMLAdvanced"), QStringLiteral("mmTPAdvancedPrintPreview")}},
     };
     return captions;
-}
-
-// Tool-button hints: button name and key.
-const QList<std::pair<QString, QString>>& buttonHints() {
-    static const QList<std::pair<QString, QString>> hints = {
-        {QStringLiteral("spbGraphicMode"), LK("spbGPMode")},
-        {QStringLiteral("spbTextMode"), LK("spbTXMode")},
-        {QStringLiteral("spbTrainingMode"), LK("spbTPMode")},
-        {QStringLiteral("spbDiary"), LK("spbDRMode")},
-        {QStringLiteral("spbPlayerCards"), LK("spbPCMode")},
-        {QStringLiteral("spbTrainingArchiveMode"), LK("spbTPAMode")},
-        {QStringLiteral("spbExplorerMode"), LK("spbEXMode")},
-        {QStringLiteral("spbTacticsMode"), LK("spbTCMode")},
-        {QStringLiteral("spbNewChange"), LK("spbNewChange")},
-    };
-    return hints;
 }
 
 } // namespace
@@ -191,10 +168,13 @@ void TFormKorvex::ApplyCaptions() {
         for (const QString& item : caption.items)
             captionItem(item, caption.key);
     }
-    for (const auto& [button, key] : buttonHints()) {
-        if (auto* tool = findChild<QToolButton*>(button))
-            tool->setToolTip(m_language->Text(key));
+    for (const ModeDescriptor& row : modeTable()) {
+        captionItem(QString::fromLatin1(row.viewItem), row.viewItemKey);
+        if (auto* tool = findChild<QToolButton*>(QString::fromLatin1(row.toolButton)))
+            tool->setToolTip(m_language->Text(row.captionKey));
     }
+    if (auto* tool = findChild<QToolButton*>(QStringLiteral("spbNewChange")))
+        tool->setToolTip(m_language->Text(LK("spbNewChange")));
     setWindowCaption(currentMode());
     updateEditSwitch();
     if (TModeView* view = currentView())
@@ -205,36 +185,8 @@ void TFormKorvex::ApplyCaptions() {
 }
 
 void TFormKorvex::setWindowCaption(int mode) {
-    QString key;
-    switch (mode) {
-    case 1:
-        key = LK("spbGPMode");
-        break;
-    case 2:
-        key = LK("spbTXMode");
-        break;
-    case 3:
-        key = LK("spbTPMode");
-        break;
-    case 4:
-        key = LK("spbDRMode");
-        break;
-    case 5:
-        key = LK("spbPCMode");
-        break;
-    case 6:
-        key = LK("spbTPAMode");
-        break;
-    case 7:
-        setWindowTitle(QStringLiteral("Korvex - Tactics"));
-        return;
-    case 8:
-        key = LK("spbEXMode");
-        break;
-    default:
-        return;
-    }
-    setWindowTitle(QStringLiteral("Korvex - ") + m_language->Text(key));
+    if (const ModeDescriptor* row = findMode(mode))
+        setWindowTitle(QStringLiteral("Korvex - ") + m_language->Text(row->captionKey));
 }
 
 } // namespace korvex

@@ -24,7 +24,8 @@ int tagOf(const QObject* sender) {
 }
 
 bool modeHasSwitch(int mode) {
-    return mode == 1 || mode == 2 || mode == 3 || mode == 6;
+    const ModeDescriptor* row = findMode(mode);
+    return row != nullptr && row->editSwitch;
 }
 
 } // namespace
@@ -45,24 +46,10 @@ void TFormKorvex::onViewCommand() {
 
 void TFormKorvex::onNewChange() {
     // The New button clicks the New item of the current mode; the archive's New does nothing.
-    const char* item = nullptr;
-    switch (currentMode()) {
-    case 1:
-        item = "mmGMNew";
-        break;
-    case 2:
-        item = "mmTXNew";
-        break;
-    case 3:
-        item = "mmTPNew";
-        break;
-    case 6:
-        item = "mmTUNew";
-        break;
-    default:
+    const ModeDescriptor* row = findMode(currentMode());
+    if (row == nullptr || row->newItem == nullptr)
         return;
-    }
-    if (QAction* newItem = action(item); newItem != nullptr && newItem->isEnabled())
+    if (QAction* newItem = action(row->newItem); newItem != nullptr && newItem->isEnabled())
         newItem->trigger();
 }
 
@@ -73,30 +60,31 @@ void TFormKorvex::onPlaceToPlan() {
     const QString path = view->pathForPlan();
     if (path.isEmpty())
         return;
-    SwitchMode(3);
+    SwitchMode(modeNumber(Mode::Plans));
     // The plan view places the file (its PlacePractise); a view that could not be left
     // keeps the mode, and nothing is placed.
-    if (TModeView* plan = currentView(); plan != nullptr && currentMode() == 3)
+    if (TModeView* plan = currentView(); plan != nullptr && isMode(currentMode(), Mode::Plans))
         plan->placeFile(path);
 }
 
 void TFormKorvex::onExplorerOpen(int categoryIndex, int subcategoryIndex, int practiseIndex) {
-    if (currentMode() != 8)
+    if (!isMode(currentMode(), Mode::Explorer))
         return;
     // The graphic view selects the practise at the remembered indices when it is made.
-    m_settings->setRememberedIndex(1, 0, categoryIndex);
-    m_settings->setRememberedIndex(1, 1, subcategoryIndex);
-    m_settings->setRememberedIndex(1, 2, practiseIndex);
+    const int graphic = modeNumber(Mode::Graphic);
+    m_settings->setRememberedIndex(graphic, 0, categoryIndex);
+    m_settings->setRememberedIndex(graphic, 1, subcategoryIndex);
+    m_settings->setRememberedIndex(graphic, 2, practiseIndex);
     m_settings->setReloadNeeded(TSettings::GraphicList, false);
     // Entered without leaving mode 8: the explorer stays, with its grid, for the way back.
-    EnterMode(1);
+    EnterMode(modeNumber(Mode::Graphic));
 }
 
 void TFormKorvex::onExplorerPlace(const QString& relativePath) {
-    if (currentMode() != 8)
+    if (!isMode(currentMode(), Mode::Explorer))
         return;
-    EnterMode(3);
-    if (TModeView* plan = currentView(); plan != nullptr && currentMode() == 3)
+    EnterMode(modeNumber(Mode::Plans));
+    if (TModeView* plan = currentView(); plan != nullptr && isMode(currentMode(), Mode::Plans))
         plan->placeFile(relativePath);
 }
 
@@ -104,7 +92,7 @@ void TFormKorvex::onCreateArchive() {
     TModeView* view = currentView();
     if (view != nullptr && view->supports(ViewCommand::CreateArchive) &&
         view->run(ViewCommand::CreateArchive, 0))
-        SwitchMode(6);
+        SwitchMode(modeNumber(Mode::Archive));
 }
 
 void TFormKorvex::SetEditMode(bool on) {
@@ -173,7 +161,7 @@ void TFormKorvex::showAbout() {
 
 void TFormKorvex::showSettings() {
     const int mode = currentMode();
-    if (mode == 1 || mode == 2 || mode == 3) {
+    if (isMode(mode, Mode::Graphic) || isMode(mode, Mode::Text) || isMode(mode, Mode::Plans)) {
         TModeView* view = currentView();
         if (view != nullptr && view->isModified())
             view->saveIfModified();

@@ -6,9 +6,9 @@
 #include "ui/TFormKorvexBackup.h"
 
 #include "ui/dialogs/TFormChooseGround.h"
-#include "ui/share/ShareCommand.h"
 #include "ui/search/SearchController.h"
 #include "ui/season/TFormSeason.h"
+#include "ui/share/ShareCommand.h"
 
 #include "core/Paths.h"
 #include "core/TSettings.h"
@@ -29,13 +29,12 @@ QString name(const char* text) {
     return QString::fromLatin1(text);
 }
 
-// Width of the tool-bar band per mode: the eight 23-pixel mode buttons, and the New and
-// view/edit switches in modes 1, 2, 3 and 6. Every mode shows every mode button whole.
-int toolBarWidth(int mode) {
+// Width of the tool-bar band per mode: the 23-pixel mode buttons, and the New and
+// view/edit switches where the mode has them. Every mode shows every mode button whole.
+int toolBarWidth(const ModeDescriptor& mode) {
     constexpr int kButton = 23;
-    constexpr int kModeButtons = 8;
-    const bool switches = mode == 1 || mode == 2 || mode == 3 || mode == 6;
-    return (kModeButtons + (switches ? 2 : 0)) * kButton + 1;
+    const auto modeButtons = static_cast<int>(modeTable().size());
+    return (modeButtons + (mode.editSwitch ? 2 : 0)) * kButton + 1;
 }
 
 } // namespace
@@ -304,7 +303,7 @@ void TFormKorvex::createMenus() {
              6);
     exitItem(tu, "mmTUExit");
 
-    // The tactics menu is the mode's File menu, shown in mode 7; it stands before Edit as
+    // The tactics menu is the mode's File menu, shown in the tactics mode; it stands before Edit as
     // the graphic File menu does.
     QMenu* ta = addTopMenu("acticspractise1", QStringLiteral("&File"));
     menuBar()->insertAction(action("mmEdit"), ta->menuAction());
@@ -313,31 +312,15 @@ void TFormKorvex::createMenus() {
     viewItem(ta, "mmTADeleteFrame", QStringLiteral("&Delete frame"), ViewCommand::DeleteRecord, 7);
     viewItem(ta, "mmTAExportAnimation", QStringLiteral("Export animation..."),
              ViewCommand::ExportPicture, 7);
+    shareItem(ta, "mmTAShare");
     ta->addSeparator();
     exitItem(ta, "mmTAExit");
 
     QMenu* view = addTopMenu("mmView", QStringLiteral("&View"));
-    const struct {
-        const char* objectName;
-        const char* caption;
-        int tag;
-        QKeyCombination key;
-    } modeItems[] = {
-        {"mmGraphicMode", "&Graphic mode", 1, Qt::CTRL | Qt::Key_Q},
-        {"mmTextMode", "Te&xt mode", 2, Qt::CTRL | Qt::Key_W},
-        {"mmTrainingPlanMode", "&Training plan mode", 3, Qt::CTRL | Qt::Key_E},
-        {"mmTrainingArchiveMode", "Training &archive mode", 6, Qt::CTRL | Qt::Key_Y},
-        {"mmDiaryMode", "&Diary mode", 4, Qt::CTRL | Qt::Key_R},
-        {"mmPlayerCardsMode", "&Cards mode", 5, Qt::CTRL | Qt::Key_T},
-        {"mmExplorerMode", "Explorer mode", 8, Qt::CTRL | Qt::Key_U},
-        {"mmTacticsMode", "Tact&ics mode", 7, Qt::CTRL | Qt::Key_I},
-    };
-    for (const auto& entry : modeItems) {
-        QAction* item =
-            addItem(view, entry.objectName, QString::fromLatin1(entry.caption), entry.tag);
+    for (const ModeDescriptor& row : modeTable()) {
+        QAction* item = addItem(view, row.viewItem, row.viewItemKey, modeNumber(row.mode));
         item->setCheckable(true);
-        if (entry.key != QKeyCombination())
-            item->setShortcut(QKeySequence(entry.key));
+        item->setShortcut(QKeySequence(row.viewKey));
         connect(item, &QAction::triggered, this, &TFormKorvex::onModeItem);
     }
 
@@ -419,22 +402,8 @@ void TFormKorvex::createToolBar() {
     auto* layout = new QHBoxLayout(m_coolBar);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    const struct {
-        const char* objectName;
-        const char* glyph;
-        int tag;
-    } modeButtons[] = {
-        {"spbGraphicMode", "mode_graphic20x20.bmp", 1},
-        {"spbTextMode", "mode_text20x20.bmp", 2},
-        {"spbTrainingMode", "mode_training20x20.bmp", 3},
-        {"spbTrainingArchiveMode", "mode_archive20x20.bmp", 6},
-        {"spbDiary", "mode_diary20x20.bmp", 4},
-        {"spbPlayerCards", "mode_cards20x20.bmp", 5},
-        {"spbExplorerMode", "mode_explorer20x20.bmp", 8},
-        {"spbTacticsMode", "mode_tactics20x20.bmp", 7},
-    };
-    for (const auto& entry : modeButtons) {
-        QToolButton* button = addToolButton(entry.objectName, name(entry.glyph), entry.tag);
+    for (const ModeDescriptor& row : modeTable()) {
+        QToolButton* button = addToolButton(row.toolButton, name(row.glyph), modeNumber(row.mode));
         button->setCheckable(true);
         connect(button, &QToolButton::clicked, this, &TFormKorvex::onModeItem);
     }
@@ -447,41 +416,26 @@ void TFormKorvex::createToolBar() {
 }
 
 void TFormKorvex::setModeShortcuts(int mode, bool on) {
+    const ModeDescriptor* row = findMode(mode);
+    if (row == nullptr)
+        return;
+    // A mode whose items get no shortcuts still clears, on the way out, what they might hold.
+    if (on && !row->shortcuts)
+        return;
     const auto set = [this, on](const char* objectName, QKeyCombination key) {
-        if (QAction* item = action(objectName))
+        if (QAction* item = objectName != nullptr ? action(objectName) : nullptr)
             item->setShortcut(on ? QKeySequence(key) : QKeySequence());
     };
-    const QKeyCombination newKey = Qt::CTRL | Qt::Key_A;
-    const QKeyCombination placeKey = Qt::CTRL | Qt::Key_L;
-    const QKeyCombination printKey = Qt::CTRL | Qt::Key_P;
-    switch (mode) {
-    case 1:
-        set("mmGMNew", newKey), set("mmGMPlaceToTP", placeKey), set("mmGMPrint", printKey);
-        break;
-    case 2:
-        set("mmTXNew", newKey), set("mmTXPlaceToTP", placeKey), set("mmTXPrint", printKey);
-        break;
-    case 3:
-        set("mmTPNew", newKey), set("mmTPPlace", placeKey), set("mmTPPrint", printKey);
-        break;
-    case 4:
-        set("mmDRPrint", printKey);
-        break;
-    case 5:
-        set("mmPCPrint", printKey);
-        break;
-    case 6:
-        // The archive's items get no shortcuts; leaving it clears what they might hold.
-        if (!on)
-            set("mmTUNew", {}), set("mmTUPlace", {}), set("mmTUPrint", {});
-        break;
-    default:
-        break;
-    }
+    set(row->newItem, Qt::CTRL | Qt::Key_A);
+    set(row->placeItem, Qt::CTRL | Qt::Key_L);
+    set(row->printItem, Qt::CTRL | Qt::Key_P);
 }
 
 void TFormKorvex::updateMenusForMode(int mode) {
-    const bool archive = mode == 6;
+    const ModeDescriptor* current = findMode(mode);
+    if (current == nullptr)
+        return;
+    const bool archive = isMode(mode, Mode::Archive);
     for (const char* objectName : {"mmTUNew", "mmTPPlace", "mmTPCreateArchive", "mmTPNew"})
         action(objectName)->setVisible(!archive);
     for (const char* objectName :
@@ -489,40 +443,19 @@ void TFormKorvex::updateMenusForMode(int mode) {
           "mmTPRenameArchiveTeam", "mmTPSeasonSummary"})
         action(objectName)->setVisible(archive);
 
-    const struct {
-        const char* item;
-        const char* button;
-        int mode;
-    } modes[] = {
-        {"mmGraphicMode", "spbGraphicMode", 1},
-        {"mmTextMode", "spbTextMode", 2},
-        {"mmTrainingPlanMode", "spbTrainingMode", 3},
-        {"mmDiaryMode", "spbDiary", 4},
-        {"mmPlayerCardsMode", "spbPlayerCards", 5},
-        {"mmTrainingArchiveMode", "spbTrainingArchiveMode", 6},
-        {"mmTacticsMode", "spbTacticsMode", 7},
-        {"mmExplorerMode", "spbExplorerMode", 8},
-    };
-    for (const auto& entry : modes) {
-        action(entry.item)->setChecked(entry.mode == mode);
-        if (entry.button != nullptr)
-            findChild<QToolButton*>(name(entry.button))->setChecked(entry.mode == mode);
+    for (const ModeDescriptor& row : modeTable()) {
+        action(row.viewItem)->setChecked(row.mode == current->mode);
+        findChild<QToolButton*>(name(row.toolButton))->setChecked(row.mode == current->mode);
     }
+    // Hidden first, so a menu two modes share (plans and archive) stays shown.
+    for (const ModeDescriptor& row : modeTable())
+        action(row.fileMenu)->setVisible(false);
+    action(current->fileMenu)->setVisible(true);
 
-    const struct {
-        const char* menu;
-        int modeA;
-        int modeB;
-    } menus[] = {{"mmGPMode", 1, 1}, {"mmTXMode", 2, 2}, {"mmTPMode", 3, 6},
-                 {"mmDRMode", 4, 4}, {"mmPCMode", 5, 5}, {"mmEXMode", 8, 8},
-                 {"acticspractise1", 7, 7}};
-    for (const auto& entry : menus)
-        action(entry.menu)->setVisible(mode == entry.modeA || mode == entry.modeB);
-
-    const bool switches = mode == 1 || mode == 2 || mode == 3 || mode == 6;
-    findChild<QToolButton*>(QStringLiteral("spbChangePractiseViewMode"))->setVisible(switches);
-    findChild<QToolButton*>(QStringLiteral("spbNewChange"))->setVisible(switches);
-    m_coolBar->setFixedWidth(toolBarWidth(mode));
+    findChild<QToolButton*>(QStringLiteral("spbChangePractiseViewMode"))
+        ->setVisible(current->editSwitch);
+    findChild<QToolButton*>(QStringLiteral("spbNewChange"))->setVisible(current->editSwitch);
+    m_coolBar->setFixedWidth(toolBarWidth(*current));
 }
 
 void TFormKorvex::updateCommandItems() {
@@ -531,23 +464,8 @@ void TFormKorvex::updateCommandItems() {
     TModeView* view = currentView();
     for (auto it = m_viewCommands.cbegin(); it != m_viewCommands.cend(); ++it)
         it.key()->setEnabled(view != nullptr && view->supports(it.value()));
-    const char* newItem = nullptr;
-    switch (currentMode()) {
-    case 1:
-        newItem = "mmGMNew";
-        break;
-    case 2:
-        newItem = "mmTXNew";
-        break;
-    case 3:
-        newItem = "mmTPNew";
-        break;
-    case 6:
-        newItem = "mmTUNew";
-        break;
-    default:
-        break;
-    }
+    const ModeDescriptor* row = findMode(currentMode());
+    const char* newItem = row != nullptr ? row->newItem : nullptr;
     findChild<QToolButton*>(QStringLiteral("spbNewChange"))
         ->setEnabled(newItem != nullptr && action(newItem)->isEnabled());
 }

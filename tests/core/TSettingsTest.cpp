@@ -83,9 +83,10 @@ TEST(TSettings, LoadInsertsCountPlayersAndSaveWritesItBack) {
         EXPECT_EQ(settings.Version(), 141);
         EXPECT_EQ(settings.GMSaveDir(), QStringLiteral("Graphic"));
         EXPECT_EQ(settings.PlayerArchiveSaveDir(), QStringLiteral("PlayerArchive"));
-        // The stored form size is not read: the window always starts large.
-        EXPECT_EQ(settings.FormSize(), 1);
-        EXPECT_EQ(settings.RinkWidth(), 675);
+        // The stored form size is read back: the window starts as small as it was left.
+        EXPECT_EQ(settings.FormSize(), 0);
+        EXPECT_EQ(settings.RinkWidth(), 450);
+        settings.SetFormSize(1);
         EXPECT_TRUE(QDir(inst.path("Photos")).exists());
         ASSERT_TRUE(settings.Save()) << settings.errorString().toStdString();
         EXPECT_FALSE(QFile::exists(inst.path("Settings.set")));
@@ -111,7 +112,8 @@ TEST(TSettings, LoadInsertsCountPlayersAndSaveWritesItBack) {
     TSettings again(inst.root());
     ASSERT_TRUE(again.Load());
     again.setSaveOnDestroy(false);
-    EXPECT_EQ(again.FormSize(), 1);
+    EXPECT_EQ(again.FormSize(), 0);
+    EXPECT_EQ(again.RinkHeight(), 280);
     EXPECT_FALSE(again.CountPlayers());
     EXPECT_TRUE(again.selectedRinks().isEmpty());
 }
@@ -195,6 +197,34 @@ TEST(TSettings, BadFilesFailWithAClearMessageAndChangeNothing) {
     EXPECT_FALSE(noTxt.Load());
     EXPECT_TRUE(noTxt.errorString().contains(QStringLiteral("Settings.txt")));
     EXPECT_FALSE(QFile::exists(foreign.path("Settings.set")));
+}
+
+TEST(TSettings, LastSelectionsSurviveARestartAndBadValuesMeanTheFirstEntries) {
+    Installation inst(L({"Language=English", "Selection2=1,x,3", "Selection5=-4,2",
+                         "IndexOfGroundLine=4", "Rink"}));
+    {
+        TSettings settings(inst.root());
+        ASSERT_TRUE(settings.Load());
+        EXPECT_EQ(settings.rememberedIndex(2, 0), 1);
+        EXPECT_EQ(settings.rememberedIndex(2, 1), 0);
+        EXPECT_EQ(settings.rememberedIndex(2, 2), 3);
+        for (int level = 0; level < 3; ++level)
+            EXPECT_EQ(settings.rememberedIndex(5, level), 0) << level;
+        settings.setRememberedIndex(1, 0, 2);
+        settings.setRememberedIndex(1, 2, 7);
+        settings.setRememberedIndex(2, 0, 0);
+        settings.setRememberedIndex(2, 2, 0);
+    }
+    // A selection at the first entries writes no line unless the file had one already.
+    EXPECT_EQ(inst.readDef(),
+              L({"Language=English", "Selection2=0,0,0", "CountPlayers=-1", "Selection5=0,0,0",
+                 "IndexOfGroundLine=7", "FormSize=1", "Selection1=2,0,7", "Rink"}));
+    TSettings again(inst.root());
+    ASSERT_TRUE(again.Load());
+    again.setSaveOnDestroy(false);
+    EXPECT_EQ(again.rememberedIndex(1, 0), 2);
+    EXPECT_EQ(again.rememberedIndex(1, 2), 7);
+    EXPECT_EQ(again.selectedRinks(), L({"Rink"}));
 }
 
 TEST(TSettings, RunTimeStateAndSelectors) {

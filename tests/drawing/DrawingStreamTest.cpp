@@ -186,8 +186,8 @@ TEST(DrawingStream, AnimationFrames) {
     ASSERT_EQ(animation.count(), 2);
     EXPECT_EQ(animation.at(0)->at(0)->position(), QPoint(112, 210)); // 112.5 -> 112
     EXPECT_EQ(animation.at(1)->count(), 0);
-    EXPECT_EQ(writtenBytes([&](BinaryWriter& o) { animation.writeTo(o); }),
-              le32(2) + le32(1) + figureCurrent(7, 112.0 / 450, 0.75, 0, "") + le32(0));
+    // Unmoved, the figure keeps the fraction it was read with, not the rounded pixel.
+    EXPECT_EQ(writtenBytes([&](BinaryWriter& o) { animation.writeTo(o); }), data);
 }
 
 TEST(DrawingStream, HostileStreamsFailWithAnError) {
@@ -245,4 +245,38 @@ TEST(DrawingStream, HostileStreamsFailWithAnError) {
                      return animation.readFrom(141, in);
                  }).ok);
     EXPECT_EQ(animation.count(), 2);
+}
+
+TEST(DrawingStream, OpeningAndSavingOnTheSmallCanvasMovesNothing) {
+    const DrawingSettings small = installedSmall();
+    const DrawingSettings large = installedLarge();
+    // Large-canvas pixels that the coarser small canvas cannot hold (675 = 1.5 x 450).
+    QByteArray figureData = le32(3);
+    for (int p : {1, 338, 673})
+        figureData += figureCurrent(0, p / 675.0, (p % 419) / 420.0, 0, "7");
+    const QByteArray lineData = le32(1) + settingCurrent(0, 0, 0, false) + le32(2) +
+                                f64(1 / 675.0) + f64(5 / 420.0) + f64(674 / 675.0) +
+                                f64(415 / 420.0) + le32(2) + f64(1 / 675.0) + f64(5 / 420.0) +
+                                f64(674 / 675.0) + f64(415 / 420.0);
+
+    TFigures figures(&small);
+    TLines lines(&small);
+    ASSERT_TRUE(
+        readBytes(figureData, [&](BinaryReader& in) { return figures.readFrom(141, in); }).ok);
+    ASSERT_TRUE(readBytes(lineData, [&](BinaryReader& in) { return lines.readFrom(141, in); }).ok);
+    // Unmoved, everything is written as it was read.
+    EXPECT_EQ(writtenBytes([&](BinaryWriter& o) { figures.writeTo(o); }), figureData);
+    EXPECT_EQ(writtenBytes([&](BinaryWriter& o) { lines.writeTo(o); }), lineData);
+
+    // A figure moved on the small canvas is written from where it now stands, and a figure
+    // moved there and back again from where it was read.
+    figures.at(0)->moveBy(10, 0);
+    figures.at(1)->moveBy(1, 0);
+    figures.at(1)->moveBy(-1, 0);
+    TFigures reread(&large);
+    const QByteArray saved = writtenBytes([&](BinaryWriter& o) { figures.writeTo(o); });
+    ASSERT_TRUE(readBytes(saved, [&](BinaryReader& in) { return reread.readFrom(141, in); }).ok);
+    EXPECT_EQ(reread.at(0)->position(), QPoint(16, 2)); // 11 and 1 small pixels
+    EXPECT_EQ(reread.at(1)->position(), QPoint(338, 338));
+    EXPECT_EQ(reread.at(2)->position(), QPoint(673, 254));
 }

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -48,6 +49,34 @@ TEST_F(GraphicEditorTest, LineToolRightClickFinishesOrDropsTheLineAndReturnsToSe
     ASSERT_EQ(practise().lines().count(), 2);
     EXPECT_FALSE(practise().lines().at(1)->isCurved());
     EXPECT_EQ(practise().lines().at(1)->setting().lineKind, 3);
+}
+
+TEST_F(GraphicEditorTest, CurveButtonAndStraightBoxAreOneSwitch) {
+    auto* box = view->findChild<QCheckBox*>(QStringLiteral("chbGMLineType"));
+    QToolButton* curve = tool("spbLineCurve");
+    ASSERT_NE(curve, nullptr);
+    EXPECT_TRUE(curve->isEnabled());
+    EXPECT_TRUE(curve->isChecked());
+    EXPECT_FALSE(curve->toolTip().isEmpty());
+    curve->click();
+    EXPECT_TRUE(box->isChecked());
+    drawLine("spbLineSolid", {QPoint(100, 300), QPoint(200, 350), QPoint(300, 300)});
+    ASSERT_EQ(practise().lines().count(), 1);
+    EXPECT_FALSE(practise().lines().at(0)->isCurved());
+    box->click();
+    EXPECT_TRUE(curve->isChecked());
+    window->SetEditMode(false);
+    EXPECT_FALSE(curve->isEnabled());
+}
+
+TEST_F(GraphicEditorTest, WebAddressLabelOpensTheHomePage) {
+    auto* www = view->findChild<QLabel*>(QStringLiteral("lblGMwww"));
+    ASSERT_NE(www, nullptr);
+    EXPECT_FALSE(view->findChild<QLabel*>(QStringLiteral("lblGMDevel"))->text().isEmpty());
+    const QString address = window->language().Text(QStringLiteral("lblGMwww"));
+    Q_EMIT www->linkActivated(address);
+    ASSERT_EQ(dialogs.openedUrls.size(), 1);
+    EXPECT_EQ(dialogs.openedUrls.at(0), QUrl(address));
 }
 
 TEST_F(GraphicEditorTest, DashAndDoubleSolidForceTheArrowEnd) {
@@ -364,7 +393,7 @@ TEST_F(GraphicEditorTest, ACoachDrawsASmallDrill) {
     }
 }
 
-TEST_F(GraphicEditorTest, ChoosingAnotherPractiseSavesTheEditedOneWithItsTexts) {
+TEST_F(GraphicEditorTest, ChoosingAnotherPractiseSavesTheEditedOneAndARestartReopensTheLast) {
     practise().Clear();
     ASSERT_TRUE(practise().CreateItem(QStringLiteral("Other"), window->settings().Version()));
     view->reloadSelection();
@@ -390,4 +419,10 @@ TEST_F(GraphicEditorTest, ChoosingAnotherPractiseSavesTheEditedOneWithItsTexts) 
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("Cones first"));
     EXPECT_EQ(practise().figures().count(), 1);
     EXPECT_FALSE(practise().modified());
+
+    choose(QStringLiteral("Other"));
+    window->close();
+    window.reset();
+    start();
+    EXPECT_EQ(practise().name(), QStringLiteral("Other"));
 }

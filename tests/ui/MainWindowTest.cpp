@@ -4,6 +4,7 @@
 
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
+#include "ui/ModeTable.h"
 #include "ui/ScriptedDialogs.h"
 #include "ui/TFormKorvex.h"
 #include "ui/explorer/TfrmExplorerMode.h"
@@ -124,6 +125,34 @@ TEST_F(MainWindowTest, MenusToolButtonsAndShortcutsSwitchModes) {
     EXPECT_EQ(window->currentMode(), 1);
     EXPECT_TRUE(item("mmPCPrint")->shortcut().isEmpty());
     EXPECT_EQ(checkedViewItems(), QStringList{QStringLiteral("mmGraphicMode")});
+}
+
+TEST_F(MainWindowTest, EveryModeOfTheTableIsReachableAndWiredAlike) {
+    EXPECT_EQ(findMode(0), nullptr);
+    EXPECT_EQ(findMode(9), nullptr);
+    QStringList viewItems;
+    for (QAction* action : window->findChild<QMenu*>(QStringLiteral("mmView"))->actions())
+        viewItems.append(action->objectName());
+    ASSERT_EQ(viewItems.size(), qsizetype(modeTable().size()));
+    for (size_t i = 0; i < modeTable().size(); ++i) {
+        const ModeDescriptor& row = modeTable()[i];
+        const int number = modeNumber(row.mode);
+        // The View menu and the tool bar list the modes in the table's order.
+        EXPECT_EQ(viewItems.at(qsizetype(i)), QString::fromLatin1(row.viewItem));
+        QTest::mouseClick(button(row.toolButton), Qt::LeftButton);
+        ASSERT_EQ(window->currentMode(), number) << row.viewItem;
+        ASSERT_NE(window->currentView(), nullptr) << row.viewItem;
+        EXPECT_EQ(visibleModeMenus(), QStringList{QString::fromLatin1(row.fileMenu)});
+        EXPECT_EQ(checkedViewItems(), QStringList{QString::fromLatin1(row.viewItem)});
+        EXPECT_TRUE(button(row.toolButton)->isChecked());
+        EXPECT_EQ(window->windowTitle(),
+                  QStringLiteral("Korvex - ") + window->language().Text(row.captionKey));
+        EXPECT_EQ(button(row.toolButton)->toolTip(), window->language().Text(row.captionKey));
+        EXPECT_EQ(item(row.viewItem)->text(), window->language().Text(row.viewItemKey));
+        EXPECT_EQ(button("spbNewChange")->isVisible(), row.editSwitch) << row.viewItem;
+        if (row.printItem != nullptr && row.shortcuts)
+            EXPECT_EQ(item(row.printItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    }
 }
 
 TEST_F(MainWindowTest, ExplorerViewSurvivesOtherModes) {
@@ -286,7 +315,7 @@ TEST_F(MainWindowTest, ClosingFromEveryModeWritesTheSettingsBack) {
     }
 }
 
-TEST_F(MainWindowTest, NextStartIsLargeAndInGraphicModeWhateverWasLeft) {
+TEST_F(MainWindowTest, NextStartIsInGraphicModeAtTheSizeLeft) {
     window->SwitchMode(5);
     window->settings().SetFormSize(0);
     window->close();
@@ -294,8 +323,15 @@ TEST_F(MainWindowTest, NextStartIsLargeAndInGraphicModeWhateverWasLeft) {
     window = test::startWindow(app);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->currentMode(), 1);
-    EXPECT_EQ(window->size(), QSize(1024, 735));
+    EXPECT_EQ(window->size(), QSize(772, 656));
     EXPECT_TRUE(app.readSettingsDef().contains(QStringLiteral("FormSize=0")));
+
+    window->settings().SetFormSize(1);
+    window->close();
+    window.reset();
+    window = test::startWindow(app);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->size(), QSize(1024, 735));
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 
 #include "storage/AnimationPictures.h"
 #include "ui/dialogs/TFormEditPractises.h"
-#include "ui/tactics/TacticsCanvas.h"
+#include "ui/graphic/GraphicEditor.h"
 
 #include <QCheckBox>
 #include <QImageReader>
@@ -73,7 +73,7 @@ TEST_F(TacticsTest, OneFramePlaysAndStopsAtOnce) {
     EXPECT_FALSE(view->isPlaying());
     EXPECT_FALSE(view->timer()->isActive());
     EXPECT_EQ(frameSpin()->value(), 0);
-    EXPECT_EQ(view->canvas()->picture(),
+    EXPECT_EQ(view->canvas()->buffer(),
               AnimationPictures(view->practise(), 200, false).renderFrame(0));
     // Smooth playback of one frame is one picture as well.
     control<QCheckBox>("chbTCSmooth")->setChecked(true);
@@ -105,7 +105,7 @@ TEST_F(TacticsTest, MovingTheSpinEditToTheFrameCountAddsACopyOfTheLastFrame) {
     EXPECT_EQ(stored.frameCount(), 4);
     EXPECT_EQ(stored.animation().at(3)->at(0)->position(), QPoint(300, 320));
     // The canvas shows the frame the spin edit names.
-    EXPECT_EQ(view->canvas()->picture(),
+    EXPECT_EQ(view->canvas()->buffer(),
               AnimationPictures(view->practise(), 200, false).renderFrame(3));
     EXPECT_TRUE(dialogs.informations.isEmpty());
 }
@@ -122,10 +122,10 @@ TEST_F(TacticsTest, PlaybackRunsFromFrameZeroToTheLastAndStops) {
     EXPECT_TRUE(view->timer()->isActive());
     EXPECT_EQ(view->timer()->interval(), 150);
     EXPECT_EQ(frameSpin()->value(), 0);
-    EXPECT_EQ(view->canvas()->picture(), frames.renderFrame(0));
+    EXPECT_EQ(view->canvas()->buffer(), frames.renderFrame(0));
     view->tick();
     EXPECT_EQ(frameSpin()->value(), 1);
-    EXPECT_EQ(view->canvas()->picture(), frames.renderFrame(1));
+    EXPECT_EQ(view->canvas()->buffer(), frames.renderFrame(1));
     view->tick();
     EXPECT_EQ(frameSpin()->value(), 2);
     EXPECT_TRUE(view->isPlaying());
@@ -157,14 +157,15 @@ TEST_F(TacticsTest, SmoothPlaybackShowsTwentyFivePicturesASecond) {
     for (int i = 1; i < 11; ++i) {
         view->tick();
         shownFrames.append(frameSpin()->value());
-        if (i == 2) // 80 ms: the forward 40 % of the way from x 100 to x 300
-            EXPECT_EQ(view->canvas()->picture(), pictures.render(2));
+        if (i == 2) { // 80 ms: the forward 40 % of the way from x 100 to x 300
+            EXPECT_EQ(view->canvas()->buffer(), pictures.render(2));
+        }
     }
     EXPECT_EQ(shownFrames, (QList<int>{0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2}));
     EXPECT_TRUE(view->isPlaying());
     view->tick();
     EXPECT_FALSE(view->isPlaying());
-    EXPECT_EQ(view->canvas()->picture(), pictures.renderFrame(2));
+    EXPECT_EQ(view->canvas()->buffer(), pictures.renderFrame(2));
 }
 
 TEST_F(TacticsTest, ASpeedThatIsNoWholeNumberIsRefusedAndNothingPlays) {

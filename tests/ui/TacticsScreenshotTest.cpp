@@ -4,11 +4,13 @@
 #include "TacticsTestSupport.h"
 
 #include "storage/AnimationGif.h"
+#include "ui/graphic/GraphicEditor.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace korvex;
 using korvex::test::TacticsTest;
@@ -53,6 +55,8 @@ TEST_F(TacticsTest, ScreenshotOfAPowerPlayEntry) {
     ASSERT_NE(view, nullptr);
     control<QCheckBox>("chbTCSmooth")->setChecked(true);
     frameSpin()->setValue(1);
+    // The centre selected, as a coach moving him would see it.
+    QTest::mouseClick(view->canvas(), Qt::LeftButton, Qt::NoModifier, QPoint(390, 210));
     window->resize(window->settings().WindowWidth(), window->settings().WindowHeight());
     QCoreApplication::processEvents();
     const QImage shot = window->grab().toImage();

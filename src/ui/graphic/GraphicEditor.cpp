@@ -109,6 +109,13 @@ void GraphicEditor::createMenus() {
     }
 }
 
+void GraphicEditor::applyCaptions() {
+    for (QMenu* menu : {m_figureMenu, m_lineColourMenu}) {
+        for (QAction* action : menu->actions())
+            action->setText(m_language.Text(action->objectName()));
+    }
+}
+
 void GraphicEditor::setDocument(GraphicDocument* document) {
     if (m_document)
         disconnect(m_document, nullptr, this, nullptr);
@@ -144,6 +151,8 @@ void GraphicEditor::setSelectTool() {
 }
 
 void GraphicEditor::setLineTool(int lineKind) {
+    if (m_figuresOnly)
+        return;
     if (m_tool != Tool::Line || lineKind != m_lineKind)
         m_newLine.reset(); // another tool drops the line being drawn
     m_tool = Tool::Line;
@@ -585,6 +594,8 @@ void GraphicEditor::paste() {
         dialogs().information(this, error);
         return;
     }
+    if (m_figuresOnly)
+        clip.lines.clear();
     if (!clip.isEmpty())
         m_document->push(
             new AddObjectsCommand(*m_document, clip, QPoint(), m_numberPlayers(), "CmdPaste"));

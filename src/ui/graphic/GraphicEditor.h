@@ -48,6 +48,11 @@ public:
         m_numberPlayers = std::move(numberPlayers);
     }
 
+    // A drawing of figures only (a tactics frame, whose file keeps no lines): no line is
+    // drawn, and a paste brings its figures only.
+    void setFiguresOnly(bool on) { m_figuresOnly = on; }
+    bool isFiguresOnly() const { return m_figuresOnly; }
+
     void setSelectTool();
     void setLineTool(int lineKind);
     void setFigureTool(int figureKind);
@@ -62,7 +67,9 @@ public:
 
     const QImage& buffer() const { return m_buffer; }
     const QImage& screen() const { return m_screen; }
-    // The popup menus of a player and of a line, captioned by the view.
+    // Captions the popup menus in the current language.
+    void applyCaptions();
+    // The popup menus of a player and of a line.
     QMenu* figureMenu() const { return m_figureMenu; }
     QMenu* lineColourMenu() const { return m_lineColourMenu; }
 
@@ -114,6 +121,7 @@ private:
     QImage m_buffer;
     QImage m_screen;
     bool m_editing = false;
+    bool m_figuresOnly = false;
     std::function<bool()> m_numberPlayers = [] { return false; };
     Tool m_tool = Tool::Select;
     int m_lineKind = 0;

@@ -10,27 +10,23 @@
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
 #include "ui/TSelectionComboBox.h"
+#include "ui/graphic/DrawingToolPanel.h"
 #include "ui/graphic/GraphicEditor.h"
-#include "ui/graphic/ToolGlyphs.h"
 
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QMenu>
+#include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
-#include <QToolButton>
 #include <QUndoStack>
+#include <QUrl>
 
 namespace korvex {
 
 namespace {
-
-constexpr int kFirstFigureTag = 7;
 
 // The autosave waits this long after the last edit.
 constexpr int kAutosaveDelayMs = 2000;
@@ -61,7 +57,6 @@ void TfrmGraphicMode::initialise() {
         copyTextsFromPractise(); // an undone stretch of typing shows in the memos
     });
     createControls();
-    createToolButtons();
     applyLayout();
 
     m_practise->setPlaceholders(language().Text(LK("EmptyCategoryString")),
@@ -102,6 +97,11 @@ void TfrmGraphicMode::createControls() {
     m_lblKeyWords = label("lblGMKeyWords");
     m_lblCourt = label("lblGMCourt");
     m_lblDrawingTools = label("lblGMDrawingTools");
+    m_lblDevel = label("lblGMDevel");
+    m_lblWww = label("lblGMwww");
+    m_lblWww->setTextFormat(Qt::RichText);
+    connect(m_lblWww, &QLabel::linkActivated, this,
+            [](const QString& link) { dialogs().openUrl(QUrl(link)); });
     const char* comboNames[3] = {"cmbGMCategory", "cmbGMSubCategory", "cmbGMName"};
     for (int level = 0; level < 3; ++level) {
         m_combos[level] = new TSelectionComboBox(level, this);
@@ -123,87 +123,10 @@ void TfrmGraphicMode::createControls() {
     m_pnlGround->setObjectName(QStringLiteral("pnlGMGround"));
     m_pnlGround->setFrameShape(QFrame::Box);
     m_editor = new GraphicEditor(language(), m_pnlGround);
-    connect(m_editor, &GraphicEditor::toolFinished, this, &TfrmGraphicMode::onToolFinished);
     connect(m_editor, &GraphicEditor::hintChanged, this, &TfrmGraphicMode::showHint);
     m_editor->setNumberPlayers([this] { return settings().CountPlayers(); });
-    m_pnlTools = new QFrame(this);
-    m_pnlTools->setObjectName(QStringLiteral("pnlGMDrawingTools"));
-    m_pnlTools->setFrameShape(QFrame::StyledPanel);
-}
-
-QToolButton* TfrmGraphicMode::addTool(const char* name, int tag, int x, int y,
-                                      QButtonGroup* group) {
-    auto* button = new QToolButton(m_pnlTools);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setProperty("Tag", tag);
-    button->setCheckable(true);
-    button->setAutoRaise(true);
-    button->setGeometry(x, y, 30, 30);
-    button->setIconSize(QSize(26, 26));
-    button->setEnabled(false);
-    group->addButton(button, tag);
-    return button;
-}
-
-void TfrmGraphicMode::createToolButtons() {
-    m_toolGroup = new QButtonGroup(this);
-    m_endGroup = new QButtonGroup(this);
-    const DrawingSettings* ds = &m_practise->drawingSettings();
-    const struct {
-        const char* name;
-        int tag;
-        int x;
-    } figures[] = {
-        {"spbFigureForward", 7, 2},     {"spbFigureDefender", 8, 32}, {"spbFigureFree", 10, 62},
-        {"spbFigureGoalie", 9, 92},     {"spbFigureCoach", 11, 122},  {"spbFigureCone", 13, 242},
-        {"spbFigurePuk", 14, 272},      {"spbFigurePuks", 15, 302},   {"spbFigureBall", 16, 332},
-        {"spbFigureObstacle", 17, 362}, {"spbFigureNet", 12, 392},    {"spbFigureText", 18, 422}};
-    for (const auto& f : figures)
-        addTool(f.name, f.tag, f.x, 2, m_toolGroup)
-            ->setIcon(figureGlyph(f.tag - kFirstFigureTag, ds));
-    QToolButton* bigNet = addTool("spbFigureBigNet", 19, 452, 2, m_toolGroup);
-    bigNet->setVisible(false);
-    const struct {
-        const char* name;
-        int tag;
-        int x;
-    } ends[] = {{"spbArrowArrow", 0, 2},
-                {"spbArrowCross", 1, 32},
-                {"spbArrowDbCross", 2, 62},
-                {"spbArrowArc", 3, 92},
-                {"spbArrowNone", 4, 122}};
-    for (const auto& e : ends)
-        addTool(e.name, e.tag, e.x, 32, m_endGroup)->setIcon(endKindGlyph(e.tag, ds));
-    const struct {
-        const char* name;
-        int tag;
-        int x;
-    } lines[] = {{"spbLineSolid", 0, 242},      {"spbLineTwiddle", 3, 272},
-                 {"spbLineSemiCircle", 4, 302}, {"spbCrosswise", 5, 332},
-                 {"spbCrosswiseSolid", 6, 362}, {"spbLineDash", 1, 392},
-                 {"spbLineDbSolid", 2, 422}};
-    for (const auto& l : lines)
-        addTool(l.name, l.tag, l.x, 32, m_toolGroup)->setIcon(lineKindGlyph(l.tag, ds));
-    m_spbArrowArrow = m_pnlTools->findChild<QToolButton*>(QStringLiteral("spbArrowArrow"));
-    m_spbArrowArrow->setChecked(true);
-    // The hidden tool: while it is down no tool is active and the canvas selects.
-    m_spbHelp1 = addTool("spbHelp1", -1, 0, 0, m_toolGroup);
-    m_toolGroup->setId(m_spbHelp1, -1);
-    m_spbHelp1->setVisible(false);
-    m_spbHelp1->setChecked(true);
-
-    m_chbLineType = new QCheckBox(m_pnlTools);
-    m_chbLineType->setObjectName(QStringLiteral("chbGMLineType"));
-    m_chbLineType->setEnabled(false);
-    m_chbLineType->setGeometry(160, 38, 16, 18);
-    m_lblLineType = new QLabel(m_pnlTools);
-    m_lblLineType->setObjectName(QStringLiteral("lblGMLineType"));
-    m_lblLineType->setEnabled(false);
-    m_lblLineType->setGeometry(176, 38, 62, 18);
-    connect(m_chbLineType, &QCheckBox::toggled, m_editor, &GraphicEditor::setStraight);
-    connect(m_chbLineType, &QCheckBox::clicked, this, &TfrmGraphicMode::onLineTypeClicked);
-    connect(m_toolGroup, &QButtonGroup::buttonClicked, this, &TfrmGraphicMode::onToolClicked);
-    connect(m_endGroup, &QButtonGroup::buttonClicked, this, &TfrmGraphicMode::onEndClicked);
+    m_tools = new DrawingToolPanel(m_editor, &m_practise->drawingSettings(),
+                                   DrawingToolPanel::Contents::FiguresAndLines, this);
 }
 
 void TfrmGraphicMode::applyLayout() {
@@ -225,10 +148,14 @@ void TfrmGraphicMode::applyLayout() {
             {m_pnlGround, {304, 22, 454, 284}, {330, 22, 679, 424}},
             {m_editor, {2, 2, 450, 280}, {2, 2, 675, 420}},
             {m_lblDrawingTools, {304, 310, 300, 16}, {330, 450, 300, 16}},
-            {m_pnlTools, {304, 326, 454, 64}, {330, 466, 454, 64}},
+            {m_tools, {304, 326, 454, 64}, {330, 466, 454, 64}},
+            {m_lblDevel, {6, 478, 440, 16}, {790, 472, 220, 16}},
+            {m_lblWww, {452, 478, 306, 16}, {790, 492, 220, 16}},
         },
         large);
-    setMinimumSize(large ? 1012 : 762, large ? 534 : 478);
+    m_lblWww->setAlignment(large ? Qt::AlignLeft | Qt::AlignVCenter
+                                 : Qt::AlignRight | Qt::AlignVCenter);
+    setMinimumSize(large ? 1012 : 762, large ? 534 : 496);
 }
 
 void TfrmGraphicMode::applyCaptions() {
@@ -244,39 +171,16 @@ void TfrmGraphicMode::applyCaptions() {
         {m_lblKeyWords, LK("lblGMKeyWords")},
         {m_lblCourt, LK("lblGMCourt")},
         {m_lblDrawingTools, LK("lblGMDrawingTools")},
-        {m_lblLineType, LK("lblGMLineStright")},
+        {m_lblDevel, LK("lblGMDevel")},
     };
     for (const auto& entry : labels) {
         if (auto* label = qobject_cast<QLabel*>(entry.widget))
             label->setText(l.Text(entry.key));
     }
-    const QString toolKeys[] = {
-        LK("spbFigureForward"),  LK("spbFigureDefender"), LK("spbFigureGoalie"),
-        LK("spbFigureFree"),     LK("spbFigureCoach"),    LK("spbFigureNet"),
-        LK("spbFigureCone"),     LK("spbFigurePuk"),      LK("spbFigureText"),
-        LK("spbFigureObstacle"), LK("spbFigureBall"),     LK("spbFigurePuks"),
-        LK("spbArrowArrow"),     LK("spbArrowCross"),     LK("spbArrowDbCross"),
-        LK("spbArrowArc"),       LK("spbArrowNone"),      LK("spbLineSolid"),
-        LK("spbLineDash"),       LK("spbLineDbSolid"),    LK("spbLineTwiddle"),
-        LK("spbLineSemiCircle"), LK("spbCrosswise"),      LK("spbCrosswiseSolid"),
-    };
-    for (const QString& key : toolKeys) {
-        if (auto* button = m_pnlTools->findChild<QToolButton*>(key))
-            button->setToolTip(l.Text(key));
-    }
-    const QString menuKeys[] = {LK("ppmChangeText"),  LK("ppmChangeColor"), LK("ppmColorBlack"),
-                                LK("ppmColorRed"),    LK("ppmColorGreen"),  LK("ppmColorBlue"),
-                                LK("ppmColorPurple"), LK("ppmColorOrange")};
-    for (const QString& key : menuKeys) {
-        for (QMenu* menu : {m_editor->figureMenu(), m_editor->lineColourMenu()}) {
-            if (auto* action = menu->findChild<QAction*>(key))
-                action->setText(l.Text(key));
-        }
-    }
-    // The label of the check box stands centred on x = 198 of the tool panel.
-    m_lblLineType->adjustSize();
-    m_lblLineType->move(198 - m_lblLineType->width() / 2 + 8, 38);
-    m_chbLineType->move(m_lblLineType->x() - 18, 38);
+    m_tools->applyCaptions(l);
+    const QString home = l.Text(LK("lblGMwww")).toHtmlEscaped();
+    m_lblWww->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(home));
+    m_editor->applyCaptions();
 }
 
 void TfrmGraphicMode::onItemChosen() {
@@ -400,24 +304,23 @@ bool TfrmGraphicMode::setEditMode(bool on) {
     }
     settings().setEditFlag(on);
     setToolsEnabled(on);
-    m_chbLineType->setChecked(false);
     return on;
 }
 
 void TfrmGraphicMode::setToolsEnabled(bool on) {
-    for (QAbstractButton* button : m_toolGroup->buttons()) {
-        if (button->objectName() != QLatin1String("spbFigureBigNet"))
-            button->setEnabled(on);
-    }
-    for (QAbstractButton* button : m_endGroup->buttons())
-        button->setEnabled(on);
-    m_chbLineType->setEnabled(on);
-    m_lblLineType->setEnabled(on);
+    m_tools->setToolsEnabled(on);
     m_memText->setReadOnly(!on);
     m_memKeyWords->setReadOnly(!on);
     m_editor->setEditing(on);
-    if (!on)
-        m_spbHelp1->setChecked(true);
+}
+
+int TfrmGraphicMode::endKind() const {
+    return m_tools->endKind();
+}
+
+void TfrmGraphicMode::showHint(const QString& hint) {
+    if (auto* main = qobject_cast<QMainWindow*>(window()))
+        main->statusBar()->showMessage(hint);
 }
 
 QString TfrmGraphicMode::itemName() const {

@@ -6,18 +6,15 @@
 
 #include <memory>
 
-class QAbstractButton;
-class QButtonGroup;
-class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QTimer;
 class QPlainTextEdit;
-class QToolButton;
 
 namespace korvex {
 
+class DrawingToolPanel;
 class GraphicDocument;
 class GraphicEditor;
 class TGraphicPractise;
@@ -59,7 +56,7 @@ public:
     const QImage& screen() const;
     bool lineInProgress() const;
     bool isSelectState() const;
-    int endKind() const { return m_endKind; }
+    int endKind() const;
 
     // Re-reads the lists from disk and loads the practise they select (after the category
     // editor or a ground change).
@@ -70,8 +67,6 @@ public:
 private:
     // Construction and layout (TfrmGraphicMode.cpp).
     void createControls();
-    void createToolButtons();
-    QToolButton* addTool(const char* name, int tag, int x, int y, QButtonGroup* group);
     void applyLayout();
     // The user chose an entry of a list; the practise has loaded what it selects.
     void onItemChosen();
@@ -88,11 +83,6 @@ private:
     void changePlayground();
     void customField(int tag);
 
-    // The tool panel (TfrmGraphicModeTools.cpp).
-    void onToolClicked(QAbstractButton* button);
-    void onEndClicked(QAbstractButton* button);
-    void onLineTypeClicked();
-    void onToolFinished();
     void showHint(const QString& hint);
 
     std::unique_ptr<TGraphicPractise> m_practise;
@@ -107,22 +97,16 @@ private:
     QLabel* m_lblKeyWords = nullptr;
     QLabel* m_lblCourt = nullptr;
     QLabel* m_lblDrawingTools = nullptr;
-    QLabel* m_lblLineType = nullptr;
+    QLabel* m_lblDevel = nullptr;
+    QLabel* m_lblWww = nullptr;
     TSelectionComboBox* m_combos[3] = {nullptr, nullptr, nullptr}; // cmbGMCategory, ...
     QPlainTextEdit* m_memText = nullptr;
     QPlainTextEdit* m_memKeyWords = nullptr;
     QFrame* m_pnlGround = nullptr;
     GraphicEditor* m_editor = nullptr;
-    QFrame* m_pnlTools = nullptr;
-    QCheckBox* m_chbLineType = nullptr;
-    QButtonGroup* m_toolGroup = nullptr;
-    QButtonGroup* m_endGroup = nullptr;
-    QToolButton* m_spbHelp1 = nullptr;
-    QToolButton* m_spbArrowArrow = nullptr;
+    DrawingToolPanel* m_tools = nullptr;
 
     bool m_loading = false;
-    int m_endKind = 0;
-    int m_lineKind = -1;
 };
 
 } // namespace korvex

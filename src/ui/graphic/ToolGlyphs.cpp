@@ -41,6 +41,18 @@ QIcon endKindGlyph(int endKind, const DrawingSettings* settings) {
     return sampleLine(0, endKind, settings);
 }
 
+QIcon curvedLineGlyph(const DrawingSettings* settings) {
+    QImage image = blank();
+    TLine line(settings);
+    line.setEndKind(4);
+    for (const QPoint point :
+         {QPoint(3, 22), QPoint(5, 8), QPoint(13, 3), QPoint(21, 8), QPoint(23, 22)})
+        line.addPoint(point);
+    line.setCurved(true);
+    line.draw(image);
+    return QIcon(QPixmap::fromImage(image));
+}
+
 QIcon figureGlyph(int figureKind, const DrawingSettings* settings) {
     QImage image = blank();
     QPainter painter(&image);

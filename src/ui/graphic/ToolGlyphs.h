@@ -12,5 +12,7 @@ struct DrawingSettings;
 QIcon lineKindGlyph(int lineKind, const DrawingSettings* settings);
 QIcon endKindGlyph(int endKind, const DrawingSettings* settings);
 QIcon figureGlyph(int figureKind, const DrawingSettings* settings);
+// A skating line bent through three points: the picture of the curved-line switch.
+QIcon curvedLineGlyph(const DrawingSettings* settings);
 
 } // namespace korvex

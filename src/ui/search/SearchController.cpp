@@ -6,6 +6,7 @@
 #include "storage/LevelListing.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
+#include "ui/ModeTable.h"
 #include "ui/TFormKorvex.h"
 #include "ui/search/LibrarySearch.h"
 #include "ui/search/TFormSearch.h"
@@ -31,16 +32,7 @@ SearchController::SearchController(TFormKorvex& window)
 SearchController::~SearchController() = default;
 
 int SearchController::modeOf(ItemKind kind) {
-    switch (kind) {
-    case ItemKind::GraphicPractise:
-        return 1;
-    case ItemKind::TextPractise:
-        return 2;
-    case ItemKind::TacticsPractise:
-        return 7;
-    default:
-        return 3;
-    }
+    return modeNumber(modeForKind(kind));
 }
 
 TFormSearch* SearchController::panel() const {

@@ -19,7 +19,7 @@ namespace {
 // The saved file of the view's item, or the empty text when there is none (or its save
 // failed, which the view or this function has said).
 QString savedItemFile(QWidget* parent, TModeView* view, int mode, const TSettings& settings) {
-    if (mode == 1 || mode == 2) {
+    if (mode == 1 || mode == 2 || mode == 7) {
         // The practise views save their practise and name its file, as they do for the plan.
         const QString relative = view->pathForPlan();
         return relative.isEmpty() ? QString() : QDir(settings.appDir()).filePath(relative);

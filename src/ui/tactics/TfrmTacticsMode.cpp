@@ -3,32 +3,41 @@
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
 #include "drawing/CanvasTexts.h"
+#include "editing/GraphicDocument.h"
+#include "editing/SetTextsCommand.h"
 #include "storage/AnimationPictures.h"
 #include "storage/TTacticsPractise.h"
 #include "ui/Dialogs.h"
 #include "ui/FormLayout.h"
 #include "ui/LanguageKeys.h"
 #include "ui/TSelectionComboBox.h"
-#include "ui/tactics/TacticsCanvas.h"
+#include "ui/graphic/DrawingToolPanel.h"
+#include "ui/graphic/GraphicEditor.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 
 namespace korvex {
 
 namespace {
 
 constexpr int kMode = 7;
+
+// The autosave waits this long after the last edit.
+constexpr int kAutosaveDelayMs = 2000;
 
 } // namespace
 
@@ -45,6 +54,16 @@ QString TfrmTacticsMode::titleKey() const {
 
 void TfrmTacticsMode::initialise() {
     m_practise = std::make_unique<TTacticsPractise>(settings(), language());
+    m_document = std::make_unique<GraphicDocument>(
+        *m_practise, [this](const QString& key) { return language().Text(key); });
+    m_autosave = new QTimer(this);
+    m_autosave->setSingleShot(true);
+    m_autosave->setInterval(kAutosaveDelayMs);
+    connect(m_autosave, &QTimer::timeout, this, &TfrmTacticsMode::autosave);
+    connect(&m_document->undoStack(), &QUndoStack::indexChanged, this, [this] {
+        m_autosave->start();
+        copyTextsFromPractise(); // an undone stretch of typing shows in the memos
+    });
     createControls();
     createAnimationPanel();
     applyLayout();
@@ -58,9 +77,11 @@ void TfrmTacticsMode::initialise() {
         connect(combo, &TSelectionComboBox::choosing, this, &TfrmTacticsMode::stopPlayback);
         connect(combo, &TSelectionComboBox::itemChosen, this, &TfrmTacticsMode::onItemChosen);
     }
+    m_loading = true;
     m_practise->Clear();
     m_practise->FillCombos(false, settings());
     copyTextsFromPractise();
+    m_loading = false;
     showFrame();
     applyCaptions();
 }
@@ -69,11 +90,13 @@ void TfrmTacticsMode::tearDown() {
     if (!m_practise)
         return;
     stopPlayback();
+    m_autosave->stop();
     if (!saveIfModified())
         dialogs().information(this, m_practise->errorString());
     m_practise->UnregisterCombos();
     for (TSelectionComboBox* combo : m_combos)
         combo->bind(nullptr);
+    m_editor->setDocument(nullptr);
 }
 
 void TfrmTacticsMode::createControls() {
@@ -85,6 +108,7 @@ void TfrmTacticsMode::createControls() {
     m_lblKeyWords = label("lblGMKeyWords");
     m_lblCourt = label("lblGMCourt");
     m_lblAnimation = label("lblTCAnimation");
+    m_lblDrawingTools = label("lblGMDrawingTools");
     const char* comboNames[3] = {"cmbGMCategory", "cmbGMSubCategory", "cmbGMName"};
     for (int level = 0; level < 3; ++level) {
         m_combos[level] = new TSelectionComboBox(level, this);
@@ -94,6 +118,8 @@ void TfrmTacticsMode::createControls() {
         auto* m = new QPlainTextEdit(this);
         m->setObjectName(QString::fromLatin1(name));
         m->setReadOnly(true);
+        // The practise always holds the texts, so any save writes what the memos show.
+        connect(m, &QPlainTextEdit::textChanged, this, &TfrmTacticsMode::onTextsEdited);
         return m;
     };
     m_memText = memo("memGMText");
@@ -102,7 +128,14 @@ void TfrmTacticsMode::createControls() {
     m_pnlGround = new QFrame(this);
     m_pnlGround->setObjectName(QStringLiteral("pnlGMGround"));
     m_pnlGround->setFrameShape(QFrame::Box);
-    m_canvas = new TacticsCanvas(m_pnlGround);
+    m_editor = new GraphicEditor(language(), m_pnlGround);
+    m_editor->setNumberPlayers([this] { return settings().CountPlayers(); });
+    connect(m_editor, &GraphicEditor::hintChanged, this, [this](const QString& hint) {
+        if (auto* main = qobject_cast<QMainWindow*>(window()))
+            main->statusBar()->showMessage(hint);
+    });
+    m_tools = new DrawingToolPanel(m_editor, &m_practise->drawingSettings(),
+                                   DrawingToolPanel::Contents::FiguresOnly, this);
 }
 
 void TfrmTacticsMode::createAnimationPanel() {
@@ -175,15 +208,17 @@ void TfrmTacticsMode::applyLayout() {
             {m_lblDescription, {6, 132, comboW, 16}, {6, 132, comboW, 16}},
             {m_memText, {6, 148, 290, 242}, {6, 148, 320, 298}},
             {m_lblKeyWords, {6, 394, 290, 16}, {6, 450, 320, 16}},
-            {m_memKeyWords, {6, 410, 290, 64}, {6, 466, 320, 64}},
+            {m_memKeyWords, {6, 410, 290, 64}, {6, 466, 320, 120}},
             {m_lblCourt, {304, 6, 300, 16}, {330, 6, 300, 16}},
             {m_pnlGround, {304, 22, 454, 284}, {330, 22, 679, 424}},
-            {m_canvas, {2, 2, 450, 280}, {2, 2, 675, 420}},
-            {m_lblAnimation, {304, 310, 300, 16}, {330, 450, 300, 16}},
-            {m_pnlAnimation, {304, 326, 454, 64}, {330, 466, 679, 64}},
+            {m_editor, {2, 2, 450, 280}, {2, 2, 675, 420}},
+            {m_lblDrawingTools, {304, 310, 300, 16}, {330, 450, 300, 16}},
+            {m_tools, {304, 326, 364, 36}, {330, 466, 364, 36}},
+            {m_lblAnimation, {304, 366, 300, 16}, {330, 506, 300, 16}},
+            {m_pnlAnimation, {304, 382, 454, 64}, {330, 522, 679, 64}},
         },
         large);
-    setMinimumSize(large ? 1012 : 762, large ? 534 : 478);
+    setMinimumSize(large ? 1012 : 762, large ? 590 : 478);
 }
 
 void TfrmTacticsMode::applyCaptions() {
@@ -192,15 +227,11 @@ void TfrmTacticsMode::applyCaptions() {
         QWidget* widget;
         QString key;
     } texts[] = {
-        {m_lblCategory, LK("lblGMCategory")},
-        {m_lblSubCategory, LK("lblGMSubCategory")},
-        {m_lblName, LK("lblGMPName")},
-        {m_lblDescription, LK("lblGMDescription")},
-        {m_lblKeyWords, LK("lblGMKeyWords")},
-        {m_lblCourt, LK("lblGMCourt")},
-        {m_lblAnimation, LK("lblTCAnimation")},
-        {m_lblScenes, LK("lblTCScenes")},
-        {m_lblScenesCount, LK("lblTCScenesCount")},
+        {m_lblCategory, LK("lblGMCategory")},   {m_lblSubCategory, LK("lblGMSubCategory")},
+        {m_lblName, LK("lblGMPName")},          {m_lblDescription, LK("lblGMDescription")},
+        {m_lblKeyWords, LK("lblGMKeyWords")},   {m_lblCourt, LK("lblGMCourt")},
+        {m_lblAnimation, LK("lblTCAnimation")}, {m_lblDrawingTools, LK("lblGMDrawingTools")},
+        {m_lblScenes, LK("lblTCScenes")},       {m_lblScenesCount, LK("lblTCScenesCount")},
         {m_lblSpeed, LK("lblTCSpeed")},
     };
     for (const auto& entry : texts) {
@@ -210,10 +241,14 @@ void TfrmTacticsMode::applyCaptions() {
     m_spbPlay->setText(l.Text(LK("spbTCPlay")));
     m_chbSmooth->setText(l.Text(LK("chbTCSmooth")));
     m_edtSpeed->setToolTip(l.Text(LK("lblTCSpeed")));
+    m_tools->applyCaptions(l);
+    m_editor->applyCaptions();
 }
 
 void TfrmTacticsMode::onItemChosen() {
+    m_loading = true;
     copyTextsFromPractise();
+    m_loading = false;
     for (int level = 0; level < 3; ++level)
         settings().setRememberedIndex(kMode, level, m_combos[level]->currentIndex());
     showFrame();
@@ -227,28 +262,90 @@ void TfrmTacticsMode::reloadSelection() {
     }
     for (int level = 0; level < 3; ++level)
         settings().setRememberedIndex(kMode, level, m_combos[level]->currentIndex());
+    m_loading = true;
     m_practise->Clear();
     m_practise->LoadCurrent();
     copyTextsFromPractise();
+    m_loading = false;
     showFrame();
 }
 
 void TfrmTacticsMode::copyTextsFromPractise() {
-    m_memText->setPlainText(m_practise->description().join(QLatin1Char('\n')));
-    m_memKeyWords->setPlainText(m_practise->keywords().join(QLatin1Char('\n')));
+    // Only a memo whose text differs is written, so typing keeps its cursor.
+    const bool loading = m_loading;
+    m_loading = true;
+    const QString description = m_practise->description().join(QLatin1Char('\n'));
+    const QString keywords = m_practise->keywords().join(QLatin1Char('\n'));
+    if (m_memText->toPlainText() != description)
+        m_memText->setPlainText(description);
+    if (m_memKeyWords->toPlainText() != keywords)
+        m_memKeyWords->setPlainText(keywords);
+    m_loading = loading;
+}
+
+void TfrmTacticsMode::onTextsEdited() {
+    if (m_loading || !m_practise || m_practise->name().isEmpty())
+        return;
+    const auto lines = [](const QPlainTextEdit* memo) {
+        QStringList list = memo->toPlainText().split(QLatin1Char('\n'));
+        if (list.size() == 1 && list.first().isEmpty())
+            list.clear();
+        return list;
+    };
+    const QStringList description = lines(m_memText);
+    const QStringList keywords = lines(m_memKeyWords);
+    if (description == m_practise->description() && keywords == m_practise->keywords())
+        return;
+    m_document->push(new SetTextsCommand(*m_document, description, keywords));
 }
 
 void TfrmTacticsMode::showFrame() {
+    // The history belongs to the frame it was made on: its steps name figures of that frame
+    // by index, so they must not be undone on another one. Unsaved edits stay modified.
+    m_document->resetHistory();
     if (m_practise->name().isEmpty()) {
         m_titleCard = titleCard(
             m_titleCard.size(), [this](const QString& key) { return language().Text(key); },
             settings().VersionText());
-        m_canvas->setPicture(m_titleCard);
+        m_editor->setPlaceholder(m_titleCard);
+        m_editor->setDocument(nullptr);
     } else {
-        m_canvas->setPicture(
-            AnimationPictures(*m_practise, 1, false).renderFrame(m_practise->currentFrame()));
+        m_document->takeNumbersOfFigures();
+        m_editor->setDocument(m_document.get());
     }
+    if (m_document->isModified())
+        m_autosave->start();
+    else
+        m_autosave->stop();
     updatePanel();
+    updateEditing();
+}
+
+void TfrmTacticsMode::updateEditing() {
+    const bool on = !m_practise->name().isEmpty() && !isPlaying();
+    m_tools->setToolsEnabled(on);
+    m_editor->setEditing(on);
+    m_memText->setReadOnly(!on);
+    m_memKeyWords->setReadOnly(!on);
+}
+
+void TfrmTacticsMode::autosave() {
+    // Never in the middle of a gesture: the drag is one step and is saved after it ends.
+    if (QApplication::mouseButtons() != Qt::NoButton) {
+        m_autosave->start();
+        return;
+    }
+    if (saveIfModified()) {
+        m_lastAutosaveError.clear();
+        return;
+    }
+    // Said once per kind of failure, not every two seconds; the edits stay in memory and
+    // the next edit tries again.
+    const QString error = m_practise->errorString();
+    if (error != m_lastAutosaveError) {
+        m_lastAutosaveError = error;
+        dialogs().information(this, error);
+    }
 }
 
 void TfrmTacticsMode::updatePanel() {
@@ -270,13 +367,24 @@ QString TfrmTacticsMode::subcategoryName() const {
 }
 
 bool TfrmTacticsMode::isModified() const {
-    return m_practise && m_practise->modified();
+    return m_document && m_document->isModified();
 }
 
 bool TfrmTacticsMode::saveIfModified() {
-    if (!m_practise || !m_practise->modified() || !m_practise->hasCurrentItem())
+    if (!m_practise || !m_document->isModified() || !m_practise->hasCurrentItem())
         return true;
-    return m_practise->SaveCurrent();
+    if (!m_practise->SaveCurrent())
+        return false;
+    m_document->markSaved();
+    return true;
+}
+
+QString TfrmTacticsMode::undoText() const {
+    return m_document ? m_document->undoStack().undoText() : QString();
+}
+
+QString TfrmTacticsMode::redoText() const {
+    return m_document ? m_document->undoStack().redoText() : QString();
 }
 
 QString TfrmTacticsMode::errorString() const {

@@ -16,16 +16,21 @@ class QToolButton;
 namespace korvex {
 
 class AnimationPictures;
-class TacticsCanvas;
+class DrawingToolPanel;
+class GraphicDocument;
+class GraphicEditor;
 class TSelectionComboBox;
 class TTacticsPractise;
 
 // Mode 7: tactics practises, a sequence of frames (each a full set of figures on one
 // ground) played back one after another. The view lists the practises like the graphic
-// view, shows the current frame on the rink, and has the animation panel: the frame spin
-// edit (moving it past the last frame appends a copy of the last frame and saves), the
-// speed in milliseconds per frame, the frame count, the play button and the smooth check
-// box, which moves every figure between its frames at 25 pictures a second.
+// view; the rink canvas is the graphic editor on the current frame, with the figure tools
+// (a frame keeps no lines). Every edit is a step of the frame's undo history, which starts
+// afresh whenever another frame is shown; the practise is saved about two seconds after
+// the last edit. The animation panel holds the frame spin edit (moving it past the last
+// frame appends a copy of the last frame and saves), the speed in milliseconds per frame,
+// the frame count, the play button and the smooth check box, which moves every figure
+// between its frames at 25 pictures a second. Nothing is edited while the animation plays.
 class TfrmTacticsMode : public TModeView {
     Q_OBJECT
 
@@ -44,9 +49,14 @@ public:
     bool saveIfModified() override;
     QString errorString() const override;
     QString titleKey() const override;
+    QString undoText() const override;
+    QString redoText() const override;
+    // Saves the practise and names its file (for sharing it).
+    QString pathForPlan() override;
 
     TTacticsPractise& practise() const { return *m_practise; }
-    TacticsCanvas* canvas() const { return m_canvas; }
+    GraphicDocument& document() const { return *m_document; }
+    GraphicEditor* canvas() const { return m_editor; }
     QTimer* timer() const { return m_timer; }
     bool isPlaying() const;
 
@@ -66,8 +76,14 @@ private:
     void onItemChosen();
     void copyTextsFromPractise();
     // Shows the practise's current frame and puts its frame number and count on the panel.
+    // The frame's edit history starts afresh.
     void showFrame();
     void updatePanel();
+    // Editing is on while a practise is shown and nothing plays.
+    void updateEditing();
+    void onTextsEdited();
+    // Saves a modified practise a moment after the last edit.
+    void autosave();
 
     // Frames, playback and export (TfrmTacticsModePlayback.cpp).
     void onScenesChange(int value);
@@ -78,8 +94,13 @@ private:
     // Removes the current frame after asking, and saves; the only frame stays.
     void deleteFrame();
     void exportAnimation();
+    void mirror(bool leftRight);
 
     std::unique_ptr<TTacticsPractise> m_practise;
+    std::unique_ptr<GraphicDocument> m_document;
+    QTimer* m_autosave = nullptr;
+    QString m_lastAutosaveError;
+    bool m_loading = false;
     std::unique_ptr<AnimationPictures> m_pictures;
     int m_pictureIndex = 0;
     // The title card shown while no practise is chosen.
@@ -92,11 +113,13 @@ private:
     QLabel* m_lblKeyWords = nullptr;
     QLabel* m_lblCourt = nullptr;
     QLabel* m_lblAnimation = nullptr;
+    QLabel* m_lblDrawingTools = nullptr;
     TSelectionComboBox* m_combos[3] = {nullptr, nullptr, nullptr};
     QPlainTextEdit* m_memText = nullptr;
     QPlainTextEdit* m_memKeyWords = nullptr;
     QFrame* m_pnlGround = nullptr;
-    TacticsCanvas* m_canvas = nullptr;
+    GraphicEditor* m_editor = nullptr;
+    DrawingToolPanel* m_tools = nullptr;
     QFrame* m_pnlAnimation = nullptr;
     QToolButton* m_spbPlay = nullptr;
     QLabel* m_lblScenes = nullptr;

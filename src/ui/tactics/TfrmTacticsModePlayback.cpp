@@ -1,22 +1,27 @@
 // Frames, playback and the commands of the tactics view.
 #include "ui/tactics/TfrmTacticsMode.h"
 
+#include "core/Paths.h"
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
+#include "editing/GraphicDocument.h"
+#include "editing/MirrorFramesCommand.h"
 #include "storage/AnimationGif.h"
 #include "storage/AnimationPictures.h"
 #include "storage/TTacticsPractise.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
 #include "ui/dialogs/TFormEditPractises.h"
-#include "ui/tactics/TacticsCanvas.h"
+#include "ui/graphic/GraphicEditor.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace korvex {
 
@@ -48,13 +53,16 @@ void TfrmTacticsMode::play() {
         return;
     m_pictures = std::make_unique<AnimationPictures>(*m_practise, speed, m_chbSmooth->isChecked());
     m_practise->setPlaying(true);
+    // The canvas only shows while playing: the pictures stand in for the frame edited.
+    updateEditing();
+    m_editor->setDocument(nullptr);
     m_pictureIndex = 0;
     {
         const QSignalBlocker blocker(m_speScenes);
         m_speScenes->setValue(0);
     }
     m_practise->SetFrame(0);
-    m_canvas->setPicture(m_pictures->render(0));
+    m_editor->setPlaceholder(m_pictures->render(0));
     // A single picture is the whole playback: it ends at once.
     if (m_pictures->count() <= 1) {
         stopPlayback();
@@ -79,7 +87,7 @@ void TfrmTacticsMode::tick() {
         m_speScenes->setValue(frame);
     }
     m_practise->SetFrame(frame);
-    m_canvas->setPicture(m_pictures->render(m_pictureIndex));
+    m_editor->setPlaceholder(m_pictures->render(m_pictureIndex));
 }
 
 void TfrmTacticsMode::stopPlayback() {
@@ -103,16 +111,35 @@ void TfrmTacticsMode::onScenesChange(int value) {
         updatePanel();
         return;
     }
-    // Past the last frame a copy of it is appended, and the practise is saved at once.
-    if (!m_practise->SetFrame(value, m_practise->currentPath()))
+    // Past the last frame a copy of it is appended, and the practise is saved at once. When
+    // that save fails the copy stays in memory, marked for the next save.
+    if (!m_practise->SetFrame(value, m_practise->currentPath())) {
+        m_practise->setModified(true);
         dialogs().information(this, m_practise->errorString());
+    }
+    m_loading = true;
     copyTextsFromPractise();
+    m_loading = false;
     showFrame();
 }
 
 bool TfrmTacticsMode::supports(ViewCommand command) const {
-    return command == ViewCommand::New || command == ViewCommand::DeleteRecord ||
-           command == ViewCommand::ExportPicture;
+    switch (command) {
+    case ViewCommand::New:
+    case ViewCommand::DeleteRecord:
+    case ViewCommand::ExportPicture:
+    case ViewCommand::DeleteObject:
+    case ViewCommand::Undo:
+    case ViewCommand::Redo:
+    case ViewCommand::Copy:
+    case ViewCommand::Paste:
+    case ViewCommand::Duplicate:
+    case ViewCommand::MirrorLeftRight:
+    case ViewCommand::MirrorTopBottom:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool TfrmTacticsMode::run(ViewCommand command, int) {
@@ -126,9 +153,52 @@ bool TfrmTacticsMode::run(ViewCommand command, int) {
     case ViewCommand::ExportPicture:
         exportAnimation();
         return true;
+    case ViewCommand::DeleteObject:
+        m_editor->deleteSelection();
+        return true;
+    case ViewCommand::Undo:
+    case ViewCommand::Redo:
+        // Only while editing: a playing animation is not changed under the player.
+        if (m_editor->isEditing()) {
+            if (command == ViewCommand::Undo)
+                m_document->undoStack().undo();
+            else
+                m_document->undoStack().redo();
+        }
+        return true;
+    case ViewCommand::Copy:
+        m_editor->copySelection();
+        return true;
+    case ViewCommand::Paste:
+        m_editor->paste();
+        return true;
+    case ViewCommand::Duplicate:
+        m_editor->duplicateSelection();
+        return true;
+    case ViewCommand::MirrorLeftRight:
+    case ViewCommand::MirrorTopBottom:
+        mirror(command == ViewCommand::MirrorLeftRight);
+        return true;
     default:
         return false;
     }
+}
+
+void TfrmTacticsMode::mirror(bool leftRight) {
+    // The whole play turns to the other side, every frame alike; mirroring one frame would
+    // send its figures across the rink and back while the animation plays.
+    if (m_editor->isEditing())
+        m_document->push(new MirrorFramesCommand(*m_document, m_practise->animation(), leftRight));
+}
+
+QString TfrmTacticsMode::pathForPlan() {
+    if (isBlank(m_practise->name()) || !m_practise->hasCurrentItem())
+        return QString();
+    if (!saveIfModified()) {
+        dialogs().information(this, m_practise->errorString());
+        return QString();
+    }
+    return QDir(settings().appDir()).relativeFilePath(m_practise->currentFile());
 }
 
 void TfrmTacticsMode::newPractise() {
