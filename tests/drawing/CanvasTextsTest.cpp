@@ -15,8 +15,7 @@ TEST(CanvasTexts, TitleCardIsDrawnOnceAndRedrawnForOtherTextsOrSizes) {
     QImage drawn(450, 280, QImage::Format_RGB32);
     drawTitleCard(drawn, text, QStringLiteral("1.41"));
     EXPECT_EQ(card, drawn);
-    EXPECT_EQ(titleCard(QSize(450, 280), text, QStringLiteral("1.41")).cacheKey(),
-              card.cacheKey());
+    EXPECT_EQ(titleCard(QSize(450, 280), text, QStringLiteral("1.41")).cacheKey(), card.cacheKey());
     EXPECT_GT(lookups, 0); // the texts are looked up every time: a new language shows
 
     // Another language, version or size is a new card; the kept ones stay until pushed out.
