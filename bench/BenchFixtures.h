@@ -15,7 +15,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace korvex {
 
@@ -58,6 +60,15 @@ struct BenchInstallation {
         saveBytes(root.filePath(QStringLiteral("Playgrounds/Rink.jpg")), encodeJpeg(rink));
     }
 };
+
+// Adds the least and the greatest repetition to the statistics that
+// --benchmark_repetitions reports (mean, median and deviation come with the library).
+inline void addMinMax(benchmark::internal::Benchmark* b) {
+    b->ComputeStatistics(
+        "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+    b->ComputeStatistics(
+        "max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); });
+}
 
 // Runs every registered benchmark; without a chosen platform it draws offscreen.
 inline int runBenchmarks(int argc, char** argv) {

@@ -4,17 +4,22 @@
 //
 // --quit-after-start closes the window as soon as the start-up is done (with the settings
 // written back as on every close); scripts use it to check an installation.
+// --quit-after-paint closes it once it has been painted for the first time, after writing
+// "painted WIDTH HEIGHT" to standard output; the start-up benchmark times that line.
 #include "core/DataLocation.h"
 #include "core/Paths.h"
 #include "core/SafeSave.h"
 #include "storage/ItemFiles.h"
 #include "ui/Dialogs.h"
+#include "ui/FirstPaintWatch.h"
 #include "ui/TFormKorvex.h"
 #include "ui/dialogs/TFormPreview.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -44,6 +49,12 @@ int main(int argc, char** argv) {
     // settings back.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &korvex::TFormKorvex::shutDown);
     korvex::TFormPreview preview;
+    if (QCoreApplication::arguments().contains(QStringLiteral("--quit-after-paint")))
+        new korvex::FirstPaintWatch(&window, [&window] {
+            std::printf("painted %d %d\n", window.width(), window.height());
+            std::fflush(stdout);
+            window.close();
+        });
     window.show();
     if (QCoreApplication::arguments().contains(QStringLiteral("--quit-after-start")))
         QTimer::singleShot(0, &window, &QWidget::close);

@@ -2,6 +2,11 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
+
+#include <iterator>
+#include <mutex>
+#include <vector>
 
 namespace korvex {
 
@@ -23,6 +28,35 @@ void drawTextAt(QPainter& painter, int x, int y, const QString& text) {
 void drawCentredLine(QPainter& painter, int canvasWidth, int y, const QString& text) {
     const int width = painter.fontMetrics().horizontalAdvance(text);
     drawTextAt(painter, (canvasWidth - width) / 2, y, text);
+}
+
+// The texts of the title card, top to bottom.
+constexpr const char* kTitleKeys[] = {
+    "AboutName",   "AboutVerzion",    "AboutCopyright",     "AboutHomePage",
+    "AboutAuthor", "AboutProgramers", "AboutCopyrightText", "AboutCopyrightVarning"};
+
+// Title cards kept: the two canvas sizes.
+constexpr size_t kKeptTitleCards = 2;
+
+struct TitleCard {
+    QSize size;
+    QString versionText;
+    QStringList texts;
+    QImage picture;
+
+    bool sameAs(const TitleCard& other) const {
+        return size == other.size && versionText == other.versionText && texts == other.texts;
+    }
+};
+
+struct TitleCards {
+    std::mutex mutex;
+    std::vector<TitleCard> kept; // most recently drawn first
+};
+
+TitleCards& titleCards() {
+    static TitleCards cards;
+    return cards;
 }
 
 } // namespace
@@ -47,19 +81,36 @@ void drawTitleCard(QImage& canvas, const TextLookup& text, const QString& versio
     painter.setPen(Qt::black);
     const int w = canvas.width();
     painter.setFont(canvasFont(12, true));
-    drawCentredLine(painter, w, 45, text(QStringLiteral("AboutName")));
+    drawCentredLine(painter, w, 45, text(QLatin1String(kTitleKeys[0])));
     painter.setFont(canvasFont(8));
     drawCentredLine(painter, w, 70,
-                    text(QStringLiteral("AboutVerzion")) + QLatin1Char(' ') + versionText +
+                    text(QLatin1String(kTitleKeys[1])) + QLatin1Char(' ') + versionText +
                         QLatin1Char('.'));
-    const struct {
-        int y;
-        const char* key;
-    } lines[] = {{85, "AboutCopyright"},      {110, "AboutHomePage"},
-                 {135, "AboutAuthor"},        {150, "AboutProgramers"},
-                 {175, "AboutCopyrightText"}, {190, "AboutCopyrightVarning"}};
-    for (const auto& line : lines)
-        drawCentredLine(painter, w, line.y, text(QLatin1String(line.key)));
+    const int rows[] = {85, 110, 135, 150, 175, 190};
+    for (size_t k = 0; k < std::size(rows); ++k)
+        drawCentredLine(painter, w, rows[k], text(QLatin1String(kTitleKeys[k + 2])));
+}
+
+QImage titleCard(QSize size, const TextLookup& text, const QString& versionText) {
+    TitleCard wanted;
+    wanted.size = size;
+    wanted.versionText = versionText;
+    for (const char* key : kTitleKeys)
+        wanted.texts.append(text(QLatin1String(key)));
+    TitleCards& cards = titleCards();
+    {
+        const std::lock_guard<std::mutex> lock(cards.mutex);
+        for (const TitleCard& card : cards.kept)
+            if (card.sameAs(wanted))
+                return card.picture;
+    }
+    wanted.picture = QImage(size, QImage::Format_RGB32);
+    drawTitleCard(wanted.picture, text, versionText);
+    const std::lock_guard<std::mutex> lock(cards.mutex);
+    cards.kept.insert(cards.kept.begin(), wanted);
+    if (cards.kept.size() > kKeptTitleCards)
+        cards.kept.pop_back();
+    return wanted.picture;
 }
 
 void drawPlaceholderText(QImage& canvas, const QString& text) {

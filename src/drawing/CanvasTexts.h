@@ -19,6 +19,11 @@ QFont canvasFont(int points, bool bold = false);
 // program's name, version, copyright, home page and authors centred line by line.
 void drawTitleCard(QImage& canvas, const TextLookup& text, const QString& versionText);
 
+// The title card of `size` as drawTitleCard paints it, drawn once and kept: asked again with
+// the same size, version and texts (the language), the kept picture is handed out (shared,
+// not copied). Safe from any thread.
+QImage titleCard(QSize size, const TextLookup& text, const QString& versionText);
+
 // A white canvas with a black border and `text` centred on it; shown where a picture
 // cannot be (a missing rink, a picture too large to centre).
 void drawPlaceholderText(QImage& canvas, const QString& text);

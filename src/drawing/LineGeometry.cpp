@@ -1,9 +1,9 @@
 #include "drawing/LineGeometry.h"
 
+#include "drawing/CurveWeights.h"
 #include "drawing/DrawingStream.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -12,11 +12,6 @@ namespace korvex::linegeometry {
 namespace {
 
 constexpr double kDuplicateDistance = 0.3;
-constexpr int kCurveSteps = 4000; // t = 0, 0.00025, ..., 1
-constexpr int kRepeats = 6;       // every control point counts six times
-// Bernstein weights below this (relative to the largest, which is 1 before normalising)
-// change a point by far less than 1e-9 pixels; the sums stop there.
-constexpr double kNegligibleWeight = 1e-17;
 
 void appendUnlessNear(std::vector<QPointF>& path, QPointF p) {
     if (!path.empty()) {
@@ -71,99 +66,26 @@ std::vector<QPointF> curvedPath(const std::vector<QPoint>& controlPoints) {
     const size_t n = controlPoints.size();
     if (n == 0)
         return path;
-    const int degree = kRepeats * int(n) - 1; // N; the virtual points are Q[j] = P[j / 6]
-
-    // The weight of Q[j] is b(j) = binom(N, j) t^j (1-t)^(N-j). Consecutive weights differ by
-    // the factor ratio(j) q with ratio(j) = (N - j + 1) / j and q = t / (1 - t), so the six
-    // weights of control point i are b(6i) times a polynomial of degree 5 in q whose
-    // coefficients depend on N only:
-    //   group(i) = b(6i) (1 + c1 q + c2 q^2 + ... + c5 q^5), c_k = ratio(6i+1) ... ratio(6i+k)
-    // and b(6i + 6) = b(6i) step(i) q^6 with step(i) = c5 ratio(6i + 6).
-    auto ratio = [degree](int j) { return double(degree - j + 1) / double(j); };
-    std::vector<double> inverseRatio(size_t(degree) + 1, 0.0);
-    for (int j = 1; j <= degree; ++j)
-        inverseRatio[size_t(j)] = double(j) / double(degree - j + 1);
-    std::vector<double> inverseStep(n, 0.0);
-    std::vector<std::array<double, kRepeats>> coefficients(n);
-    std::vector<double> step(n, 0.0);
+    std::vector<double> x(n), y(n);
     for (size_t i = 0; i < n; ++i) {
-        const int first = kRepeats * int(i);
-        double c = 1.0;
-        coefficients[i][0] = 1.0;
-        for (int k = 1; k < kRepeats; ++k) {
-            c *= ratio(first + k);
-            coefficients[i][size_t(k)] = c;
-        }
-        if (i + 1 < n) {
-            step[i] = c * ratio(first + kRepeats);
-            inverseStep[i] = 1.0 / step[i];
-        }
+        x[i] = controlPoints[i].x();
+        y[i] = controlPoints[i].y();
     }
-
     path.reserve(1024);
-    for (int stepIndex = 0; stepIndex <= kCurveSteps; ++stepIndex) {
-        if (stepIndex == 0) {
-            appendUnlessNear(path, QPointF(controlPoints.front()));
-            continue;
+    appendUnlessNear(path, QPointF(controlPoints.front()));
+    if (n <= CurveWeights::kMaxCachedCount) {
+        const std::shared_ptr<const CurveWeights> weights = CurveWeights::forCount(n);
+        for (int step = 1; step < CurveWeights::kSteps; ++step)
+            appendUnlessNear(path, weights->point(step, x.data(), y.data()));
+    } else {
+        for (int first = 1; first < CurveWeights::kSteps; first += CurveWeights::kPassSteps) {
+            const int last = std::min(first + CurveWeights::kPassSteps, CurveWeights::kSteps) - 1;
+            const CurveWeights pass(n, first, last);
+            for (int step = first; step <= last; ++step)
+                appendUnlessNear(path, pass.point(step, x.data(), y.data()));
         }
-        if (stepIndex == kCurveSteps) {
-            appendUnlessNear(path, QPointF(controlPoints.back()));
-            continue;
-        }
-        const double t = double(stepIndex) / kCurveSteps;
-        const double q = t / (1.0 - t);
-        const double invQ = (1.0 - t) / t;
-        double powers[kRepeats];
-        powers[0] = 1.0;
-        for (int k = 1; k < kRepeats; ++k)
-            powers[k] = powers[k - 1] * q;
-        const double q6 = powers[kRepeats - 1] * q;
-        const double invQ2 = invQ * invQ;
-        const double invQ6 = invQ2 * invQ2 * invQ2;
-        auto groupSum = [&](size_t i, double firstWeight) {
-            const auto& c = coefficients[i];
-            double sum = 0.0;
-            for (int k = 0; k < kRepeats; ++k)
-                sum += c[size_t(k)] * powers[k];
-            return firstWeight * sum;
-        };
-
-        // The weights peak at the binomial mode; give that weight 1 and walk outward group by
-        // group, where the group sums only shrink, then normalise by the total (which is 1 for
-        // the exact weights). Nothing can overflow, and negligible groups end the walk.
-        int mode = int(std::floor((degree + 1) * t));
-        if (mode > degree)
-            mode = degree;
-        const size_t home = size_t(mode / kRepeats);
-        double homeWeight = 1.0; // b(6 home) relative to b(mode)
-        for (int j = mode; j > kRepeats * int(home); --j)
-            homeWeight *= invQ * inverseRatio[size_t(j)];
-
-        double sumW = 0.0, sumX = 0.0, sumY = 0.0;
-        auto add = [&](size_t i, double g) {
-            sumW += g;
-            sumX += g * controlPoints[i].x();
-            sumY += g * controlPoints[i].y();
-        };
-        add(home, groupSum(home, homeWeight));
-        double w = homeWeight;
-        for (size_t i = home + 1; i < n; ++i) {
-            w *= step[i - 1] * q6;
-            const double g = groupSum(i, w);
-            if (g < kNegligibleWeight)
-                break;
-            add(i, g);
-        }
-        w = homeWeight;
-        for (size_t i = home; i-- > 0;) {
-            w *= invQ6 * inverseStep[i];
-            const double g = groupSum(i, w);
-            if (g < kNegligibleWeight)
-                break;
-            add(i, g);
-        }
-        appendUnlessNear(path, QPointF(sumX / sumW, sumY / sumW));
     }
+    appendUnlessNear(path, QPointF(controlPoints.back()));
     path.shrink_to_fit();
     return path;
 }

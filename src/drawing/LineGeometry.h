@@ -20,7 +20,8 @@ double direction(QPointF a, QPointF b);
 // A smooth curve near the control points: a Bezier curve in which every control point
 // counts six times, sampled at t = 0, 1/4000, ..., 1. A sample within 0.3 of the last kept
 // sample in both x and y is dropped. The Bernstein weights are computed outward from their
-// largest term and normalised, so hundreds of control points stay finite.
+// largest term and normalised, so hundreds of control points stay finite; they come from a
+// table made once per control-point count (CurveWeights).
 std::vector<QPointF> curvedPath(const std::vector<QPoint>& controlPoints);
 
 // The most samples a straight path takes (1 MB of points): far more than any line drawn on

@@ -55,26 +55,37 @@ int roundUp(double value) {
 
 } // namespace
 
-LinePainter::LinePainter(QImage& image, quint32 colour)
-    : m_canvas(image), m_colour(colour), m_tints(tintsOf(colour)) {
-    m_ring.reserve(48);
-    for (int row = 0; row < 9; ++row) {
-        for (int column = 0; column < 9; ++column) {
-            const char c = kRingPattern[row][column];
-            if (c == '.')
-                continue;
-            const quint32 cellColour = c == 'F' ? m_colour : c == 'M' ? m_tints.mid : m_tints.light;
-            const int dx = column - 4;
-            const int dy = row - 4;
-            m_ring.push_back({dx, dy, direction(QPointF(0, 0), QPointF(dx, dy)), cellColour});
+const std::vector<LinePainter::Cell>& LinePainter::ring() {
+    // Built on first use (thread-safe as a function-local static) and kept.
+    static const std::vector<Cell> cells = [] {
+        std::vector<Cell> built;
+        built.reserve(48);
+        for (int row = 0; row < 9; ++row) {
+            for (int column = 0; column < 9; ++column) {
+                const char c = kRingPattern[row][column];
+                if (c == '.')
+                    continue;
+                const int dx = column - 4;
+                const int dy = row - 4;
+                built.push_back({dx, dy, direction(QPointF(0, 0), QPointF(dx, dy)),
+                                 c == 'F'   ? 0
+                                 : c == 'M' ? 1
+                                            : 2});
+            }
         }
-    }
+        return built;
+    }();
+    return cells;
 }
 
+LinePainter::LinePainter(QImage& image, quint32 colour)
+    : m_canvas(image), m_colour(colour),
+      m_tints(tintsOf(colour)), m_shades{colour, m_tints.mid, m_tints.light} {}
+
 quint32 LinePainter::ringCell(int dx, int dy) const {
-    for (const Cell& cell : m_ring)
+    for (const Cell& cell : ring())
         if (cell.dx == dx && cell.dy == dy)
-            return cell.colour;
+            return m_shades[size_t(cell.shade)];
     return kEmptyCell;
 }
 
@@ -135,7 +146,7 @@ void LinePainter::halfRing(QPointF centre, QPointF previous, QPointF next, bool 
     const bool level = std::fabs(previous.y() - next.y()) < 1e-6;
     const double lo = std::min(h, l);
     const double hi = std::max(h, l);
-    for (const Cell& cell : m_ring) {
+    for (const Cell& cell : ring()) {
         bool paint;
         if (!level)
             paint = flipped ? (cell.angle <= lo || cell.angle >= hi)
@@ -145,7 +156,7 @@ void LinePainter::halfRing(QPointF centre, QPointF previous, QPointF next, bool 
         if (paint)
             put(QPoint(roundToInt(centre.x() + 0.001 + cell.dx),
                        roundToInt(centre.y() + 0.001 + cell.dy)),
-                cell.colour);
+                m_shades[size_t(cell.shade)]);
     }
 }
 

@@ -12,8 +12,9 @@
 namespace korvex {
 
 // Paints one line pixel by pixel: its body by line kind and its end mark, in the line
-// colour and the two tints that soften the edges. The painter holds the 9 x 9 ring stamp,
-// built from the colour each time a line is drawn.
+// colour and the two tints that soften the edges. The 9 x 9 ring stamp (its cells, their
+// directions from the centre and shades) is one table built once; a painter only picks the
+// three colours of its line.
 class LinePainter {
 public:
     LinePainter(QImage& image, quint32 colour);
@@ -35,12 +36,15 @@ public:
     quint32 ringCell(int dx, int dy) const;
 
 private:
+    // A non-empty cell of the ring stamp; shade 0 is the line colour, 1 the mid tint,
+    // 2 the light tint.
     struct Cell {
         int dx;
         int dy;
         double angle;
-        quint32 colour;
+        int shade;
     };
+    static const std::vector<Cell>& ring();
 
     void put(QPoint p, quint32 colour) { m_canvas.set(p.x(), p.y(), colour); }
     void solid(const std::vector<QPointF>& path, const std::vector<QPoint>& raster);
@@ -52,7 +56,7 @@ private:
     PixelCanvas m_canvas;
     quint32 m_colour;
     LineTints m_tints;
-    std::vector<Cell> m_ring; // the non-empty cells of the ring stamp
+    std::array<quint32, 3> m_shades; // colour, mid and light tint, by Cell::shade
     std::vector<QPoint> m_scratch;
 };
 

@@ -1,12 +1,9 @@
 #include "storage/PractiseGround.h"
 
 #include "drawing/CanvasTexts.h"
-#include "drawing/FitRule.h"
+#include "storage/RinkPictureCache.h"
 
-#include "core/JpegPicture.h"
 #include "core/Paths.h"
-
-#include <QPainter>
 
 namespace korvex {
 
@@ -24,14 +21,17 @@ bool isPlainName(const QString& name) {
 
 QImage loadStandardGround(const QString& rinkFolder, const QString& groundName, int width,
                           int height, const QString& missingText, bool* found) {
-    QImage ground(qMax(width, 1), qMax(height, 1), QImage::Format_RGB32);
-    JpegPicture picture;
-    const bool ok = isPlainName(groundName) &&
-                    picture.loadFile(joinPath(rinkFolder, groundName + QStringLiteral(".jpg")));
-    if (ok)
-        drawFitted(ground, picture.image(), QColor::fromRgb(kStandardGroundBackground));
-    else
+    const QSize size(qMax(width, 1), qMax(height, 1));
+    QImage ground;
+    if (isPlainName(groundName))
+        ground = RinkPictureCache::shared().fitted(
+            joinPath(rinkFolder, groundName + QStringLiteral(".jpg")), size,
+            kStandardGroundBackground);
+    const bool ok = !ground.isNull();
+    if (!ok) {
+        ground = QImage(size, QImage::Format_RGB32);
         drawPlaceholderText(ground, missingText);
+    }
     if (found)
         *found = ok;
     return ground;

@@ -14,8 +14,8 @@ constexpr int kThumbnailHeight = 140;
 // where the reduced picture is smaller).
 QImage boxFilterThumbnail(const QImage& picture);
 
-// The per-channel mean of every factor x factor block (factor 2: sum shifted right by 2;
-// factor 3: sum divided by 9). Incomplete blocks at the right and bottom edge are dropped.
+// The per-channel mean of every factor x factor block (factor >= 1), rounded down.
+// Incomplete blocks at the right and bottom edge are dropped.
 QImage boxFilter(const QImage& picture, int factor);
 
 } // namespace korvex

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
+
 #include <cmath>
 
 using namespace korvex;
@@ -220,4 +222,45 @@ TEST(LineGeometry, EditsMarkDirtyAndHitTestUsesEvenRasterPoints) {
     EXPECT_FALSE(sparse.hitTest(QPoint(10, 100))); // index 1
     EXPECT_TRUE(sparse.hitTest(QPoint(17, 97)));   // index 2
     EXPECT_FALSE(sparse.hitTest(QPoint(30, 100))); // index 3
+}
+
+// Curve paths are stored in practise files, so their doubles must not change by a single
+// bit. The digests were taken from the direct evaluation (every group weight worked out at
+// every sample) that the weight tables replaced; they cover one to thousands of points, a
+// repeated count (the table reused) and points far off the canvas.
+TEST(LineGeometry, CurvePathsKeepEveryBit) {
+    auto wavy = [](int n, int seed) {
+        std::vector<QPoint> points;
+        for (int i = 0; i < n; ++i)
+            points.push_back(QPoint((seed * 131 + i * 97) % 700 - 20, (seed * 71 + i * 53) % 440));
+        return points;
+    };
+    const struct {
+        std::vector<QPoint> points;
+        const char* digest;
+    } cases[] = {
+        {wavy(1, 1), "30843f4c00055fbb"},
+        {wavy(2, 2), "7d8b4d067ddba472"},
+        {wavy(3, 3), "162a9a64f651a585"},
+        {wavy(5, 4), "00ea9279b71a0c79"},
+        {wavy(10, 5), "2b6149ff9488cacb"},
+        {wavy(10, 6), "d17e622a88fb7db6"},
+        {wavy(40, 7), "763eef9b3642ceeb"},
+        {wavy(200, 8), "feb0b6d2206f0427"},
+        {wavy(600, 9), "9fdf876e026904fc"},
+        {wavy(1001, 11), "d38acd99964e394c"}, // beyond the kept tables: worked out in passes
+        {wavy(1500, 10), "4007c86af6eb0d63"},
+        {{{-30000, 30000}, {30000, -30000}, {0, 0}}, "be8bee58a3c237cb"},
+    };
+    for (const auto& c : cases) {
+        const std::vector<QPointF> path = curvedPath(c.points);
+        const QByteArray bytes(reinterpret_cast<const char*>(path.data()),
+                               qsizetype(path.size() * sizeof(QPointF)));
+        EXPECT_EQ(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1)
+                      .toHex()
+                      .left(16)
+                      .toStdString(),
+                  c.digest)
+            << c.points.size() << " points";
+    }
 }

@@ -1,12 +1,22 @@
 #include "drawing/FitRule.h"
 #include "storage/PlayerNumbers.h"
+#include "storage/PractiseGround.h"
+#include "storage/RinkPictureCache.h"
 #include "storage/Thumbnail.h"
 
 #include "core/BinaryReader.h"
+#include "core/Jpeg.h"
 
 #include <QBuffer>
+#include <QDateTime>
+#include <QFile>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 using namespace korvex;
 
@@ -41,6 +51,160 @@ TEST(Thumbnail, BoxFilterAveragesBlocksAndCutsTo225x140) {
     EXPECT_EQ(thumb.pixel(0, 0), qRgb(0, 0, 0));
     EXPECT_EQ(thumb.pixel(0, 120), qRgb(255, 255, 255));
     EXPECT_EQ(boxFilterThumbnail(QImage()).size(), QSize(225, 140));
+}
+
+namespace {
+
+// The box filter as it was first written (a division per block and per pixel column), kept
+// as the reference the faster one must match bit for bit.
+QImage referenceBoxFilter(const QImage& picture, int factor) {
+    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    const int w = source.width() / factor;
+    const int h = source.height() / factor;
+    QImage result(qMax(w, 1), qMax(h, 1), QImage::Format_RGB32);
+    result.fill(Qt::white);
+    const int count = factor * factor;
+    std::vector<int> sums(static_cast<size_t>(w) * 3);
+    for (int y = 0; y < h; ++y) {
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int dy = 0; dy < factor; ++dy) {
+            const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(y * factor + dy));
+            for (int x = 0; x < w * factor; ++x) {
+                int* sum = &sums[static_cast<size_t>(x / factor) * 3];
+                sum[0] += qRed(in[x]);
+                sum[1] += qGreen(in[x]);
+                sum[2] += qBlue(in[x]);
+            }
+        }
+        QRgb* out = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int* sum = &sums[static_cast<size_t>(x) * 3];
+            out[x] = factor == 2 ? qRgb(sum[0] >> 2, sum[1] >> 2, sum[2] >> 2)
+                                 : qRgb(sum[0] / count, sum[1] / count, sum[2] / count);
+        }
+    }
+    return result;
+}
+
+QImage referenceThumbnail(const QImage& picture) {
+    QImage reduced = picture.convertToFormat(QImage::Format_RGB32);
+    if (reduced.width() == 450 || reduced.height() == 280)
+        reduced = referenceBoxFilter(reduced, 2);
+    if (reduced.width() == 675 || reduced.height() == 420)
+        reduced = referenceBoxFilter(reduced, 3);
+    QImage thumbnail(225, 140, QImage::Format_RGB32);
+    thumbnail.fill(Qt::white);
+    QPainter painter(&thumbnail);
+    painter.drawImage(QPoint(0, 0), reduced);
+    return thumbnail;
+}
+
+// Same size, format and bytes (QImage's equality overlooks the unused byte of RGB32).
+bool sameBits(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.format() != b.format())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), size_t(a.width()) * 4) != 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(Thumbnail, SameBitsAsTheReferenceFilterOnVariedPictures) {
+    // Noise (every sum from 0 to 255 * 9 is reachable), saturated extremes, a drawn scene with
+    // antialiased edges and a translucent picture, at both layouts and at sizes that leave
+    // incomplete blocks or are filtered twice (450 wide, 420 high).
+    QRandomGenerator random(18);
+    auto noise = [&](QSize size) {
+        QImage image(size, QImage::Format_RGB32);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                image.setPixel(x, y, random.generate() | 0xFF000000u);
+        return image;
+    };
+    auto extremes = [](QSize size) {
+        QImage image(size, QImage::Format_RGB32);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                image.setPixel(x, y, ((x / 3 + y / 3) % 2) ? qRgb(255, 255, 255) : qRgb(0, 255, 0));
+        return image;
+    };
+    auto scene = [](QSize size) {
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(QColor(30, 120, 200, 120));
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::red, 3));
+        painter.setBrush(QColor(250, 250, 10));
+        painter.drawEllipse(QRect(QPoint(5, 7), size / 2));
+        painter.drawLine(QPoint(0, size.height()), QPoint(size.width(), 0));
+        return image;
+    };
+    const QSize sizes[] = {{675, 420}, {450, 280}, {677, 422}, {451, 281}, {450, 420},
+                           {675, 280}, {300, 100}, {5, 4},     {1, 1}};
+    for (const QSize size : sizes) {
+        for (const QImage& picture : {noise(size), extremes(size), scene(size)}) {
+            const QImage thumb = boxFilterThumbnail(picture);
+            ASSERT_EQ(thumb.format(), QImage::Format_RGB32);
+            EXPECT_TRUE(sameBits(thumb, referenceThumbnail(picture)))
+                << size.width() << "x" << size.height() << " " << picture.format();
+            for (int factor : {1, 2, 3, 4})
+                EXPECT_TRUE(
+                    sameBits(boxFilter(picture, factor), referenceBoxFilter(picture, factor)))
+                    << size.width() << "x" << size.height() << " factor " << factor;
+        }
+    }
+}
+
+TEST(RinkPictureCache, KeptWhileTheFileStaysAndReadAgainWhenItChanges) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Rink.jpg"));
+    auto writeRink = [&](QColor colour, QSize size) {
+        QImage rink(size, QImage::Format_RGB32);
+        rink.fill(colour);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(encodeJpeg(rink));
+    };
+    RinkPictureCache& cache = RinkPictureCache::shared();
+    cache.clear();
+    writeRink(QColor(220, 0, 0), QSize(675, 420));
+    const QImage first = cache.fitted(path, QSize(675, 420), 0x505050);
+    ASSERT_EQ(first.size(), QSize(675, 420));
+    EXPECT_GT(qRed(first.pixel(300, 200)), 200);
+    // Asked again: the kept picture itself; another canvas size is fitted on its own.
+    EXPECT_EQ(cache.fitted(path, QSize(675, 420), 0x505050).cacheKey(), first.cacheKey());
+    const QImage small = cache.fitted(path, QSize(450, 280), 0x505050);
+    EXPECT_EQ(small.size(), QSize(450, 280));
+    EXPECT_GT(qRed(small.pixel(200, 100)), 200);
+
+    // The file replaced (a later time): the new picture is read, on the practise's ground too.
+    writeRink(QColor(0, 0, 220), QSize(600, 420));
+    QFile touched(path);
+    ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(touched.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                    QFileDevice::FileModificationTime));
+    touched.close();
+    QImage ground = loadStandardGround(dir.path(), QStringLiteral("Rink"), 675, 420, QString());
+    EXPECT_GT(qBlue(ground.pixel(300, 200)), 200);
+    EXPECT_EQ(ground.pixel(5, 200), qRgb(0x50, 0x50, 0x50)); // margin of the narrower rink
+
+    // Only the most recently used few are kept.
+    for (int k = 1; k <= int(RinkPictureCache::kEntries); ++k)
+        cache.fitted(path, QSize(100 + k, 100), 0x505050);
+    EXPECT_NE(cache.fitted(path, QSize(450, 280), 0x505050).cacheKey(), small.cacheKey());
+
+    // Gone: a null picture with the reason, and the placeholder on a practise's ground.
+    ASSERT_TRUE(QFile::remove(path));
+    QString error;
+    EXPECT_TRUE(cache.fitted(path, QSize(675, 420), 0x505050, &error).isNull());
+    EXPECT_FALSE(error.isEmpty());
+    bool found = true;
+    ground = loadStandardGround(dir.path(), QStringLiteral("Rink"), 675, 420,
+                                QStringLiteral("Rink is not available"), &found);
+    EXPECT_FALSE(found);
+    EXPECT_EQ(ground.pixel(10, 200), qRgb(255, 255, 255));
 }
 
 TEST(FitRule, LargerSideFillsAndTheOtherIsCentred) {

@@ -205,11 +205,9 @@ void TfrmGraphicMode::showPractise() {
     if (m_practise->name().isEmpty()) {
         // No practise: the canvas shows the title card.
         m_practise->Clear();
-        QImage card(m_practise->pictureWidth(), m_practise->pictureHeight(), QImage::Format_RGB32);
-        drawTitleCard(
-            card, [this](const QString& key) { return language().Text(key); },
-            settings().VersionText());
-        m_editor->setPlaceholder(card);
+        m_editor->setPlaceholder(titleCard(
+            QSize(m_practise->pictureWidth(), m_practise->pictureHeight()),
+            [this](const QString& key) { return language().Text(key); }, settings().VersionText()));
         m_editor->setDocument(nullptr);
         return;
     }

@@ -283,8 +283,8 @@ void TfrmTacticsMode::showFrame() {
     // by index, so they must not be undone on another one. Unsaved edits stay modified.
     m_document->resetHistory();
     if (m_practise->name().isEmpty()) {
-        drawTitleCard(
-            m_titleCard, [this](const QString& key) { return language().Text(key); },
+        m_titleCard = titleCard(
+            m_titleCard.size(), [this](const QString& key) { return language().Text(key); },
             settings().VersionText());
         m_editor->setPlaceholder(m_titleCard);
         m_editor->setDocument(nullptr);
