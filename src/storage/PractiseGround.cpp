@@ -10,22 +10,12 @@
 
 namespace korvex {
 
-namespace {
-
-// A rink is named by a plain file title; anything with a separator or ".." is refused so
-// that a name read from a practise file never reaches outside the rink folder.
-bool isPlainName(const QString& name) {
-    return !isBlank(name) && !name.contains(QLatin1Char('/')) &&
-           !name.contains(QLatin1Char('\\')) && name != QLatin1String("..") &&
-           isSafeRelativePath(name);
-}
-
-} // namespace
-
 QImage loadStandardGround(const QString& rinkFolder, const QString& groundName, int width,
                           int height, const QString& missingText, bool* found) {
     QImage ground(qMax(width, 1), qMax(height, 1), QImage::Format_RGB32);
     JpegPicture picture;
+    // A rink is named by a plain file title, so a name read from a practise file never
+    // reaches outside the rink folder.
     const bool ok = isPlainName(groundName) &&
                     picture.loadFile(joinPath(rinkFolder, groundName + QStringLiteral(".jpg")));
     if (ok)
