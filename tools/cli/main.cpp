@@ -14,9 +14,20 @@ namespace {
 
 // Every command of the tool; each lives in a file of its own.
 const std::vector<Command> kCommands = {
-    kCipherCommand, kSettingsCommand, kBackupCommand, kRestoreCommand, kInfoCommand,
-    kRenderCommand, kHtmlCommand,     kZipCommand,    kPrintCommand,   kGifCommand,
-    kShareCommand,  kWhereCommand,    kSearchCommand, kSummaryCommand,
+    kCipherCommand,
+    kSettingsCommand,
+    kBackupCommand,
+    kRestoreCommand,
+    kInfoCommand,
+    kRenderCommand,
+    kHtmlCommand,
+    kZipCommand,
+    kPrintCommand,
+    kGifCommand,
+    kShareCommand,
+    kWhereCommand,
+    kSearchCommand,
+    kSummaryCommand,
 };
 
 int usage() {
