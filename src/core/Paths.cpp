@@ -60,7 +60,7 @@ bool isBlank(const QString& text) {
 bool isPlainName(const QString& name) {
     if (isBlank(name))
         return false;
-    if (std::all_of(name.begin(), name.end(), [](QChar c) { return c == QLatin1Char('.'); }))
+    if (name.startsWith(QLatin1Char('.')))
         return false;
     return std::none_of(name.begin(), name.end(), [](QChar c) {
         return c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||

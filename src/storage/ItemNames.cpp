@@ -25,7 +25,7 @@ QString itemNameProblem(ItemKind kind, const QString& name) {
         return QStringLiteral("the name is empty");
     if (!isSafeItemName(name))
         return QStringLiteral("\"%1\" is not a plain name (no \\, /, : or control characters, "
-                              "not only dots)")
+                              "no leading dot)")
             .arg(printableName(name));
     const int limit = maxItemNameBytes(kind);
     if (name.toUtf8().size() > limit)

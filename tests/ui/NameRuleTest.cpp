@@ -1,6 +1,7 @@
 // The name rule is one: every name the category editor accepts for a folder or a practise
-// survives a backup and a restore under that very name, and every name a restore refuses
-// is refused by the editor as well.
+// survives a backup and a restore under that very name (a folder with a leading dot would be
+// hidden, left out of the tree and out of every backup), and every name a restore refuses is
+// refused by the editor as well.
 #include "storage/PractiseFixture.h"
 
 #include "storage/FullBackup.h"
