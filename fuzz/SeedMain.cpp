@@ -157,8 +157,8 @@ QByteArray planBytes(bool archive) {
     item.name = QStringLiteral("Drill");
     if (archive) {
         plan.evaluation = {QStringLiteral("Good pace")};
-        item.description = {QStringLiteral("Two-on-one")};
-        item.picture = encodeJpeg(testPicture(90, 56));
+        plan.archived = {
+            PlanArchiveItem{{QStringLiteral("Two-on-one")}, encodeJpeg(testPicture(90, 56))}};
     }
     plan.items = {item};
     TTextData note;

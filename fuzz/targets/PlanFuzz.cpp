@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QString error;
     if (!readPlan(&buffer, QStringLiteral("fuzz.pmp"), false, &plan, &error))
         return 0;
-    for (const PlanFileItem& item : plan.items) {
+    for (const PlanArchiveItem& item : plan.archived) {
         QImage image;
         if (!item.picture.isEmpty())
             decodeJpeg(item.picture, &image, &error);

@@ -1,5 +1,7 @@
 #include "core/Paths.h"
 
+#include <algorithm>
+
 #include <QStringList>
 
 namespace korvex {
@@ -33,7 +35,9 @@ QString extractFolder(const QString& path) {
     return sep < 0 ? QString() : path.left(sep);
 }
 
-QString extractFileName(const QString& path) { return path.mid(lastSeparator(path) + 1); }
+QString extractFileName(const QString& path) {
+    return path.mid(lastSeparator(path) + 1);
+}
 
 QString extractFileTitle(const QString& path) {
     const QString name = extractFileName(path);
@@ -51,6 +55,17 @@ bool isBlank(const QString& text) {
             return false;
     }
     return true;
+}
+
+bool isPlainName(const QString& name) {
+    if (isBlank(name))
+        return false;
+    if (name.startsWith(QLatin1Char('.')))
+        return false;
+    return std::none_of(name.begin(), name.end(), [](QChar c) {
+        return c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+               c.unicode() < 0x20 || c.unicode() == 0x7F;
+    });
 }
 
 QString joinPath(const QString& a, const QString& b) {

@@ -22,6 +22,15 @@ bool sameExtension(const QString& a, const QString& b);
 // Blank: empty or only spaces. Every name a user types is refused when blank.
 bool isBlank(const QString& text);
 
+// The one rule for a name that becomes a file or folder below a data folder, whether a
+// coach types it or a backup brings it: not blank, no leading dot (that covers "." and "..";
+// a folder whose name begins with a dot is hidden and never listed, so its practises would
+// vanish from the program and from every backup), and no path separator, drive colon or
+// control character. Files written on Windows carry these names too, so what Windows
+// refuses in a name is refused here as well, and a name accepted once survives a backup and
+// a restore.
+bool isPlainName(const QString& name);
+
 // Joins path pieces with "/" (Qt's separator on every platform).
 QString joinPath(const QString& a, const QString& b);
 QString joinPath(const QString& a, const QString& b, const QString& c);

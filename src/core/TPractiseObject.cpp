@@ -111,9 +111,7 @@ bool TPractiseObject::hasCurrentItem() const {
 }
 
 bool TPractiseObject::isValidName(const QString& name) {
-    return !isBlank(name) && !name.contains(QLatin1Char('/')) &&
-           !name.contains(QLatin1Char('\\')) && name != QStringLiteral(".") &&
-           name != QStringLiteral("..");
+    return isPlainName(name);
 }
 
 bool TPractiseObject::CreateCategory(const QString& name) {

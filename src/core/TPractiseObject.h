@@ -78,7 +78,7 @@ public:
     QString currentFile() const;
     bool hasCurrentItem() const;
 
-    // True for a name a folder or item may take: not blank, no path separator, not "." or "..".
+    // True for a name a folder or item may take: isPlainName, the rule backups check too.
     static bool isValidName(const QString& name);
 
     // Folder and file operations. A failing operation returns false and changes nothing

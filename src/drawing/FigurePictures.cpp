@@ -1,15 +1,17 @@
 #include "drawing/FigurePictures.h"
 
 #include <QFileInfo>
-#include <QHash>
 #include <QImageReader>
+
+#include <unordered_map>
 
 namespace korvex {
 
 namespace {
 
-QHash<QString, QImage>& cache() {
-    static QHash<QString, QImage> pictures;
+// Node-based, so a picture stays where it is while others are added.
+std::unordered_map<QString, QImage>& cache() {
+    static std::unordered_map<QString, QImage> pictures;
     return pictures;
 }
 
@@ -68,13 +70,18 @@ QStringList allFigurePictureFileNames() {
 }
 
 QImage loadFigurePicture(const QString& path, QString* error) {
-    auto found = cache().constFind(path);
-    if (found != cache().constEnd())
-        return found.value();
+    const QImage* picture = cachedFigurePicture(path, error);
+    return picture ? *picture : QImage();
+}
+
+const QImage* cachedFigurePicture(const QString& path, QString* error) {
+    const auto found = cache().find(path);
+    if (found != cache().end())
+        return &found->second;
     if (!QFileInfo::exists(path)) {
         if (error)
             *error = QStringLiteral("The figure picture %1 does not exist.").arg(path);
-        return {};
+        return nullptr;
     }
     QImageReader reader(path);
     QImage loaded = reader.read();
@@ -82,7 +89,7 @@ QImage loadFigurePicture(const QString& path, QString* error) {
         if (error)
             *error = QStringLiteral("The figure picture %1 cannot be read: %2")
                          .arg(path, reader.errorString());
-        return {};
+        return nullptr;
     }
     QImage picture = loaded.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < picture.height(); ++y) {
@@ -92,12 +99,7 @@ QImage loadFigurePicture(const QString& path, QString* error) {
                 line[x] = 0;
     }
     picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    cache().insert(path, picture);
-    return picture;
-}
-
-void clearFigurePictureCache() {
-    cache().clear();
+    return &cache().emplace(path, picture).first->second;
 }
 
 } // namespace korvex

@@ -41,6 +41,8 @@ QStringList allFigurePictureFileNames();
 // Loads a figure picture and turns its magenta pixels transparent. Pictures are cached by
 // path for the run. A missing or unreadable file gives a null image and a message naming it.
 QImage loadFigurePicture(const QString& path, QString* error);
-void clearFigurePictureCache();
+// The same picture as the cache holds it: the pointer stays valid for the whole run, so a
+// figure can keep it instead of a picture of its own. Null with `error` set as above.
+const QImage* cachedFigurePicture(const QString& path, QString* error);
 
 } // namespace korvex

@@ -33,42 +33,69 @@ const QFont& freeTextFont() {
     return font;
 }
 
+// The picture of a figure whose own picture could not be loaded yet: one transparent pixel.
+const QImage* emptyPicture() {
+    static const QImage picture = [] {
+        QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        return image;
+    }();
+    return &picture;
+}
+
 } // namespace
 
-TFigure::TFigure(const DrawingSettings* settings) : m_settings(settings) {
-    m_picture = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
-    m_picture.fill(Qt::transparent);
+TFigure::TFigure(const DrawingSettings* settings)
+    : m_settings(settings), m_picture(emptyPicture()) {
     setVariant(0);
 }
 
 QString TFigure::picturePath() const {
-    const QString name = figurePictureFileName(m_kind, m_variant, m_settings->largeLayout);
+    return picturePathOf(m_kind);
+}
+
+QString TFigure::picturePathOf(quint8 kind) const {
+    const QString name = figurePictureFileName(kind, m_variant, m_settings->largeLayout);
     if (name.isEmpty())
         return {};
     return joinPath(m_settings->appFolder, m_settings->pictureFolder, name);
 }
 
+QString TFigure::errorString() const {
+    switch (m_fault) {
+    case Fault::None:
+        return {};
+    case Fault::UnknownKind:
+        return QStringLiteral("Unknown figure kind %1.").arg(m_failedKind);
+    case Fault::MissingPicture:
+        break;
+    }
+    QString error;
+    if (cachedFigurePicture(picturePathOf(m_failedKind), &error))
+        return QStringLiteral("The figure picture %1 was missing.")
+            .arg(picturePathOf(m_failedKind));
+    return error;
+}
+
 bool TFigure::setKind(quint8 kind) {
+    m_failedKind = kind;
     if (kind >= kFigureKindCount) {
-        m_error = QStringLiteral("Unknown figure kind %1.").arg(kind);
+        m_fault = Fault::UnknownKind;
         return false;
     }
     if (kind == FigureText || kind == FigureBigNet) {
         m_kind = kind;
-        m_error.clear();
+        m_fault = Fault::None;
         return true;
     }
-    const QString name = figurePictureFileName(kind, m_variant, m_settings->largeLayout);
-    QString error;
-    QImage picture =
-        loadFigurePicture(joinPath(m_settings->appFolder, m_settings->pictureFolder, name), &error);
-    if (picture.isNull()) {
-        m_error = error;
+    const QImage* picture = cachedFigurePicture(picturePathOf(kind), nullptr);
+    if (!picture) {
+        m_fault = Fault::MissingPicture;
         return false;
     }
     m_kind = kind;
     m_picture = picture;
-    m_error.clear();
+    m_fault = Fault::None;
     return true;
 }
 
@@ -117,7 +144,7 @@ QSize TFigure::textSize() const {
 }
 
 bool TFigure::hitTest(QPoint point) const {
-    const QSize box = m_kind == FigureText ? textSize() : m_picture.size();
+    const QSize box = m_kind == FigureText ? textSize() : picture().size();
     const int w = box.width();
     const int h = box.height();
     const int x = point.x() + w / 2;
@@ -130,7 +157,7 @@ void TFigure::draw(QPainter& painter, const QColor& textColour) const {
     const int x = m_position.x();
     const int y = m_position.y();
     if (m_kind != FigureText)
-        painter.drawImage(x - m_picture.width() / 2, y - m_picture.height() / 2, m_picture);
+        painter.drawImage(x - picture().width() / 2, y - picture().height() / 2, picture());
     if (!showsText() || m_text.isEmpty())
         return;
 
@@ -192,7 +219,7 @@ bool TFigure::readFrom(qint32 version, BinaryReader& in) {
     m_text = text;
     m_variant = variant < kFigureVariantCount ? variant : 0;
     if (!setKind(kind)) {
-        in.fail(m_error);
+        in.fail(errorString());
         return false;
     }
     return true;

@@ -25,8 +25,9 @@ public:
     // installation lacks it: check ok() / errorString(). `settings` is not owned.
     explicit TFigure(const DrawingSettings* settings);
 
-    bool ok() const { return m_error.isEmpty(); }
-    QString errorString() const { return m_error; }
+    bool ok() const { return m_fault == Fault::None; }
+    // Why the last kind change failed (rebuilt on demand: a figure keeps no text of its own).
+    QString errorString() const;
 
     quint8 kind() const { return m_kind; }
     // Stores the kind and loads its picture (text and big net keep the previous picture).
@@ -48,7 +49,7 @@ public:
     // Whether the text is shown for this kind (numbered players and free texts).
     bool showsText() const;
 
-    const QImage& picture() const { return m_picture; }
+    const QImage& picture() const { return *m_picture; }
     // The path of the picture file of the current kind and variant ("" when it has none).
     QString picturePath() const;
     // The text's size measured in the picture canvas's default font (not the drawing font);
@@ -70,15 +71,26 @@ public:
     bool readFrom(qint32 version, BinaryReader& in);
 
 private:
+    // A drawing may hold hundreds of thousands of figures, so a figure stays small: its
+    // picture is the one the picture cache holds, and a failure is kept as a code.
+    enum class Fault : quint8 { None, UnknownKind, MissingPicture };
+    QString picturePathOf(quint8 kind) const;
+
     const DrawingSettings* m_settings;
+<<<<<<< HEAD
     quint8 m_kind = FigureForward;
     QPoint m_position;
     // The position as the file held it (see writeKeptPoint).
     QPointF m_fileFraction = kNoFraction;
+=======
+    const QImage* m_picture;
+>>>>>>> faults2
     QString m_text;
+    QPoint m_position;
+    quint8 m_kind = FigureForward;
     quint8 m_variant = 0;
-    QImage m_picture;
-    QString m_error;
+    quint8 m_failedKind = 0;
+    Fault m_fault = Fault::None;
 };
 
 } // namespace korvex

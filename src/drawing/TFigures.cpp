@@ -16,10 +16,16 @@ constexpr qint64 kFigureBytesOld = 1 + 4 + 4 + 1 + 4;
 
 TFigures::TFigures(const DrawingSettings* settings) : m_settings(settings) {}
 
+TFigures::List& TFigures::list() {
+    if (!m_figures)
+        m_figures = std::make_unique<List>();
+    return *m_figures;
+}
+
 TFigure* TFigures::at(int index) const {
     if (index < 0 || index >= count())
         return nullptr;
-    return m_figures[size_t(index)].get();
+    return (*m_figures)[size_t(index)].get();
 }
 
 TFigure* TFigures::add(std::unique_ptr<TFigure> figure) {
@@ -31,20 +37,20 @@ TFigure* TFigures::insert(int index, std::unique_ptr<TFigure> figure) {
         return nullptr;
     index = std::clamp(index, 0, count());
     TFigure* raw = figure.get();
-    m_figures.insert(m_figures.begin() + index, std::move(figure));
+    list().insert(list().begin() + index, std::move(figure));
     return raw;
 }
 
 std::unique_ptr<TFigure> TFigures::take(int index) {
     if (index < 0 || index >= count())
         return nullptr;
-    std::unique_ptr<TFigure> figure = std::move(m_figures[size_t(index)]);
-    m_figures.erase(m_figures.begin() + index);
+    std::unique_ptr<TFigure> figure = std::move(list()[size_t(index)]);
+    list().erase(list().begin() + index);
     return figure;
 }
 
 void TFigures::clear() {
-    m_figures.clear();
+    m_figures.reset();
 }
 
 bool TFigures::moveFigure(int index, int dx, int dy) {
@@ -57,7 +63,7 @@ bool TFigures::moveFigure(int index, int dx, int dy) {
 
 int TFigures::indexAt(QPoint point) const {
     for (int i = 0; i < count(); ++i)
-        if (m_figures[size_t(i)]->hitTest(point))
+        if (at(i)->hitTest(point))
             return i;
     return -1;
 }
@@ -71,14 +77,14 @@ void TFigures::draw(QPainter& painter, const QColor& textColour, int hidden) con
     for (int i = 0; i < count(); ++i) {
         if (i == hidden)
             continue;
-        m_figures[size_t(i)]->draw(painter, textColour);
+        at(i)->draw(painter, textColour);
     }
 }
 
 void TFigures::writeTo(BinaryWriter& out) const {
     out.writeInt32(count());
-    for (const auto& figure : m_figures)
-        figure->writeTo(out);
+    for (int i = 0; i < count(); ++i)
+        at(i)->writeTo(out);
 }
 
 bool TFigures::readFrom(qint32 version, BinaryReader& in) {
@@ -90,11 +96,13 @@ bool TFigures::readFrom(qint32 version, BinaryReader& in) {
     const qint64 minBytes = layout == DrawingLayout::Old ? kFigureBytesOld : kFigureBytesCurrent;
     if (!in.checkCount(n, minBytes, QStringLiteral("figures")))
         return false;
+    if (n > 0)
+        list().reserve(size_t(n));
     for (qint32 i = 0; i < n; ++i) {
         auto figure = std::make_unique<TFigure>(m_settings);
         if (!figure->readFrom(version, in))
             return false;
-        m_figures.push_back(std::move(figure));
+        list().push_back(std::move(figure));
     }
     return in.ok();
 }

@@ -16,7 +16,7 @@ public:
     explicit TFigures(const DrawingSettings* settings);
 
     const DrawingSettings* settings() const { return m_settings; }
-    int count() const { return int(m_figures.size()); }
+    int count() const { return m_figures ? int(m_figures->size()) : 0; }
     TFigure* at(int index) const;
 
     // Appends a figure and returns it.
@@ -43,8 +43,14 @@ public:
     bool readFrom(qint32 version, BinaryReader& in);
 
 private:
+    using List = std::vector<std::unique_ptr<TFigure>>;
+    // The list, made when the first figure comes.
+    List& list();
+
     const DrawingSettings* m_settings;
-    std::vector<std::unique_ptr<TFigure>> m_figures;
+    // Held behind a pointer: a tactics animation may have a great many frames, and an empty
+    // frame then costs a pointer instead of a whole vector.
+    std::unique_ptr<List> m_figures;
 };
 
 } // namespace korvex

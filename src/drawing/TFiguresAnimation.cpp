@@ -40,6 +40,7 @@ bool TFiguresAnimation::readFrom(qint32 version, BinaryReader& in) {
     const qint32 n = in.readInt32();
     if (!in.checkCount(n, 4, QStringLiteral("animation frames")))
         return false;
+    m_frames.reserve(size_t(n));
     for (qint32 i = 0; i < n; ++i) {
         auto frame = std::make_unique<TFigures>(m_settings);
         const bool read = frame->readFrom(version, in);

@@ -91,6 +91,7 @@ bool TLines::readFrom(qint32 version, BinaryReader& in) {
     const qint64 minBytes = layout == DrawingLayout::Old ? kLineBytesOld : kLineBytesCurrent;
     if (!in.checkCount(n, minBytes, QStringLiteral("lines")))
         return false;
+    m_lines.reserve(size_t(n));
     for (qint32 i = 0; i < n; ++i) {
         auto line = std::make_unique<TLine>(m_settings);
         if (!line->readFrom(version, in))

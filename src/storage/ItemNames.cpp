@@ -7,16 +7,7 @@
 namespace korvex {
 
 bool isSafeItemName(const QString& name) {
-    if (isBlank(name))
-        return false;
-    if (std::all_of(name.begin(), name.end(), [](QChar c) { return c == QLatin1Char('.'); }))
-        return false;
-    for (const QChar c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
-            c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return false;
-    }
-    return true;
+    return isPlainName(name);
 }
 
 int maxItemNameBytes(ItemKind kind) {
@@ -34,7 +25,7 @@ QString itemNameProblem(ItemKind kind, const QString& name) {
         return QStringLiteral("the name is empty");
     if (!isSafeItemName(name))
         return QStringLiteral("\"%1\" is not a plain name (no \\, /, : or control characters, "
-                              "not only dots)")
+                              "no leading dot)")
             .arg(printableName(name));
     const int limit = maxItemNameBytes(kind);
     if (name.toUtf8().size() > limit)

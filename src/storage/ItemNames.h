@@ -11,10 +11,9 @@ constexpr int kMaxFileNameBytes = 255;
 // The most bytes of a whole path the restore writes (Linux PATH_MAX less a margin).
 constexpr int kMaxPathBytes = 4000;
 
-// True when `name` can be used as one file or folder name below a data folder: not
-// blank, no path separator, drive colon or control character, and not made only of dots
-// ("." and ".." are folders, "..." is no name on Windows). Names typed by the user and
-// names taken from backup files pass this test before any file is touched.
+// True when `name` can be used as one file or folder name below a data folder (the rule of
+// isPlainName, the same one the editors use). Names typed by the user and names taken from
+// backup files pass this test before any file is touched.
 bool isSafeItemName(const QString& name);
 
 // What is wrong with `name` as the name of an item of `kind`, or "" when nothing is:

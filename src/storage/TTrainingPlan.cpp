@@ -24,11 +24,16 @@ QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+// One shared picture: every item without a picture of its own holds a copy of it, so a
+// plan of many such items costs no pixels per item.
 QImage greyThumbnail() {
-    QImage image(TTrainingPlan::kThumbnailWidth, TTrainingPlan::kThumbnailHeight,
-                 QImage::Format_RGB32);
-    image.fill(QColor(0x50, 0x50, 0x50));
-    return image;
+    static const QImage grey = [] {
+        QImage image(TTrainingPlan::kThumbnailWidth, TTrainingPlan::kThumbnailHeight,
+                     QImage::Format_RGB32);
+        image.fill(QColor(0x50, 0x50, 0x50));
+        return image;
+    }();
+    return grey;
 }
 
 // `picture` scaled into the thumbnail box with its aspect ratio kept, centred on grey.
@@ -123,10 +128,11 @@ bool TTrainingPlan::Save(const QString& path) {
     data.team = m_team;
     data.trainingNumber = m_trainingNumber;
     for (const TPractisesData& item : items) {
-        PlanFileItem stored{item.time, item.name, item.description, {}};
+        data.items.append(PlanFileItem{item.time, item.name});
+        PlanArchiveItem extra{item.description, {}};
         if (m_archive && !item.picture.isNull())
-            stored.picture = item.picture.bytes();
-        data.items.append(stored);
+            extra.picture = item.picture.bytes();
+        data.archived.append(extra);
     }
     QString error;
     if (!writePlanFile(file, m_archive, data, &error))
@@ -146,14 +152,16 @@ void TTrainingPlan::fromData(const TrainingPlanData& data) {
     heading = data.heading;
     m_team = data.team;
     m_trainingNumber = data.trainingNumber;
-    for (const PlanFileItem& stored : data.items) {
+    for (qsizetype i = 0; i < data.items.size(); ++i) {
+        const PlanFileItem& stored = data.items.at(i);
+        const PlanArchiveItem extra = data.archived.value(i);
         TPractisesData item;
         item.time = stored.time;
         item.name = stored.name;
-        item.description = stored.description;
+        item.description = extra.description;
         if (m_archive) {
             QString error;
-            if (!stored.picture.isEmpty() && item.picture.setBytes(stored.picture, &error))
+            if (!extra.picture.isEmpty() && item.picture.setBytes(extra.picture, &error))
                 item.thumbnail = thumbnailOf(item.picture.image());
             else
                 item.thumbnail = greyThumbnail();
@@ -271,7 +279,8 @@ bool TTrainingPlan::SaveArchiveCopy(const QString& stem) {
         QByteArray picture = item.picture.isNull() ? QByteArray() : item.picture.bytes();
         if (picture.isEmpty() && i < paths.size())
             picture = practisePicture(paths.at(i));
-        data.items.append(PlanFileItem{item.time, item.name, item.description, picture});
+        data.items.append(PlanFileItem{item.time, item.name});
+        data.archived.append(PlanArchiveItem{item.description, picture});
     }
     QString error;
     if (!writePlanFile(stem + QStringLiteral(".pamp"), true, data, &error))

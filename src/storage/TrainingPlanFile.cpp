@@ -30,18 +30,22 @@ QByteArray readPicture(BinaryReader& in) {
     return in.readBytes(in.readInt64());
 }
 
-void readArchiveItems(BinaryReader& in, QList<PlanFileItem>* items) {
+void readArchiveItems(BinaryReader& in, TrainingPlanData* data) {
     const qint32 count = in.readInt32();
     // time, name, description and picture take at least 4 + 4 + 4 + 8 bytes.
     if (!in.checkCount(count, 20, QStringLiteral("plan items")))
         return;
+    data->items.reserve(count);
+    data->archived.reserve(count);
     for (qint32 i = 0; i < count && in.ok(); ++i) {
         PlanFileItem item;
         item.time = readStreamString(in);
         item.name = itemName(readStreamString(in));
-        item.description = readStreamStrings(in);
-        item.picture = readPicture(in);
-        items->append(item);
+        PlanArchiveItem extra;
+        extra.description = readStreamStrings(in);
+        extra.picture = readPicture(in);
+        data->items.append(std::move(item));
+        data->archived.append(std::move(extra));
     }
 }
 
@@ -53,11 +57,12 @@ bool readOrdinary(BinaryReader& in, TrainingPlanData* data) {
     const qint32 count = in.readInt32();
     if (!in.checkCount(count, 8, QStringLiteral("plan items")))
         return false;
+    data->items.reserve(count);
     for (qint32 i = 0; i < count && in.ok(); ++i) {
         PlanFileItem item;
         item.time = readStreamString(in);
         item.name = itemName(readStreamString(in));
-        data->items.append(item);
+        data->items.append(std::move(item));
     }
     if (data->version > 131 && data->version != 999) {
         data->textBlocks.readFrom(in);
@@ -83,7 +88,7 @@ bool readArchived(BinaryReader& in, TrainingPlanData* data) {
         data->heading.readFrom(in);
         data->textBlocks.readFrom(in);
     }
-    readArchiveItems(in, &data->items);
+    readArchiveItems(in, data);
     return in.ok();
 }
 
@@ -130,12 +135,14 @@ bool writePlan(QIODevice* device, bool archive, const TrainingPlanData& data, QS
         data.heading.writeTo(out);
         data.textBlocks.writeTo(out);
         out.writeInt32(static_cast<qint32>(data.items.size()));
-        for (const PlanFileItem& item : data.items) {
+        for (qsizetype i = 0; i < data.items.size(); ++i) {
+            const PlanFileItem& item = data.items.at(i);
+            const PlanArchiveItem extra = data.archived.value(i);
             writeStreamString(out, item.time);
             writeStreamString(out, item.name);
-            writeStreamStrings(out, item.description);
-            out.writeInt64(item.picture.size());
-            out.writeBytes(item.picture);
+            writeStreamStrings(out, extra.description);
+            out.writeInt64(extra.picture.size());
+            out.writeBytes(extra.picture);
         }
     } else {
         writeStreamString(out, data.date);

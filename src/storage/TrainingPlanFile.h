@@ -11,11 +11,16 @@ class QIODevice;
 
 namespace korvex {
 
-// One practise of a plan as its file stores it. Archived plans also keep the practise's
-// description and picture (JPEG bytes; empty = a stored size 0).
+// One practise of a plan as its file stores it.
 struct PlanFileItem {
     QString time;
     QString name;
+};
+
+// What an archived plan keeps of each practise besides its time and name: the practise's
+// description and picture (JPEG bytes; empty = a stored size 0). Ordinary plans have none,
+// so their items carry nothing they never use.
+struct PlanArchiveItem {
     QStringList description;
     QByteArray picture;
 };
@@ -39,6 +44,8 @@ struct TrainingPlanData {
     QString date;
     QString time;
     QList<PlanFileItem> items;
+    // Archived plans: one entry per item, in item order. Ignored when writing an ordinary plan.
+    QList<PlanArchiveItem> archived;
     TTextDataList textBlocks;
     TTPHeading heading;
     QString team;           // ordinary plans only

@@ -1,6 +1,7 @@
 #include "ui/Dialogs.h"
 
 #include "core/JpegPicture.h"
+#include "ui/MessageText.h"
 #include "ui/dialogs/TFormGetText.h"
 
 #include <QAction>
@@ -44,14 +45,16 @@ QString runTextPrompt(Dialogs& dialogs, QWidget* parent, const TLanguage& langua
 
 void QtDialogs::information(QWidget* parent, const QString& text) {
     QApplication::beep();
-    QMessageBox box(QMessageBox::Information, windowTitle(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information, windowTitle(), QString(), QMessageBox::Ok, parent);
+    setMessageText(box, text);
     box.exec();
 }
 
 bool QtDialogs::confirm(QWidget* parent, const QString& text) {
     QApplication::beep();
-    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
+    QMessageBox box(QMessageBox::Warning, windowTitle(), QString(),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    setMessageText(box, text);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

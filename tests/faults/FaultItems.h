@@ -78,7 +78,7 @@ inline bool savePlan(const QString& path, int items) {
     plan.description = {QStringLiteral("Tuesday")};
     for (int i = 0; i < items; ++i) {
         plan.paths.append(QStringLiteral("GraphicPractises\\Cat\\Sub\\D%1.gmp").arg(i));
-        plan.items.append({QStringLiteral("%1").arg(10 + i), QStringLiteral("D%1").arg(i), {}, {}});
+        plan.items.append({QStringLiteral("%1").arg(10 + i), QStringLiteral("D%1").arg(i)});
     }
     QString error;
     return writePlanFile(path, false, plan, &error);

@@ -13,9 +13,12 @@ using namespace korvex::test;
 namespace {
 
 QByteArray practise141() {
-    return le32(141) + streamStrings({"Drill"}) + streamStrings({"speed"}) + le32(1) +
-           figureRecord(0, 150, 210, 0, "7") + le32(1) + redLineRecord() + bytes({0}) +
-           streamString("Rink") + numberSet({7, 9}) + numberSet({2});
+    // The description holds every character JSON has to escape, and two-byte letters.
+    return le32(141) +
+           streamStrings({"Drill", "\"2\" \\ \t\n\x01 \xC3\x9C"
+                                   "bung"}) +
+           streamStrings({"speed"}) + le32(1) + figureRecord(0, 150, 210, 0, "7") + le32(1) +
+           redLineRecord() + bytes({0}) + streamString("Rink") + numberSet({7, 9}) + numberSet({2});
 }
 
 } // namespace
@@ -28,6 +31,8 @@ TEST(CliPractise, InfoDescribesGraphicAndTacticsPractises) {
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject info = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(info.value(QStringLiteral("version")).toInt(), 141);
+    EXPECT_EQ(info.value(QStringLiteral("description")).toArray().at(1).toString(),
+              QStringLiteral("\"2\" \\ \t\n\x01 \u00DCbung"));
     EXPECT_EQ(info.value(QStringLiteral("keywords")).toArray().at(0).toString(),
               QStringLiteral("speed"));
     const QJsonObject figure = info.value(QStringLiteral("figures")).toArray().at(0).toObject();

@@ -63,7 +63,7 @@ inline bool writePlanAt(const QString& path, bool archive, const QStringList& pa
     data.description = description;
     data.date = date;
     for (qsizetype i = 0; i < paths.size(); ++i)
-        data.items.append({i < minutes.size() ? minutes.at(i) : QString(), paths.at(i), {}, {}});
+        data.items.append({i < minutes.size() ? minutes.at(i) : QString(), paths.at(i)});
     QDir().mkpath(QFileInfo(path).absolutePath());
     return writePlanFile(path, archive, data, nullptr);
 }

@@ -64,7 +64,7 @@ protected:
         data.date = date;
         for (const auto& [path, minutes] : practises) {
             data.paths.append(path);
-            data.items.append({QString::number(minutes), extractFileTitle(path), {}, {}});
+            data.items.append({QString::number(minutes), extractFileTitle(path)});
         }
         const QString folder =
             joinPath(app.path(), settings().TPSaveDir(), QStringLiteral("Archive/") + team);

@@ -4,6 +4,8 @@
 // kind is described by the records part (InfoRecords.cpp).
 #include "cli/CliCommands.h"
 #include "cli/CliInstallation.h"
+#include "cli/JsonStream.h"
+#include "cli/WholeFile.h"
 
 #include "core/Paths.h"
 #include "core/TLanguage.h"
@@ -12,58 +14,62 @@
 #include "storage/TTacticsPractise.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTextStream>
 
 namespace korvex::cli {
 
 namespace {
 
-QJsonArray figuresJson(const TFigures& figures) {
-    QJsonArray list;
+void writeFigures(JsonStream& json, const TFigures& figures) {
+    json.beginArray();
     for (int i = 0; i < figures.count(); ++i) {
         const TFigure* figure = figures.at(i);
-        list.append(QJsonObject{{QStringLiteral("kind"), figure->kind()},
-                                {QStringLiteral("x"), figure->position().x()},
-                                {QStringLiteral("y"), figure->position().y()},
-                                {QStringLiteral("variant"), figure->variant()},
-                                {QStringLiteral("text"), figure->text()}});
+        json.beginObject();
+        json.field("kind", int(figure->kind()));
+        json.field("x", figure->position().x());
+        json.field("y", figure->position().y());
+        json.field("variant", figure->variant());
+        json.field("text", figure->text());
+        json.endObject();
     }
-    return list;
+    json.endArray();
 }
 
-QJsonArray linesJson(TLines& lines) {
-    QJsonArray list;
+void writeLines(JsonStream& json, const TLines& lines) {
+    json.beginArray();
     for (int i = 0; i < lines.count(); ++i) {
         const TLine* line = lines.at(i);
         const TLineSetting& s = line->setting();
-        QJsonArray points;
-        for (const QPoint& p : line->controlPoints())
-            points.append(QJsonArray{p.x(), p.y()});
-        list.append(QJsonObject{
-            {QStringLiteral("setting"), QJsonObject{{QStringLiteral("reservedA"), s.reservedA},
-                                                    {QStringLiteral("colour"), s.colour},
-                                                    {QStringLiteral("endKind"), s.endKind},
-                                                    {QStringLiteral("lineKind"), s.lineKind},
-                                                    {QStringLiteral("reservedB"), s.reservedB},
-                                                    {QStringLiteral("curved"), s.curved}}},
-            {QStringLiteral("controlPoints"), points},
-            {QStringLiteral("pathPoints"), line->pathLastIndex() + 1}});
+        json.beginObject();
+        json.key("setting").beginObject();
+        json.field("reservedA", int(s.reservedA));
+        json.field("colour", int(s.colour));
+        json.field("endKind", int(s.endKind));
+        json.field("lineKind", int(s.lineKind));
+        json.field("reservedB", int(s.reservedB));
+        json.field("curved", s.curved);
+        json.endObject();
+        json.key("controlPoints").beginArray();
+        for (const QPoint& p : line->controlPoints()) {
+            json.beginArray();
+            json.value(p.x());
+            json.value(p.y());
+            json.endArray();
+        }
+        json.endArray();
+        json.field("pathPoints", line->pathLastIndex() + 1);
+        json.endObject();
     }
-    return list;
+    json.endArray();
 }
 
-QJsonArray numbersJson(const PlayerNumbers& numbers) {
-    QJsonArray list;
+void writeNumbers(JsonStream& json, const PlayerNumbers& numbers) {
+    json.beginArray();
     for (int n = 0; n < PlayerNumbers::kCount; ++n) {
         if (numbers.contains(n))
-            list.append(n);
+            json.value(n);
     }
-    return list;
+    json.endArray();
 }
 
 int runInfo(const QStringList& args) {
@@ -78,9 +84,10 @@ int runInfo(const QStringList& args) {
             return runRecordsInfo(path);
         return fail(QStringLiteral("%1: not a file korvex-cli can describe").arg(shown));
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1: cannot be read: %2").arg(shown, file.errorString()));
+    QBuffer file;
+    QString error;
+    if (!readWholeFile(path, &file, &error))
+        return fail(error);
 
     // Positions are reported on the large canvas; the figure pictures come from the
     // installation the tool runs from.
@@ -101,30 +108,35 @@ int runInfo(const QStringList& args) {
                         .arg(shown)
                         .arg(version));
 
-    QJsonObject info{
-        {QStringLiteral("file"), shown},
-        {QStringLiteral("kind"),
-         tactics ? QStringLiteral("tactics practise") : QStringLiteral("graphic practise")},
-        {QStringLiteral("version"), version},
-        {QStringLiteral("description"), QJsonArray::fromStringList(practise.description())},
-        {QStringLiteral("keywords"), QJsonArray::fromStringList(practise.keywords())},
-        {QStringLiteral("groundName"), practise.groundName()}};
+    // Streamed as it is written: a practise of many figures never becomes a JSON tree.
+    JsonStream json(stdout);
+    json.beginObject();
+    json.field("file", shown);
+    json.field("kind", tactics ? "tactics practise" : "graphic practise");
+    json.field("version", int(version));
+    json.field("description", practise.description());
+    json.field("keywords", practise.keywords());
+    json.field("groundName", practise.groundName());
     if (tactics) {
-        QJsonArray frames;
+        json.key("frames").beginArray();
         for (int i = 0; i < practise.frameCount(); ++i)
-            frames.append(figuresJson(*practise.animation().at(i)));
-        info.insert(QStringLiteral("frames"), frames);
+            writeFigures(json, *practise.animation().at(i));
+        json.endArray();
     } else {
-        info.insert(QStringLiteral("figures"), figuresJson(practise.figures()));
-        info.insert(QStringLiteral("lines"), linesJson(practise.lines()));
-        info.insert(QStringLiteral("groundMode"), practise.groundMode());
-        info.insert(QStringLiteral("numbersA"),
-                    numbersJson(practise.numbers(TGraphicPractise::NumbersA)));
-        info.insert(QStringLiteral("numbersB"),
-                    numbersJson(practise.numbers(TGraphicPractise::NumbersB)));
-        info.insert(QStringLiteral("pictureEmbedded"), practise.groundMode() != GroundStandard);
+        json.key("figures");
+        writeFigures(json, practise.figures());
+        json.key("lines");
+        writeLines(json, practise.lines());
+        json.field("groundMode", practise.groundMode());
+        json.key("numbersA");
+        writeNumbers(json, practise.numbers(TGraphicPractise::NumbersA));
+        json.key("numbersB");
+        writeNumbers(json, practise.numbers(TGraphicPractise::NumbersB));
+        json.field("pictureEmbedded", practise.groundMode() != GroundStandard);
     }
-    QTextStream(stdout) << QString::fromUtf8(QJsonDocument(info).toJson(QJsonDocument::Indented));
+    json.endObject();
+    if (!json.ok())
+        return fail(QStringLiteral("the description could not be written"));
     return kExitOk;
 }
 

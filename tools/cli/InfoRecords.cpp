@@ -1,6 +1,8 @@
 // The part of korvex-cli info that describes text practises, training plans, archived
 // plans, player cards, diaries and backup files as JSON on stdout.
 #include "cli/CliCommands.h"
+#include "cli/JsonStream.h"
+#include "cli/WholeFile.h"
 
 #include "core/BinaryReader.h"
 #include "storage/BackupKinds.h"
@@ -12,10 +14,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTextStream>
+
+#include <functional>
 
 namespace korvex::cli {
 
@@ -29,130 +29,161 @@ const QStringList kRecordExtensions = {
     QStringLiteral(".abp"),
 };
 
-QJsonArray lines(const QStringList& list) {
-    return QJsonArray::fromStringList(list);
-}
-
-int print(const QJsonObject& object) {
-    QTextStream(stdout) << QJsonDocument(object).toJson(QJsonDocument::Indented);
-    return kExitOk;
-}
-
-QJsonObject textPractiseJson(const TextPractiseData& data) {
-    QJsonArray pictures;
+void writeTextPractise(JsonStream& json, const TextPractiseData& data) {
+    json.beginObject();
+    json.field("kind", "text practise");
+    json.field("version", int(data.version));
+    json.field("versionAccepted", data.versionAccepted);
+    json.field("text", data.text);
+    json.key("pictureSizes").beginArray();
     for (const QByteArray& picture : data.pictures)
-        pictures.append(picture.size());
-    return {{QStringLiteral("kind"), QStringLiteral("text practise")},
-            {QStringLiteral("version"), data.version},
-            {QStringLiteral("versionAccepted"), data.versionAccepted},
-            {QStringLiteral("text"), lines(data.text)},
-            {QStringLiteral("pictureSizes"), pictures},
-            {QStringLiteral("keywords"), lines(data.keywords)}};
+        json.value(qint64(picture.size()));
+    json.endArray();
+    json.field("keywords", data.keywords);
+    json.endObject();
 }
 
-QJsonObject planJson(const TrainingPlanData& data, bool archive) {
-    QJsonArray items;
-    for (const PlanFileItem& item : data.items) {
-        QJsonObject entry{{QStringLiteral("time"), item.time}, {QStringLiteral("name"), item.name}};
+void writePlan(JsonStream& json, const TrainingPlanData& data, bool archive) {
+    json.beginObject();
+    json.field("kind", archive ? "archived plan" : "plan");
+    json.field("version", int(data.version));
+    json.field("versionAccepted", data.versionAccepted);
+    json.field("practisePaths", data.paths);
+    json.field("description", data.description);
+    json.field("date", data.date);
+    json.field("time", data.time);
+    json.key("items").beginArray();
+    for (qsizetype i = 0; i < data.items.size(); ++i) {
+        const PlanFileItem& item = data.items.at(i);
+        json.beginObject();
+        json.field("time", item.time);
+        json.field("name", item.name);
         if (archive) {
-            entry.insert(QStringLiteral("description"), lines(item.description));
-            entry.insert(QStringLiteral("pictureSize"), item.picture.size());
+            const PlanArchiveItem& extra = data.archived.at(i);
+            json.field("description", extra.description);
+            json.field("pictureSize", qint64(extra.picture.size()));
         }
-        items.append(entry);
+        json.endObject();
     }
-    QJsonObject object{{QStringLiteral("kind"),
-                        archive ? QStringLiteral("archived plan") : QStringLiteral("plan")},
-                       {QStringLiteral("version"), data.version},
-                       {QStringLiteral("versionAccepted"), data.versionAccepted},
-                       {QStringLiteral("practisePaths"), lines(data.paths)},
-                       {QStringLiteral("description"), lines(data.description)},
-                       {QStringLiteral("date"), data.date},
-                       {QStringLiteral("time"), data.time},
-                       {QStringLiteral("items"), items},
-                       {QStringLiteral("textBlocks"), data.textBlocks.count()},
-                       {QStringLiteral("heading"),
-                        QJsonObject{{QStringLiteral("place"), data.heading.place},
-                                    {QStringLiteral("tools"), data.heading.tools},
-                                    {QStringLiteral("players"), data.heading.playersCount},
-                                    {QStringLiteral("coaches"), data.heading.coaches},
-                                    {QStringLiteral("processed"), data.heading.processed},
-                                    {QStringLiteral("aim"), lines(data.heading.aim)}}}};
+    json.endArray();
+    json.field("textBlocks", data.textBlocks.count());
+    json.key("heading").beginObject();
+    json.field("place", data.heading.place);
+    json.field("tools", data.heading.tools);
+    json.field("players", data.heading.playersCount);
+    json.field("coaches", data.heading.coaches);
+    json.field("processed", data.heading.processed);
+    json.field("aim", data.heading.aim);
+    json.endObject();
     if (archive) {
-        object.insert(QStringLiteral("evaluation"), lines(data.evaluation));
+        json.field("evaluation", data.evaluation);
     } else {
-        object.insert(QStringLiteral("team"), data.team);
-        object.insert(QStringLiteral("trainingNumber"), data.trainingNumber);
+        json.field("team", data.team);
+        json.field("trainingNumber", data.trainingNumber);
     }
-    return object;
+    json.endObject();
 }
 
-QJsonObject teamJson(const TTeamRecords& team, bool cards) {
-    QJsonArray records;
+void writeTeam(JsonStream& json, const TTeamRecords& team, bool cards) {
+    static const char* const cardKeys[] = {"surname",  "firstName", "birth", "number",
+                                           "position", "phone",     "email", "address"};
+    json.beginObject();
+    json.field("kind", cards ? "player cards" : "diary");
+    json.field("version", int(team.version()));
+    json.key("records").beginArray();
     for (int i = 0; i < team.count(); ++i) {
-        QJsonObject record;
         const FixedRecord& bytes = team.entry(i).record;
+        json.beginObject();
         if (cards) {
-            const QStringList keys = {QStringLiteral("surname"),  QStringLiteral("firstName"),
-                                      QStringLiteral("birth"),    QStringLiteral("number"),
-                                      QStringLiteral("position"), QStringLiteral("phone"),
-                                      QStringLiteral("email"),    QStringLiteral("address")};
-            for (int f = 0; f < keys.size(); ++f)
-                record.insert(keys[f],
-                              bytes.field(TCardPractise::fieldOf(TCardPractise::Field(f))));
+            for (int f = 0; f < 8; ++f)
+                json.field(cardKeys[f],
+                           bytes.field(TCardPractise::fieldOf(TCardPractise::Field(f))));
         } else {
-            record.insert(QStringLiteral("date"), bytes.field(TDiary::fieldOf(TDiary::Date)));
-            record.insert(QStringLiteral("headline"),
-                          bytes.field(TDiary::fieldOf(TDiary::HeadLine)));
+            json.field("date", bytes.field(TDiary::fieldOf(TDiary::Date)));
+            json.field("headline", bytes.field(TDiary::fieldOf(TDiary::HeadLine)));
         }
-        record.insert(QStringLiteral("notes"), lines(team.entry(i).notes));
-        records.append(record);
+        json.field("notes", team.entry(i).notes);
+        json.endObject();
     }
-    return {
-        {QStringLiteral("kind"), cards ? QStringLiteral("player cards") : QStringLiteral("diary")},
-        {QStringLiteral("version"), team.version()},
-        {QStringLiteral("records"), records}};
+    json.endArray();
+    json.endObject();
 }
 
-bool kindBackupJson(QIODevice* device, const QString& source, QJsonObject* object, QString* error) {
-    qint32 version = 0;
-    QList<BackupRecordInfo> records;
-    const bool ok = listKindBackup(device, source, &version, &records, error);
-    QJsonArray list;
-    for (const BackupRecordInfo& record : records)
-        list.append(QJsonObject{{QStringLiteral("folder"), record.folder},
-                                {QStringLiteral("fileName"), record.fileName},
-                                {QStringLiteral("size"), record.size}});
-    *object = {{QStringLiteral("version"), version}, {QStringLiteral("records"), list}};
-    return ok;
+void writeBackupRecords(JsonStream& json, qint32 version, const QList<BackupRecordInfo>& records) {
+    json.field("version", int(version));
+    json.key("records").beginArray();
+    for (const BackupRecordInfo& record : records) {
+        json.beginObject();
+        json.field("folder", record.folder);
+        json.field("fileName", record.fileName);
+        json.field("size", qint64(record.size));
+        json.endObject();
+    }
+    json.endArray();
 }
 
-int fullBackupInfo(QFile* file, const QString& shown) {
+// Reads the kind backups of a full backup one at a time, handing each to `visit` with its
+// kind's name; false with `error` set at the first one that cannot be read.
+bool forEachKindBackup(
+    QIODevice* file, const QString& shown, qint32* tag, QString* error,
+    const std::function<void(const QString&, qint32, const QList<BackupRecordInfo>&)>& visit) {
+    file->seek(0);
     BinaryReader in(file, shown);
-    const qint32 tag = in.readInt32();
+    *tag = in.readInt32();
     const qint32 count = in.readInt32();
     in.checkCount(count, 4, QStringLiteral("backups"));
     const QList<BackupKind> kinds = fullBackupOrder();
-    QJsonArray entries;
-    QString error;
     for (qint32 i = 0; i < count && in.ok(); ++i) {
         QBuffer buffer;
         buffer.setData(in.readBytes(in.readInt32()));
         if (!in.ok())
             break;
         buffer.open(QIODevice::ReadOnly);
-        QJsonObject entry;
         const QString name = i < kinds.size() ? backupKindName(kinds[i]) : QStringLiteral("extra");
-        if (!kindBackupJson(&buffer, shown + QStringLiteral(" (") + name + QLatin1Char(')'), &entry,
-                            &error))
-            in.fail(error);
-        entry.insert(QStringLiteral("kind"), name);
-        entries.append(entry);
+        qint32 version = 0;
+        QList<BackupRecordInfo> records;
+        QString listError;
+        if (!listKindBackup(&buffer, shown + QStringLiteral(" (") + name + QLatin1Char(')'),
+                            &version, &records, &listError))
+            in.fail(listError);
+        else
+            visit(name, version, records);
     }
     if (!in.ok())
-        return fail(in.errorString());
-    return print({{QStringLiteral("kind"), QStringLiteral("full backup")},
-                  {QStringLiteral("version"), tag},
-                  {QStringLiteral("backups"), entries}});
+        *error = in.errorString();
+    return in.ok();
+}
+
+int finish(const JsonStream& json) {
+    if (!json.ok())
+        return fail(QStringLiteral("the description could not be written"));
+    return kExitOk;
+}
+
+int fullBackupInfo(QIODevice* file, const QString& shown) {
+    // A first pass checks every kind backup, so that a damaged bundle prints nothing; the
+    // second streams the description, one kind backup in memory at a time.
+    qint32 tag = 0;
+    QString error;
+    auto ignore = [](const QString&, qint32, const QList<BackupRecordInfo>&) {};
+    if (!forEachKindBackup(file, shown, &tag, &error, ignore))
+        return fail(error);
+    JsonStream json(stdout);
+    json.beginObject();
+    json.field("kind", "full backup");
+    json.field("version", int(tag));
+    json.key("backups").beginArray();
+    forEachKindBackup(
+        file, shown, &tag, &error,
+        [&json](const QString& name, qint32 version, const QList<BackupRecordInfo>& records) {
+            json.beginObject();
+            json.field("kind", name);
+            writeBackupRecords(json, version, records);
+            json.endObject();
+        });
+    json.endArray();
+    json.endObject();
+    return finish(json);
 }
 
 } // namespace
@@ -164,22 +195,25 @@ bool isRecordsInfoExtension(const QString& extension) {
 int runRecordsInfo(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     const QString extension = QStringLiteral(".") + QFileInfo(path).suffix().toLower();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1: cannot be read: %2").arg(shown, file.errorString()));
+    QBuffer file;
     QString error;
+    if (!readWholeFile(path, &file, &error))
+        return fail(error);
+    JsonStream json(stdout);
     if (extension == QLatin1String(".tmp")) {
         TextPractiseData data;
         if (!readTextPractise(&file, shown, &data, &error))
             return fail(error);
-        return print(textPractiseJson(data));
+        writeTextPractise(json, data);
+        return finish(json);
     }
     if (extension == QLatin1String(".pmp") || extension == QLatin1String(".pamp")) {
         const bool archive = extension == QLatin1String(".pamp");
         TrainingPlanData data;
         if (!readPlan(&file, shown, archive, &data, &error))
             return fail(error);
-        return print(planJson(data, archive));
+        writePlan(json, data, archive);
+        return finish(json);
     }
     if (extension == QLatin1String(".cmp") || extension == QLatin1String(".dmp")) {
         const bool cards = extension == QLatin1String(".cmp");
@@ -188,15 +222,20 @@ int runRecordsInfo(const QString& path) {
         TTeamRecords& team = cards ? static_cast<TTeamRecords&>(cardFile) : diaryFile;
         if (!team.read(&file, shown, true))
             return fail(team.errorString());
-        return print(teamJson(team, cards));
+        writeTeam(json, team, cards);
+        return finish(json);
     }
     if (extension == QLatin1String(".abp"))
         return fullBackupInfo(&file, shown);
-    QJsonObject object;
-    if (!kindBackupJson(&file, shown, &object, &error))
+    qint32 version = 0;
+    QList<BackupRecordInfo> records;
+    if (!listKindBackup(&file, shown, &version, &records, &error))
         return fail(error);
-    object.insert(QStringLiteral("kind"), QStringLiteral("backup"));
-    return print(object);
+    json.beginObject();
+    json.field("kind", "backup");
+    writeBackupRecords(json, version, records);
+    json.endObject();
+    return finish(json);
 }
 
 } // namespace korvex::cli

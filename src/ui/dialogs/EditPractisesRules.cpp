@@ -5,8 +5,6 @@
 #include "core/TPractiseObject.h"
 #include "ui/LanguageKeys.h"
 
-#include <algorithm>
-
 namespace korvex {
 
 QString alreadyExistsKey(TreeLevel level) {
@@ -30,9 +28,7 @@ QString newNameRefusal(TreeLevel level, const QString& name, const QStringList& 
         return alreadyExistsKey(level);
     if (isBlank(name))
         return LK("NameIsEmpty");
-    const bool onlyDots =
-        std::all_of(name.begin(), name.end(), [](QChar c) { return c == QLatin1Char('.'); });
-    if (!TPractiseObject::isValidName(name) || onlyDots)
+    if (!TPractiseObject::isValidName(name))
         return LK("NameNotAllowed");
     if (name.toUtf8().size() > maxBytes)
         return LK("NameTooLong");
