@@ -7,10 +7,7 @@
 
 namespace korvex {
 
-BinaryWriter::BinaryWriter(QIODevice* device) : m_device(device) {
-    if (!m_device || !m_device->isWritable())
-        fail(QStringLiteral("the target cannot be written"));
-}
+BinaryWriter::BinaryWriter(QByteArray* target) : m_target(target) {}
 
 void BinaryWriter::fail(const QString& message) {
     if (m_error.isEmpty())
@@ -18,10 +15,9 @@ void BinaryWriter::fail(const QString& message) {
 }
 
 void BinaryWriter::put(const char* data, qint64 count) {
-    if (!ok() || count == 0)
+    if (!ok() || count <= 0)
         return;
-    if (m_device->write(data, count) != count)
-        fail(QStringLiteral("write error: %1").arg(m_device->errorString()));
+    m_target->append(data, static_cast<qsizetype>(count));
 }
 
 void BinaryWriter::writeInt32(qint32 value) {
@@ -49,6 +45,21 @@ void BinaryWriter::writeDouble(double value) {
     put(raw, 8);
 }
 
-void BinaryWriter::writeBytes(const QByteArray& bytes) { put(bytes.constData(), bytes.size()); }
+void BinaryWriter::writeBytes(const QByteArray& bytes) {
+    put(bytes.constData(), bytes.size());
+}
+
+bool writeAll(QIODevice* device, const QByteArray& bytes, QString* error) {
+    if (!device || !device->isWritable()) {
+        if (error)
+            *error = QStringLiteral("the target cannot be written");
+        return false;
+    }
+    if (bytes.isEmpty() || device->write(bytes) == bytes.size())
+        return true;
+    if (error)
+        *error = QStringLiteral("write error: %1").arg(device->errorString());
+    return false;
+}
 
 } // namespace korvex
