@@ -99,4 +99,29 @@ TEST(KillAtEveryWrite, RestoreKilledHalfWayCompletesWhenRunAgain) {
               18);
 }
 
+// Without a decider a restore keeps the items that exist: a second run after a kill skips
+// the practises the first one finished and completes the rest. The data file is written
+// after the pictures, so a practise whose data file exists is whole.
+TEST(KillAtEveryWrite, RestoreKeepingExistingItemsCompletesWhenRunAgain) {
+    FaultInstallation source;
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(
+            saveDrill(source, source.graphicStem(qPrintable(QStringLiteral("D%1").arg(i))), 2 + i));
+    const QString backup = source.path(QStringLiteral("graphic.gbp"));
+    ASSERT_TRUE(writeGraphicBackup(source, backup));
+
+    FaultInstallation target;
+    const auto restore = [&] {
+        RestoreOptions options = restoreOptionsFor(
+            BackupKind::Graphic, InstallationFolders::fromSettings(target.theSettings()));
+        options.rewrite =
+            practiseRewriter(BackupKind::Graphic, target.theSettings(), target.language());
+        const RestoreReport report = restoreKindBackup(backup, options);
+        return report.ok() && report.rewriteFailures.isEmpty();
+    };
+    // Three new files of three practises: one write and one rename each.
+    EXPECT_EQ(killAtEveryStep(target.path(QStringLiteral("GraphicPractises")), restore, restore),
+              18);
+}
+
 } // namespace
