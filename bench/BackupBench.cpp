@@ -128,11 +128,11 @@ void BM_BackupRatio(benchmark::State& state) {
                  folders.root, backupWalkFolder(kind, folders, true), kindExtension(kind)))
             files.append(QDir(folders.root).filePath(relative));
     }
-    double figure = 0;
-    double floor = 0;
-    double copyFloor = 0;
+    bench::Took figure;
+    bench::Took floor;
+    bench::Took copyFloor;
     for (auto _ : state) {
-        const double backup = bench::secondsOf([&] {
+        const bench::Took backup = bench::secondsOf([&] {
             QString error;
             if (!writeFullBackup(folders, file, &error))
                 state.SkipWithError("backup failed");
@@ -153,10 +153,10 @@ void BM_BackupRatio(benchmark::State& state) {
             ::fdatasync(out.handle());
         });
         figure += backup;
-        state.SetIterationTime(backup);
+        state.SetIterationTime(backup.wall);
     }
     bench::reportRatio(state, figure, floor);
-    state.counters["ratio_copy"] = copyFloor > 0 ? figure / copyFloor : 0;
+    bench::reportRatio(state, figure, copyFloor, "_copy");
     state.counters["backupMB"] = QFileInfo(file).size() / 1e6;
 }
 
@@ -167,14 +167,14 @@ void BM_RestoreRatio(benchmark::State& state) {
     const QString file = QDir(source.dir.path()).filePath(QStringLiteral("ratio-restore.abp"));
     QString error;
     writeFullBackup(source.folders(), file, &error);
-    double figure = 0;
-    double floor = 0;
+    bench::Took figure;
+    bench::Took floor;
     int pictures = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto target = std::make_unique<Installation>();
         state.ResumeTiming();
-        const double restore = bench::secondsOf([&] {
+        const bench::Took restore = bench::secondsOf([&] {
             FullBackupHooks hooks;
             hooks.rewriter = [&target](BackupKind kind) {
                 return practiseRewriter(kind, *target->settings, target->language);
@@ -194,7 +194,7 @@ void BM_RestoreRatio(benchmark::State& state) {
                 benchmark::DoNotOptimize(bench::rawEncode(bench::rawDecode(jpeg)));
         });
         figure += restore;
-        state.SetIterationTime(restore);
+        state.SetIterationTime(restore.wall);
         state.PauseTiming();
         target.reset();
         state.ResumeTiming();
@@ -208,10 +208,16 @@ void BM_RestoreRatio(benchmark::State& state) {
 BENCHMARK(BM_FullBackup500)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_FullRestore500)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_FullRestore500WithoutRedraw)->Unit(benchmark::kMillisecond)->Iterations(3);
-korvex::bench::withMinMax(
-    BENCHMARK(BM_BackupRatio)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3));
-korvex::bench::withMinMax(
-    BENCHMARK(BM_RestoreRatio)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1));
+BENCHMARK(BM_BackupRatio)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Apply(korvex::bench::withMinMax);
+BENCHMARK(BM_RestoreRatio)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Apply(korvex::bench::withMinMax);
 
 int main(int argc, char** argv) {
     return runBenchmarks(argc, argv);

@@ -91,10 +91,10 @@ void BM_SaveRatio(benchmark::State& state) {
     fill(practise);
     const QImage picture = practise.RenderPicture().convertToFormat(QImage::Format_RGB32);
     const QImage thumbnail = boxFilterThumbnail(picture).convertToFormat(QImage::Format_RGB32);
-    double figure = 0;
-    double floor = 0;
+    bench::Took figure;
+    bench::Took floor;
     for (auto _ : state) {
-        const double saved = bench::secondsOf([&] {
+        const bench::Took saved = bench::secondsOf([&] {
             if (!practise.Save(inst.stem()))
                 state.SkipWithError("save failed");
         });
@@ -103,7 +103,7 @@ void BM_SaveRatio(benchmark::State& state) {
             benchmark::DoNotOptimize(bench::rawEncode(thumbnail));
         });
         figure += saved;
-        state.SetIterationTime(saved);
+        state.SetIterationTime(saved.wall);
     }
     bench::reportRatio(state, figure, floor);
 }
@@ -114,7 +114,10 @@ BENCHMARK(BM_SavePractise)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadPractise)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveJpegEncoding)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPractise)->Unit(benchmark::kMillisecond);
-korvex::bench::withMinMax(BENCHMARK(BM_SaveRatio)->Unit(benchmark::kMillisecond)->UseManualTime());
+BENCHMARK(BM_SaveRatio)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Apply(korvex::bench::withMinMax);
 
 int main(int argc, char** argv) {
     return runBenchmarks(argc, argv);

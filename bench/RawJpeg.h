@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
+#include <string>
 #include <vector>
 
 #include <jpeglib.h>
@@ -64,16 +66,35 @@ inline QImage rawDecode(const QByteArray& bytes) {
     return image;
 }
 
-// Seconds taken by `work`.
-template <typename Work> double secondsOf(Work&& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+// Wall and processor seconds taken by a piece of work.
+struct Took {
+    double wall = 0;
+    double cpu = 0;
+    Took& operator+=(const Took& other) {
+        wall += other.wall;
+        cpu += other.cpu;
+        return *this;
+    }
+};
+
+inline double processSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
-// Adds min and max to the statistics of repeated runs (mean, median, stddev by default).
-inline benchmark::internal::Benchmark* withMinMax(benchmark::internal::Benchmark* bench) {
-    return bench
+template <typename Work> Took secondsOf(Work&& work) {
+    const auto start = std::chrono::steady_clock::now();
+    const double cpuStart = processSeconds();
+    work();
+    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+            processSeconds() - cpuStart};
+}
+
+// Adds min and max to the statistics of repeated runs (mean, median, stddev by default);
+// used as BENCHMARK(...)->Apply(withMinMax).
+inline void withMinMax(benchmark::internal::Benchmark* bench) {
+    bench
         ->ComputeStatistics(
             "min",
             [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
@@ -82,13 +103,18 @@ inline benchmark::internal::Benchmark* withMinMax(benchmark::internal::Benchmark
         });
 }
 
-// Reports a figure and its floor: the benchmark's time is the figure's, "floor_ms" the
-// floor's and "ratio" their quotient, all over the iterations of the run.
-inline void reportRatio(benchmark::State& state, double figureSeconds, double floorSeconds) {
+// Reports a figure and its floor: the benchmark's time is the figure's wall time,
+// "floor_ms" the floor's, "ratio" their quotient, and "cpu_ratio" the quotient of the
+// processor times (the machine's other work and the disk's waits left out), all over
+// the iterations of the run.
+inline void reportRatio(benchmark::State& state, const Took& figure, const Took& floor,
+                        const char* suffix = "") {
     const double n = double(state.iterations());
-    state.counters["figure_ms"] = figureSeconds * 1000 / n;
-    state.counters["floor_ms"] = floorSeconds * 1000 / n;
-    state.counters["ratio"] = floorSeconds > 0 ? figureSeconds / floorSeconds : 0;
+    const std::string s(suffix);
+    state.counters["figure_ms" + s] = figure.wall * 1000 / n;
+    state.counters["floor_ms" + s] = floor.wall * 1000 / n;
+    state.counters["ratio" + s] = floor.wall > 0 ? figure.wall / floor.wall : 0;
+    state.counters["cpu_ratio" + s] = floor.cpu > 0 ? figure.cpu / floor.cpu : 0;
 }
 
 } // namespace korvex::bench

@@ -33,7 +33,9 @@ QString extractFolder(const QString& path) {
     return sep < 0 ? QString() : path.left(sep);
 }
 
-QString extractFileName(const QString& path) { return path.mid(lastSeparator(path) + 1); }
+QString extractFileName(const QString& path) {
+    return path.mid(lastSeparator(path) + 1);
+}
 
 QString extractFileTitle(const QString& path) {
     const QString name = extractFileName(path);

@@ -172,7 +172,7 @@ qint64 writeKindBackupTo(QIODevice* device, const QString& root, const QString& 
                 out.fail(reason);
             written += piece.size();
         }
-        piece.clear();
+        piece.resize(0); // keeps the memory for the next piece
     };
     out.writeInt32(version);
     for (int i = 0; i < files.size() && out.ok(); ++i) {
