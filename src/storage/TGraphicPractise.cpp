@@ -184,12 +184,14 @@ bool TGraphicPractise::SaveBytes(const QString& stem, QList<FileBytes>* files) {
     if (pictureBytes.isEmpty() || thumbnailBytes.isEmpty())
         return failWith(QStringLiteral("%1: the picture could not be encoded; nothing was saved.")
                             .arg(QDir::toNativeSeparators(stem + QStringLiteral(".jpg"))));
-    QByteArray data;
+    // The data file (a megabyte for a practise of many lines) is written into memory kept
+    // from the last save: fresh memory of that size costs more than writing it.
+    m_dataBuffer.resize(0);
     setFormatVersion(version);
-    if (!writeTo(&data, dataFile))
+    if (!writeTo(&m_dataBuffer, dataFile))
         return false;
     files->clear();
-    files->append({dataFile, std::move(data)});
+    files->append({dataFile, m_dataBuffer});
     files->append({stem + QStringLiteral(".jpg"), std::move(pictureBytes)});
     files->append({stem + QStringLiteral("Small.jpg"), std::move(thumbnailBytes)});
     return true;

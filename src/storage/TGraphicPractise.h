@@ -165,6 +165,7 @@ private:
     bool m_standardGroundLoaded = false;
     QString m_refusedStem;
     QString m_refusedReason;
+    QByteArray m_dataBuffer; // the data file of the last save, its memory reused
 };
 
 } // namespace korvex
