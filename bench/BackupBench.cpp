@@ -2,11 +2,16 @@
 // with 10 figures and 6 lines on the large canvas). The restore draws every practise's
 // picture and thumbnail again, as restoring does.
 #include "BenchFixtures.h"
+#include "RawJpeg.h"
 #include "storage/FullBackup.h"
 #include "storage/PractiseRewriters.h"
 #include "storage/TGraphicPractise.h"
 
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+
+#include <unistd.h>
 
 using namespace korvex;
 
@@ -104,11 +109,115 @@ void BM_FullRestore500WithoutRedraw(benchmark::State& state) {
     runFullRestore(state, QStringLiteral("plain.abp"), false);
 }
 
+QByteArray readWhole(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The full backup against its floor in the same iteration: reading every file the backup
+// holds and one sync of the file system ("ratio"), and the same with the files written out
+// as one file before the sync ("ratio_copy"), the least any backup must do.
+void BM_BackupRatio(benchmark::State& state) {
+    Installation& source = populated();
+    const InstallationFolders folders = source.folders();
+    const QString file = QDir(source.dir.path()).filePath(QStringLiteral("ratio.abp"));
+    const QString copy = QDir(source.dir.path()).filePath(QStringLiteral("copy.bin"));
+    QStringList files;
+    for (BackupKind kind : fullBackupOrder()) {
+        for (const QString& relative : collectBackupFiles(
+                 folders.root, backupWalkFolder(kind, folders, true), kindExtension(kind)))
+            files.append(QDir(folders.root).filePath(relative));
+    }
+    bench::Took figure;
+    bench::Took floor;
+    bench::Took copyFloor;
+    for (auto _ : state) {
+        const bench::Took backup = bench::secondsOf([&] {
+            QString error;
+            if (!writeFullBackup(folders, file, &error))
+                state.SkipWithError("backup failed");
+        });
+        floor += bench::secondsOf([&] {
+            qint64 bytes = 0;
+            for (const QString& path : files)
+                bytes += readWhole(path).size();
+            benchmark::DoNotOptimize(bytes);
+            syncFileSystem(folders.root);
+        });
+        copyFloor += bench::secondsOf([&] {
+            QFile out(copy);
+            out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            for (const QString& path : files)
+                out.write(readWhole(path));
+            out.flush();
+            ::fdatasync(out.handle());
+        });
+        figure += backup;
+        state.SetIterationTime(backup.wall);
+    }
+    bench::reportRatio(state, figure, floor);
+    bench::reportRatio(state, figure, copyFloor, "_copy");
+    state.counters["backupMB"] = QFileInfo(file).size() / 1e6;
+}
+
+// The full restore (pictures drawn again) against its floor in the same iteration:
+// libjpeg-turbo decoding and encoding again the 1,000 pictures the restore wrote, once.
+void BM_RestoreRatio(benchmark::State& state) {
+    Installation& source = populated();
+    const QString file = QDir(source.dir.path()).filePath(QStringLiteral("ratio-restore.abp"));
+    QString error;
+    writeFullBackup(source.folders(), file, &error);
+    bench::Took figure;
+    bench::Took floor;
+    int pictures = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto target = std::make_unique<Installation>();
+        state.ResumeTiming();
+        const bench::Took restore = bench::secondsOf([&] {
+            FullBackupHooks hooks;
+            hooks.rewriter = [&target](BackupKind kind) {
+                return practiseRewriter(kind, *target->settings, target->language);
+            };
+            const FullRestoreReport report = restoreFullBackup(target->folders(), file, hooks);
+            if (!report.ok() || report.reports.first().added != kPractises)
+                state.SkipWithError("restore failed");
+        });
+        QList<QByteArray> jpegs;
+        QDirIterator it(QDir(target->dir.path()).filePath(QStringLiteral("GraphicPractises")),
+                        {QStringLiteral("*.jpg")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            jpegs.append(readWhole(it.next()));
+        pictures = int(jpegs.size());
+        floor += bench::secondsOf([&] {
+            for (const QByteArray& jpeg : jpegs)
+                benchmark::DoNotOptimize(bench::rawEncode(bench::rawDecode(jpeg)));
+        });
+        figure += restore;
+        state.SetIterationTime(restore.wall);
+        state.PauseTiming();
+        target.reset();
+        state.ResumeTiming();
+    }
+    bench::reportRatio(state, figure, floor);
+    state.counters["pictures"] = pictures;
+}
+
 } // namespace
 
 BENCHMARK(BM_FullBackup500)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_FullRestore500)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_FullRestore500WithoutRedraw)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_BackupRatio)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Apply(korvex::bench::withMinMax);
+BENCHMARK(BM_RestoreRatio)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Apply(korvex::bench::withMinMax);
 
 int main(int argc, char** argv) {
     return runBenchmarks(argc, argv);

@@ -46,9 +46,7 @@ QStringList vocabulary() {
 
 QByteArray practiseBytes(const QStringList& description, const QStringList& keywords) {
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    BinaryWriter out(&buffer);
+    BinaryWriter out(&bytes);
     out.writeInt32(141);
     writeStreamStrings(out, description);
     writeStreamStrings(out, keywords);

@@ -111,16 +111,15 @@ void graphicSeeds(fuzz::FuzzInstallation& installation) {
     fillDrill(drill);
     put("graphic_practise", "drill", graphicBytes(drill));
 
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    BinaryWriter out(&buffer);
+    QByteArray stream;
+    BinaryWriter out(&stream);
     out.writeInt32(141);
     drill.lines().writeTo(out);
     drill.figures().writeTo(out);
     TFiguresAnimation animation(&drill.drawingSettings());
     animation.add(std::make_unique<TFigures>(&drill.drawingSettings()));
     animation.writeTo(out);
-    put("drawing_stream", "drill", buffer.data());
+    put("drawing_stream", "drill", stream);
 
     TTacticsPractise tactics(installation.settings(), installation.language());
     tactics.figures().add(figure(&tactics.drawingSettings(), 0, {100, 100}, QStringLiteral("7")));

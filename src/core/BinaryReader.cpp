@@ -1,69 +1,120 @@
 #include "core/BinaryReader.h"
 
+#include <QBuffer>
 #include <QIODevice>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace korvex {
 
+namespace {
+
+// The first piece taken from a device covers any ordinary item file whole; later pieces
+// double up to the largest, so a large backup is read in a few big reads without being
+// held in memory at once.
+constexpr qint64 kFirstPiece = qint64(4) * 1024 * 1024;
+constexpr qint64 kLargestPiece = qint64(32) * 1024 * 1024;
+
+} // namespace
+
+BinaryReader::BinaryReader(const QByteArray& bytes, QString sourceName)
+    : m_window(bytes), m_size(bytes.size()), m_source(std::move(sourceName)) {}
+
 BinaryReader::BinaryReader(QIODevice* device, QString sourceName)
-    : m_device(device), m_source(std::move(sourceName)) {
-    if (!m_device || !m_device->isReadable())
+    : m_source(std::move(sourceName)) {
+    if (!device || !device->isReadable()) {
         fail(QStringLiteral("the data cannot be read"));
+        return;
+    }
+    // A buffer's bytes are in memory already: they are shared, not copied.
+    if (auto* buffer = qobject_cast<QBuffer*>(device)) {
+        m_window = buffer->pos() == 0 ? buffer->data() : buffer->data().mid(buffer->pos());
+        m_size = m_window.size();
+        return;
+    }
+    m_device = device;
+    m_deviceStart = device->pos();
+    m_size = std::max<qint64>(0, device->size() - m_deviceStart);
+    m_nextPiece = kFirstPiece;
 }
 
 void BinaryReader::fail(const QString& message) {
     if (!m_error.isEmpty())
         return;
-    const QString where =
-        m_device ? QStringLiteral(" (at byte %1)").arg(m_device->pos()) : QString();
+    const QString where = QStringLiteral(" (at byte %1)").arg(position());
     m_error = m_source.isEmpty() ? message + where
                                  : QStringLiteral("%1: %2%3").arg(m_source, message, where);
 }
 
-qint64 BinaryReader::remaining() const {
-    if (!m_device)
-        return 0;
-    return m_device->size() - m_device->pos();
-}
-
-qint64 BinaryReader::position() const { return m_device ? m_device->pos() : 0; }
-
-bool BinaryReader::take(char* target, qint64 count) {
+bool BinaryReader::ensure(qint64 count) {
     if (!ok())
         return false;
     if (count > remaining()) {
         fail(QStringLiteral("the file ends too early"));
         return false;
     }
-    if (m_device->read(target, count) != count) {
+    const qint64 available = m_window.size() - m_pos;
+    if (count <= available)
+        return true;
+    // Keep what is still unread and append the next piece of the device.
+    m_window.remove(0, static_cast<qsizetype>(m_pos));
+    m_windowStart += m_pos;
+    m_pos = 0;
+    const qint64 wanted =
+        std::min(std::max(count - available, m_nextPiece), m_size - m_windowStart - available);
+    m_nextPiece = std::min(m_nextPiece * 2, kLargestPiece);
+    const qint64 at = m_windowStart + available;
+    if (m_device->pos() != m_deviceStart + at && !m_device->seek(m_deviceStart + at)) {
         fail(QStringLiteral("read error: %1").arg(m_device->errorString()));
         return false;
+    }
+    const qsizetype old = m_window.size();
+    m_window.resize(old + static_cast<qsizetype>(wanted));
+    qint64 done = 0;
+    while (done < wanted) {
+        const qint64 got = m_device->read(m_window.data() + old + done, wanted - done);
+        if (got <= 0) {
+            m_window.resize(old + static_cast<qsizetype>(done));
+            fail(QStringLiteral("read error: %1").arg(m_device->errorString()));
+            return false;
+        }
+        done += got;
     }
     return true;
 }
 
+const char* BinaryReader::take(qint64 count) {
+    if (!ensure(count))
+        return nullptr;
+    const char* at = m_window.constData() + m_pos;
+    m_pos += count;
+    return at;
+}
+
 qint32 BinaryReader::readInt32() {
-    char raw[4];
-    return take(raw, 4) ? qFromLittleEndian<qint32>(raw) : 0;
+    const char* raw = take(4);
+    return raw ? qFromLittleEndian<qint32>(raw) : 0;
 }
 
 qint64 BinaryReader::readInt64() {
-    char raw[8];
-    return take(raw, 8) ? qFromLittleEndian<qint64>(raw) : 0;
+    const char* raw = take(8);
+    return raw ? qFromLittleEndian<qint64>(raw) : 0;
 }
 
 quint8 BinaryReader::readByte() {
-    char raw = 0;
-    return take(&raw, 1) ? static_cast<quint8>(raw) : 0;
+    const char* raw = take(1);
+    return raw ? static_cast<quint8>(*raw) : 0;
 }
 
-bool BinaryReader::readBool() { return readByte() != 0; }
+bool BinaryReader::readBool() {
+    return readByte() != 0;
+}
 
 double BinaryReader::readDouble() {
-    char raw[8];
-    if (!take(raw, 8))
+    const char* raw = take(8);
+    if (!raw)
         return 0.0;
     const quint64 bits = qFromLittleEndian<quint64>(raw);
     double value;
@@ -84,9 +135,39 @@ QByteArray BinaryReader::readBytes(qint64 count) {
                  .arg(remaining()));
         return {};
     }
+    if (count == 0)
+        return QByteArray();
+    // A whole window read from a byte array is shared, not copied.
+    if (!m_device && m_pos == 0 && count == m_window.size()) {
+        m_pos = count;
+        return m_window;
+    }
+    const qint64 available = m_window.size() - m_pos;
+    if (!m_device || count <= available) {
+        const char* raw = take(count);
+        return raw ? QByteArray(raw, static_cast<qsizetype>(count)) : QByteArray();
+    }
+    // A large block of a device goes straight into its own array, not through the window.
     QByteArray bytes(static_cast<qsizetype>(count), Qt::Uninitialized);
-    if (!take(bytes.data(), count))
+    std::memcpy(bytes.data(), m_window.constData() + m_pos, static_cast<size_t>(available));
+    const qint64 at = m_windowStart + m_window.size();
+    m_windowStart += m_pos;
+    m_window.clear();
+    m_pos = 0;
+    if (m_device->pos() != m_deviceStart + at && !m_device->seek(m_deviceStart + at)) {
+        fail(QStringLiteral("read error: %1").arg(m_device->errorString()));
         return {};
+    }
+    qint64 done = available;
+    while (done < count) {
+        const qint64 got = m_device->read(bytes.data() + done, count - done);
+        if (got <= 0) {
+            fail(QStringLiteral("read error: %1").arg(m_device->errorString()));
+            return {};
+        }
+        done += got;
+    }
+    m_windowStart += count;
     return bytes;
 }
 
@@ -97,7 +178,15 @@ void BinaryReader::skip(qint64 count) {
         fail(QStringLiteral("cannot skip %1 bytes").arg(count));
         return;
     }
-    m_device->seek(m_device->pos() + count);
+    const qint64 available = m_window.size() - m_pos;
+    if (count <= available) {
+        m_pos += count;
+        return;
+    }
+    // Past the window: the next read starts a new window there.
+    m_windowStart += m_pos + count;
+    m_window.clear();
+    m_pos = 0;
 }
 
 bool BinaryReader::checkCount(qint64 count, qint64 minBytesEach, const QString& what) {

@@ -52,27 +52,15 @@ bool copyFile(const QString& source, const QString& target, QString* error) {
                          .arg(QDir::toNativeSeparators(source), in.errorString());
         return false;
     }
-    SafeSave out(target);
-    if (out.open()) {
-        char block[1024];
-        for (;;) {
-            const qint64 got = in.read(block, sizeof block);
-            if (got < 0) {
-                out.fail(QStringLiteral("reading %1 failed").arg(QDir::toNativeSeparators(source)));
-                break;
-            }
-            if (got == 0)
-                break;
-            if (out.device()->write(block, got) != got) {
-                out.fail(out.device()->errorString());
-                break;
-            }
-        }
+    // Read whole and written in one piece: item files are small enough to hold.
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError) {
+        if (error)
+            *error = QStringLiteral("reading %1 failed: %2")
+                         .arg(QDir::toNativeSeparators(source), in.errorString());
+        return false;
     }
-    const bool ok = out.commit();
-    if (!ok && error)
-        *error = out.errorString();
-    return ok;
+    return saveBytes(target, bytes, error);
 }
 
 void deleteJpegFiles(const QString& folder) {

@@ -6,7 +6,17 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace korvex {
 
@@ -138,6 +148,70 @@ bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
     if (!ok && error)
         *error = save.errorString();
     return ok;
+}
+
+bool saveNewBytes(const QString& path, const QByteArray& bytes, QString* error) {
+    const QString shown = QDir::toNativeSeparators(path);
+    auto failed = [&](const QString& reason) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(shown, reason);
+        return false;
+    };
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QFile file;
+    for (int attempt = 0; attempt < 100 && !file.isOpen(); ++attempt) {
+        QString temporary = path + QLatin1Char('.');
+        for (int i = 0; i < 6; ++i)
+            temporary += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(62)]);
+        file.setFileName(temporary);
+        // A name taken already is tried again with other letters; any other failure ends.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFile::exists(temporary))
+            break;
+    }
+    if (!file.isOpen())
+        return failed(QStringLiteral("cannot be written: %1").arg(file.errorString()));
+    const auto discard = [&file] {
+        file.close();
+        file.remove();
+    };
+    if (!stepAllowed(SaveStep::Write, path)) {
+        discard();
+        return failed(QStringLiteral("the write failed (fault injected)"));
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        discard();
+        return failed(reason);
+    }
+    file.close();
+    if (!stepAllowed(SaveStep::Commit, path)) {
+        file.remove();
+        return failed(QStringLiteral("the file could not be renamed into place (fault injected)"));
+    }
+    if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        file.remove();
+        return failed(QStringLiteral("cannot be renamed into place: %1").arg(reason));
+    }
+    return true;
+}
+
+void syncFileSystem(const QString& path) {
+#if defined(Q_OS_LINUX)
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::syncfs(fd);
+        ::close(fd);
+        return;
+    }
+    ::sync();
+#elif defined(Q_OS_UNIX)
+    Q_UNUSED(path);
+    ::sync();
+#else
+    Q_UNUSED(path);
+#endif
 }
 
 bool saveWith(const QString& path, const std::function<bool(QIODevice*, QString*)>& write,

@@ -70,6 +70,16 @@ int removeSaveLeftovers(const QString& folder, const QStringList& extensions);
 // Writes `bytes` to `path` atomically; on failure returns false and sets `error`.
 bool saveBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+// Writes the file `path`, which does not exist yet, without waiting for the disk: the
+// bytes go to a temporary beside it ("<name>.XXXXXX", as a save's) that is renamed into
+// place, so a process killed at any moment leaves no partial file. The file is durable
+// only after syncFileSystem(): a restore writes its many new files this way and syncs once
+// at its end. Passes the same fault hook as SafeSave (one write, one rename).
+bool saveNewBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Makes every write to the file system holding `path` durable (one sync for many files).
+void syncFileSystem(const QString& path);
+
 // Writes `path` atomically with `write`, which writes the whole content to the device and
 // returns false with a message when it fails; on any failure returns false and sets `error`.
 bool saveWith(const QString& path, const std::function<bool(QIODevice*, QString*)>& write,

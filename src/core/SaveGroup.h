@@ -10,6 +10,12 @@
 
 namespace korvex {
 
+// One file of a set that is written together: its path and its whole content.
+struct FileBytes {
+    QString path;
+    QByteArray bytes;
+};
+
 // Saves several files that belong together (a practise's data file, picture and thumbnail)
 // so that they change together: every file is written to its temporary first, and only
 // when every write of every file succeeded are they renamed into place, one after another.

@@ -116,21 +116,25 @@ bool writeFileBlock(BinaryWriter& out, const QString& path) {
         out.fail(error);
         return false;
     }
-    if (file.size() > std::numeric_limits<qint32>::max()) {
+    const qint64 size = file.size();
+    if (size > std::numeric_limits<qint32>::max()) {
         out.fail(QStringLiteral("%1: the file is too large").arg(nativeName(path)));
         return false;
     }
-    out.writeInt32(static_cast<qint32>(file.size()));
-    char block[1024];
-    qint64 left = file.size();
-    while (left > 0 && out.ok()) {
-        const qint64 got = file.read(block, std::min<qint64>(left, sizeof block));
+    out.writeInt32(static_cast<qint32>(size));
+    // The content is read straight into the writer's bytes, in one read.
+    QByteArray& bytes = out.bytes();
+    const qsizetype at = bytes.size();
+    bytes.resize(at + static_cast<qsizetype>(size));
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 got = file.read(bytes.data() + at + done, size - done);
         if (got <= 0) {
+            bytes.resize(at + static_cast<qsizetype>(done));
             out.fail(QStringLiteral("%1: read error").arg(nativeName(path)));
             return false;
         }
-        out.writeBytes(QByteArray::fromRawData(block, static_cast<qsizetype>(got)));
-        left -= got;
+        done += got;
     }
     return out.ok();
 }
@@ -144,22 +148,20 @@ void skipFileBlock(BinaryReader& in) {
 }
 
 bool writeFileBundle(const QString& path, qint32 tag, const QStringList& sources, QString* error) {
-    SafeSave save(path);
-    if (save.open()) {
-        BinaryWriter out(save.device());
-        out.writeInt32(tag);
-        out.writeInt32(static_cast<qint32>(sources.size()));
-        for (const QString& source : sources) {
-            if (!writeFileBlock(out, source))
-                break;
-        }
-        if (!out.ok())
-            save.fail(out.errorString());
+    QByteArray bytes;
+    BinaryWriter out(&bytes);
+    out.writeInt32(tag);
+    out.writeInt32(static_cast<qint32>(sources.size()));
+    for (const QString& source : sources) {
+        if (!writeFileBlock(out, source))
+            break;
     }
-    const bool ok = save.commit();
-    if (!ok && error)
-        *error = save.errorString();
-    return ok;
+    if (!out.ok()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    return saveBytes(path, bytes, error);
 }
 
 bool readFileBundle(const QString& path, const QStringList& targets, QString* error) {

@@ -77,7 +77,9 @@ QString decodeWindows1250(const QByteArray& bytes) {
     return text;
 }
 
-QByteArray encodeText(const QString& text) { return text.toUtf8(); }
+QByteArray encodeText(const QString& text) {
+    return text.toUtf8();
+}
 
 QString decodeText(const QByteArray& bytes) {
     if (isValidUtf8(bytes))

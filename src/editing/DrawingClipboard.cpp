@@ -19,9 +19,7 @@ QString drawingClipMimeType() {
 
 QByteArray encodeDrawingClip(const DrawingClip& clip) {
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    BinaryWriter out(&buffer);
+    BinaryWriter out(&bytes);
     out.writeBytes(kMagic);
     out.writeInt32(kClipVersion);
     out.writeInt32(qint32(clip.figures.size()));

@@ -171,21 +171,38 @@ RestoreOptions restoreOptionsFor(BackupKind kind, const InstallationFolders& fol
 
 ItemRewriter defaultItemRewriter(BackupKind kind, const InstallationFolders& folders) {
     const qint32 version = folders.version;
+    ItemRewriter rewriter;
     switch (kind) {
     case BackupKind::Text:
-        return [version](const QString& stem, QString* error) {
-            return rewriteTextPractise(stem, version, error);
+        rewriter.rewrite = [version](const QString& stem, const QByteArray& stored,
+                                     QList<FileBytes>* files, QString* error) {
+            const QString path = stem + QStringLiteral(".tmp");
+            QByteArray bytes;
+            if (!rewriteTextPractise(stored, path, version, &bytes, error))
+                return false;
+            *files = {{path, bytes}};
+            return true;
         };
+        break;
     case BackupKind::Plans:
     case BackupKind::Archive: {
         const bool archive = kind == BackupKind::Archive;
-        return [version, archive](const QString& stem, QString* error) {
-            return rewritePlan(stem, archive, version, error);
+        rewriter.rewrite = [version, archive](const QString& stem, const QByteArray& stored,
+                                              QList<FileBytes>* files, QString* error) {
+            const QString path =
+                stem + (archive ? QStringLiteral(".pamp") : QStringLiteral(".pmp"));
+            QByteArray bytes;
+            if (!rewritePlan(stored, path, archive, version, &bytes, error))
+                return false;
+            *files = {{path, bytes}};
+            return true;
         };
+        break;
     }
     default:
-        return {};
+        break;
     }
+    return rewriter;
 }
 
 } // namespace korvex

@@ -1,12 +1,15 @@
 #include "storage/FullBackup.h"
 
 #include "core/BinaryReader.h"
+#include "core/BinaryWriter.h"
 #include "core/SafeSave.h"
 #include "core/StreamRecords.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <limits>
 
 namespace korvex {
 
@@ -95,19 +98,54 @@ QStringList fullBackupTemporaryFiles(const QString& file) {
 
 bool writeFullBackup(const InstallationFolders& folders, const QString& file, QString* error,
                      const FullBackupHooks& hooks) {
-    const QStringList temporary = fullBackupTemporaryFiles(file);
+    // The temporaries an older program wrote beside the bundle, should a killed run have
+    // left them, go.
+    removeAll(fullBackupTemporaryFiles(file));
+    // Each kind backup is written straight into the bundle: its length field is written
+    // as 0 first and set once the kind backup is written, so every file is read and
+    // written once.
     const QList<BackupKind> kinds = fullBackupOrder();
-    bool ok = true;
-    for (int i = 0; i < kinds.size() && ok; ++i) {
-        if (hooks.beforeKind)
-            hooks.beforeKind(kinds[i]);
-        ok = writeKindBackup(folders.root, backupWalkFolder(kinds[i], folders, true),
-                             kindExtension(kinds[i]), folders.version, temporary[i], error,
-                             kindProgress(hooks, i));
+    SafeSave save(file);
+    if (save.open()) {
+        QIODevice* device = save.device();
+        QByteArray head;
+        BinaryWriter out(&head);
+        out.writeInt32(folders.version);
+        out.writeInt32(static_cast<qint32>(kinds.size()));
+        QString reason;
+        bool ok = writeAll(device, head, &reason);
+        for (int i = 0; i < kinds.size() && ok; ++i) {
+            if (hooks.beforeKind)
+                hooks.beforeKind(kinds[i]);
+            const qint64 lengthAt = device->pos();
+            ok = writeAll(device, QByteArray(4, '\0'), &reason);
+            const qint64 length = ok ? writeKindBackupTo(device, folders.root,
+                                                         backupWalkFolder(kinds[i], folders, true),
+                                                         kindExtension(kinds[i]), folders.version,
+                                                         &reason, kindProgress(hooks, i))
+                                     : -1;
+            if (length > std::numeric_limits<qint32>::max()) {
+                reason = QStringLiteral("the backup of %1 is larger than 2 GB")
+                             .arg(backupKindName(kinds[i]));
+                ok = false;
+            } else {
+                ok = length >= 0;
+            }
+            if (ok) {
+                QByteArray field;
+                BinaryWriter(&field).writeInt32(static_cast<qint32>(length));
+                ok = device->seek(lengthAt) && writeAll(device, field, &reason) &&
+                     device->seek(lengthAt + 4 + length);
+                if (!ok && reason.isEmpty())
+                    reason = device->errorString();
+            }
+        }
+        if (!ok)
+            save.fail(reason);
     }
-    if (ok)
-        ok = writeFileBundle(file, folders.version, temporary, error);
-    removeAll(temporary);
+    const bool ok = save.commit();
+    if (!ok && error)
+        *error = save.errorString();
     return ok;
 }
 
@@ -162,10 +200,13 @@ FullRestoreReport restoreFullBackup(const InstallationFolders& folders, const QS
         options.progress = kindProgress(hooks, i);
         result.kinds.append(kinds[i]);
         // Closing the dialog stops this kind only; every kind starts with no decision.
+        // One sync of the file system at the end serves every kind.
+        options.syncAtEnd = false;
         FileWindow window(&bundle, entries[i].offset, entries[i].length);
         window.open(QIODevice::ReadOnly);
         result.reports.append(restoreKindBackup(&window, QDir::toNativeSeparators(file), options));
     }
+    syncFileSystem(folders.root);
     return result;
 }
 

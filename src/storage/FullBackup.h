@@ -7,10 +7,12 @@
 namespace korvex {
 
 // A full backup ".abp": a FileBundle whose tag is the format version and whose six files
-// are the kind backups of fullBackupOrder(). Writing passes each kind backup through a
-// temporary file beside the bundle ({file}g, t, p, d, c, a) that exists only while the
-// backup runs; a restore reads the kind backups in place and writes nothing beside the
+// are the kind backups of fullBackupOrder(). Writing puts each kind backup straight into
+// the bundle; a restore reads the kind backups in place and writes nothing beside the
 // bundle, so it works from read-only media.
+//
+// The temporary files an older program passed the kind backups through, beside the bundle
+// ({file}g, t, p, d, c, a); a backup removes any that a killed run of it left.
 QStringList fullBackupTemporaryFiles(const QString& file);
 
 struct FullBackupHooks {

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 
@@ -155,29 +156,58 @@ QStringList collectBackupFiles(const QString& root, const QString& walkFolder,
     return files;
 }
 
+qint64 writeKindBackupTo(QIODevice* device, const QString& root, const QString& walkFolder,
+                         const QString& extension, qint32 version, QString* error,
+                         const BackupProgress& progress) {
+    // Records gather in memory and go to the device in pieces of a few megabytes.
+    constexpr qsizetype kPiece = 4 * 1024 * 1024;
+    const QStringList files = walkEntries(root, walkFolder, extension);
+    QByteArray piece;
+    BinaryWriter out(&piece);
+    qint64 written = 0;
+    const auto flush = [&] {
+        if (out.ok() && !piece.isEmpty()) {
+            QString reason;
+            if (!writeAll(device, piece, &reason))
+                out.fail(reason);
+            written += piece.size();
+        }
+        piece.resize(0); // keeps the memory for the next piece
+    };
+    out.writeInt32(version);
+    for (int i = 0; i < files.size() && out.ok(); ++i) {
+        if (isFolderEntry(files[i])) {
+            writeStreamString(out, pathToStored(files[i].chopped(1)));
+            writeStreamString(out, QString());
+            out.writeInt32(0);
+        } else {
+            writeStreamString(out, pathToStored(extractFolder(files[i])));
+            writeStreamString(out, extractFileName(files[i]));
+            writeFileBlock(out, joinPath(root, files[i]));
+        }
+        if (piece.size() >= kPiece)
+            flush();
+        if (progress)
+            progress(i + 1, files.size());
+    }
+    flush();
+    if (!out.ok()) {
+        if (error)
+            *error = out.errorString();
+        return -1;
+    }
+    return written;
+}
+
 bool writeKindBackup(const QString& root, const QString& walkFolder, const QString& extension,
                      qint32 version, const QString& target, QString* error,
                      const BackupProgress& progress) {
-    const QStringList files = walkEntries(root, walkFolder, extension);
     SafeSave save(target);
     if (save.open()) {
-        BinaryWriter out(save.device());
-        out.writeInt32(version);
-        for (int i = 0; i < files.size() && out.ok(); ++i) {
-            if (isFolderEntry(files[i])) {
-                writeStreamString(out, pathToStored(files[i].chopped(1)));
-                writeStreamString(out, QString());
-                out.writeInt32(0);
-            } else {
-                writeStreamString(out, pathToStored(extractFolder(files[i])));
-                writeStreamString(out, extractFileName(files[i]));
-                writeFileBlock(out, joinPath(root, files[i]));
-            }
-            if (progress)
-                progress(i + 1, files.size());
-        }
-        if (!out.ok())
-            save.fail(out.errorString());
+        QString reason;
+        if (writeKindBackupTo(save.device(), root, walkFolder, extension, version, &reason,
+                              progress) < 0)
+            save.fail(reason);
     }
     const bool ok = save.commit();
     if (!ok && error)
@@ -209,6 +239,48 @@ RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
         skipFileBlock(in);
         report.refused.append(QStringLiteral("%1: %2").arg(recordText(folder, fileName), reason));
     };
+    // Each target folder is listed once; the items the restore adds join its list.
+    QHash<QString, QStringList> listed;
+    const auto itemsIn = [&](const QString& folderPath) -> QStringList& {
+        auto it = listed.find(folderPath);
+        if (it == listed.end())
+            it = listed.insert(folderPath,
+                               ListFolder(folderPath, QStringLiteral("*") + ext, ListKind::Files));
+        return *it;
+    };
+    bool wroteNewFiles = false;
+    // Writes the files of an item: a file that replaces an existing one through the atomic
+    // save, a new one directly (made durable by the sync at the end). The data file comes
+    // last, so an item whose data file exists has all its files: a restore killed at any
+    // moment leaves each file old or new, and a second restore completes it.
+    const auto writeFiles = [&](const QList<FileBytes>& files, QString* error) {
+        SaveGroup replacing;
+        QList<const FileBytes*> fresh;
+        for (const FileBytes& file : files) {
+            if (QFileInfo::exists(file.path))
+                replacing.addBytes(file.path, file.bytes);
+            else
+                fresh.append(&file);
+        }
+        const bool dataIsNew = !fresh.isEmpty() && fresh.first() == &files.first();
+        for (const FileBytes* file : fresh) {
+            if (file == &files.first())
+                continue;
+            if (!saveNewBytes(file->path, file->bytes, error))
+                return false;
+            wroteNewFiles = true;
+        }
+        if (!replacing.commit()) {
+            *error = replacing.errorString();
+            return false;
+        }
+        if (dataIsNew) {
+            if (!saveNewBytes(files.first().path, files.first().bytes, error))
+                return false;
+            wroteNewFiles = true;
+        }
+        return true;
+    };
     // Writes the content of the current record as `name` + extension. A record that cannot
     // be written is reported and the restore goes on: its block is read all the same.
     auto writeItem = [&](const QString& name) {
@@ -224,23 +296,35 @@ RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
         const QByteArray bytes = in.readBytes(in.readInt32());
         if (!in.ok())
             return;
+        // The item is rewritten in memory; one that cannot be is restored as stored.
+        QList<FileBytes> files;
+        QString rewriteError;
+        const bool rewriting = !teamFiles && options.rewrite;
+        const bool rewritten =
+            rewriting && options.rewrite.rewrite(stem, bytes, &files, &rewriteError);
+        if (!rewritten)
+            files = {{stem + ext, bytes}};
         QString error;
-        if (!saveBytes(stem + ext, bytes, &error)) {
+        if (!writeFiles(files, &error)) {
             report.writeFailures.append(error);
             return;
         }
         notifyItemWritten(stem + ext);
         ++(existed ? report.replaced : report.added);
-        if (teamFiles || !options.rewrite)
-            return;
-        QString rewriteError;
-        if (!options.rewrite(stem, &rewriteError))
+        QStringList& items = itemsIn(folderPath);
+        if (!items.contains(name))
+            items.append(name);
+        if (rewriting && !rewritten)
             report.rewriteFailures.append(
                 QStringLiteral("%1: %2").arg(recordText(folder, name + ext), rewriteError));
     };
+    // An item kept as it is still gets the files an interrupted restore did not write.
     auto skipItem = [&] {
         skipFileBlock(in);
         ++report.skipped;
+        if (!teamFiles && options.rewrite.complete)
+            options.rewrite.complete(
+                joinPath(joinPath(options.root, storedToPath(folder)), extractFileTitle(fileName)));
     };
 
     while (in.ok() && !in.atEnd()) {
@@ -271,8 +355,7 @@ RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
             writeItem(extractFileTitle(fileName));
         } else {
             const QString suggested = extractFileTitle(fileName);
-            const QStringList existing = ListFolder(joinPath(options.root, storedToPath(folder)),
-                                                    QStringLiteral("*") + ext, ListKind::Files);
+            const QStringList existing = itemsIn(joinPath(options.root, storedToPath(folder)));
             if (!existing.contains(suggested)) {
                 writeItem(suggested);
             } else if (code == BackupDecision::SkipAll) {
@@ -315,8 +398,10 @@ RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
             }
         }
         if (options.progress)
-            options.progress(in.position(), device->size());
+            options.progress(in.position(), in.size());
     }
+    if (wroteNewFiles && options.syncAtEnd)
+        syncFileSystem(options.root);
     if (!in.ok()) {
         report.error =
             QStringLiteral("The restore stopped at record %1 (%2): %3. The items before it stay "

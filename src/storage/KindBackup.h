@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SaveGroup.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -54,9 +56,23 @@ private:
 
 // Progress of a long backup or restore: `done` of `total` units (files or bytes).
 using BackupProgress = std::function<void(qint64 done, qint64 total)>;
-// Loads the item stored under `stem` (path without extension) and saves it again, which
-// rewrites it in the current format (and for a graphic practise makes its pictures).
-using ItemRewriter = std::function<bool(const QString& stem, QString* error)>;
+// The rewrite of restored items in the current format, done in memory: the stored data
+// file is read and written again without passing through the disk, so each restored file
+// is written once.
+struct ItemRewriter {
+    // Makes the files of the item restored at `stem` (path without extension) from its
+    // stored data file `stored`: the data file first, then any files made from it (a
+    // graphic practise's picture and thumbnail). False with `error` when the item cannot
+    // be rewritten; it is then restored as stored.
+    std::function<bool(const QString& stem, const QByteArray& stored, QList<FileBytes>* files,
+                       QString* error)>
+        rewrite;
+    // Makes the missing files of an item at `stem` that is kept as it is (a graphic
+    // practise whose pictures an interrupted restore did not write). May be null.
+    std::function<void(const QString& stem)> complete;
+
+    explicit operator bool() const { return bool(rewrite); }
+};
 
 enum class RestoreStyle {
     // Practise kinds: every written item is loaded and saved again; skip-all goes on
@@ -78,6 +94,10 @@ struct RestoreOptions {
     BackupDecider* decider = nullptr; // null: existing items are skipped
     ItemRewriter rewrite;             // used with RewriteItems when set
     BackupProgress progress;          // bytes read of the file size
+    // New files are written without waiting for the disk and made durable by one sync of
+    // the file system at the end; false leaves that sync to the caller (a full restore
+    // syncs once after all its kinds).
+    bool syncAtEnd = true;
 };
 
 struct RestoreReport {
@@ -126,6 +146,12 @@ QStringList collectBackupFiles(const QString& root, const QString& walkFolder,
 bool writeKindBackup(const QString& root, const QString& walkFolder, const QString& extension,
                      qint32 version, const QString& target, QString* error,
                      const BackupProgress& progress = {});
+// Writes the same kind backup to `device` from its position, each file read once and the
+// records written in pieces of a few megabytes. Returns the number of bytes written, or
+// -1 with `error` set.
+qint64 writeKindBackupTo(QIODevice* device, const QString& root, const QString& walkFolder,
+                         const QString& extension, qint32 version, QString* error,
+                         const BackupProgress& progress = {});
 
 RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
                                 const RestoreOptions& options);

@@ -126,17 +126,16 @@ QString TCardPractise::field(int card, Field field) const {
 bool TCardPractise::saveOneCard(int index, const QString& path) {
     if (index < 0 || index >= count())
         return setError(QStringLiteral("there is no card %1 to save").arg(index));
-    SafeSave save(path);
-    if (save.open()) {
-        BinaryWriter out(save.device());
-        out.writeInt32(m_writeVersion);
-        out.writeInt32(kOneCardMarker);
-        writeEntry(out, entry(index));
-        if (!out.ok())
-            save.fail(out.errorString());
-    }
-    if (!save.commit())
-        return setError(save.errorString());
+    QByteArray bytes;
+    BinaryWriter out(&bytes);
+    out.writeInt32(m_writeVersion);
+    out.writeInt32(kOneCardMarker);
+    writeEntry(out, entry(index));
+    if (!out.ok())
+        return setError(out.errorString());
+    QString error;
+    if (!saveBytes(path, bytes, &error))
+        return setError(error);
     return true;
 }
 

@@ -3,19 +3,20 @@
 #include "storage/ItemFiles.h"
 #include "storage/LevelListing.h"
 #include "storage/PractiseVersions.h"
-#include "storage/search/LibraryNotify.h"
 #include "storage/Thumbnail.h"
+#include "storage/search/LibraryNotify.h"
 
 #include "core/BinaryReader.h"
 #include "core/Jpeg.h"
 #include "core/Paths.h"
+#include "core/SafeSave.h"
 #include "core/SaveGroup.h"
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 
 namespace korvex {
@@ -170,45 +171,62 @@ bool TGraphicPractise::writableVersion(qint32* version, bool graphic) {
     return true;
 }
 
-bool TGraphicPractise::Save(const QString& stem) {
+bool TGraphicPractise::SaveBytes(const QString& stem, QList<FileBytes>* files) {
     m_error.clear();
     const QString dataFile = stem + QStringLiteral(".gmp");
     qint32 version = 0;
     if (!checkSaveAllowed(stem, dataFile) || !writableVersion(&version, true))
         return false;
-
     // Both pictures are made before any file is written, so a failure leaves all three.
     const QImage picture = RenderPicture();
-    const QByteArray pictureBytes = encodeJpeg(picture);
-    const QByteArray thumbnailBytes = encodeJpeg(boxFilterThumbnail(picture));
+    QByteArray pictureBytes = encodeJpeg(picture);
+    QByteArray thumbnailBytes = encodeJpeg(boxFilterThumbnail(picture));
     if (pictureBytes.isEmpty() || thumbnailBytes.isEmpty())
         return failWith(QStringLiteral("%1: the picture could not be encoded; nothing was saved.")
                             .arg(QDir::toNativeSeparators(stem + QStringLiteral(".jpg"))));
-
-    // The three files are written first and renamed into place only when all of them were
-    // written, so a full disk never leaves a new drawing beside stale pictures.
-    SaveGroup group;
-    QIODevice* data = group.add(dataFile);
-    if (!group.failed()) {
-        setFormatVersion(version);
-        if (!writeTo(data, dataFile))
-            group.fail(dataFile, m_error);
-    }
-    group.addBytes(stem + QStringLiteral(".jpg"), pictureBytes);
-    group.addBytes(stem + QStringLiteral("Small.jpg"), thumbnailBytes);
-    if (!group.commit())
-        return failWith(group.errorString());
-    setModified(false);
-    notifyItemWritten(dataFile);
+    // The data file (a megabyte for a practise of many lines) is written into memory kept
+    // from the last save: fresh memory of that size costs more than writing it.
+    m_dataBuffer.resize(0);
+    setFormatVersion(version);
+    if (!writeTo(&m_dataBuffer, dataFile))
+        return false;
+    files->clear();
+    files->append({dataFile, m_dataBuffer});
+    files->append({stem + QStringLiteral(".jpg"), std::move(pictureBytes)});
+    files->append({stem + QStringLiteral("Small.jpg"), std::move(thumbnailBytes)});
     return true;
 }
 
-bool TGraphicPractise::Load(const QString& stem) {
-    return LoadFile(stem + QStringLiteral(".gmp"));
+bool TGraphicPractise::Save(const QString& stem) {
+    QList<FileBytes> files;
+    if (!SaveBytes(stem, &files))
+        return false;
+    // The three files are written first and renamed into place only when all of them were
+    // written, so a full disk never leaves a new drawing beside stale pictures.
+    SaveGroup group;
+    for (const FileBytes& file : files)
+        group.addBytes(file.path, file.bytes);
+    if (!group.commit())
+        return failWith(group.errorString());
+    setModified(false);
+    notifyItemWritten(files.first().path);
+    return true;
 }
 
-bool TGraphicPractise::LoadFile(const QString& dataFile) {
-    const QString stem = pathWithoutExtension(dataFile);
+void TGraphicPractise::restoreMissingPictures(const QString& stem) {
+    const QString picture = stem + QStringLiteral(".jpg");
+    const QString thumbnail = stem + QStringLiteral("Small.jpg");
+    if (QFileInfo::exists(picture) && QFileInfo::exists(thumbnail))
+        return;
+    const QImage image = RenderPicture();
+    // A picture that cannot be written now is drawn again at the next load.
+    if (!QFileInfo::exists(picture))
+        saveBytes(picture, encodeJpeg(image));
+    if (!QFileInfo::exists(thumbnail))
+        saveBytes(thumbnail, encodeJpeg(boxFilterThumbnail(image)));
+}
+
+void TGraphicPractise::clearForLoad() {
     m_error.clear();
     clearContent();
     clearRefusal();
@@ -217,13 +235,29 @@ bool TGraphicPractise::LoadFile(const QString& dataFile) {
     m_standardGroundLoaded = false;
     m_groundPicture.clear();
     m_groundName.clear();
-    const QString shown = QDir::toNativeSeparators(dataFile);
+}
+
+bool TGraphicPractise::Load(const QString& stem) {
+    return LoadFile(stem + QStringLiteral(".gmp"));
+}
+
+bool TGraphicPractise::LoadFile(const QString& dataFile) {
+    const QString stem = pathWithoutExtension(dataFile);
+    clearForLoad();
     QByteArray bytes;
     if (!readDataFile(dataFile, &bytes))
         return false;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    if (!readFrom(&buffer, shown)) {
+    if (!LoadBytes(bytes, dataFile))
+        return false;
+    if (m_kind == ItemKind::GraphicPractise && !isSaveRefused())
+        restoreMissingPictures(stem);
+    return true;
+}
+
+bool TGraphicPractise::LoadBytes(const QByteArray& bytes, const QString& dataFile) {
+    const QString stem = pathWithoutExtension(dataFile);
+    clearForLoad();
+    if (!readFrom(bytes, QDir::toNativeSeparators(dataFile))) {
         refuseSaveTo(stem, QStringLiteral("it could not be read (%1).").arg(m_error));
         return false;
     }

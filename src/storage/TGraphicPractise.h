@@ -5,6 +5,7 @@
 #include "storage/PractiseGround.h"
 
 #include "core/JpegPicture.h"
+#include "core/SaveGroup.h"
 #include "core/TPractiseObject.h"
 #include "drawing/DrawingSettings.h"
 #include "drawing/PractiseRenderer.h"
@@ -52,8 +53,15 @@ public:
     // to be saved over that file (see isSaveRefused). A truncated or corrupt file gives
     // false, an empty practise and an error naming the file; the file is not touched.
     bool Load(const QString& stem) override;
-    // Load from the data file `dataFile` itself (any letter case of its extension).
+    // Load from the data file `dataFile` itself (any letter case of its extension). A
+    // practise whose picture or thumbnail is missing (a restore or save that was cut
+    // short) gets them drawn again.
     bool LoadFile(const QString& dataFile);
+    // Load from the whole content of the data file `dataFile`, already in memory; nothing
+    // is read or written.
+    bool LoadBytes(const QByteArray& bytes, const QString& dataFile);
+    // The three files Save writes at `stem`, in memory: data file, picture, thumbnail.
+    bool SaveBytes(const QString& stem, QList<FileBytes>* files);
     // The item's whole file set: deleted at `stem`, or the current item's files moved or
     // copied to `stem` (Rename and Copy are false, touching nothing, while no current item
     // is selected).
@@ -71,6 +79,9 @@ public:
     // Stream form of the data file (also used by backup and import).
     bool writeTo(QIODevice* device, const QString& name);
     bool readFrom(QIODevice* device, const QString& name);
+    // The data file's bytes appended to `bytes`, and the practise read from a whole file.
+    bool writeTo(QByteArray* bytes, const QString& name);
+    bool readFrom(const QByteArray& bytes, const QString& name);
 
     // Content.
     QStringList& description() { return m_description; }
@@ -133,6 +144,10 @@ protected:
 private:
     ItemKind m_kind;
     void readBody(BinaryReader& in, qint32 version);
+    bool readFrom(BinaryReader& in);
+    // Draws the picture and thumbnail at `stem` again when one of them is missing.
+    void restoreMissingPictures(const QString& stem);
+    void clearForLoad();
 
     DrawingSettings m_drawing;
     QStringList m_description;
@@ -150,6 +165,7 @@ private:
     bool m_standardGroundLoaded = false;
     QString m_refusedStem;
     QString m_refusedReason;
+    QByteArray m_dataBuffer; // the data file of the last save, its memory reused
 };
 
 } // namespace korvex

@@ -14,10 +14,20 @@
 namespace korvex {
 
 bool TGraphicPractise::writeTo(QIODevice* device, const QString& name) {
+    QByteArray bytes;
+    if (!writeTo(&bytes, name))
+        return false;
+    QString error;
+    if (!writeAll(device, bytes, &error))
+        return failWith(QStringLiteral("%1: %2").arg(name, error));
+    return true;
+}
+
+bool TGraphicPractise::writeTo(QByteArray* bytes, const QString& name) {
     qint32 version = 0;
     if (!writableVersion(&version, true))
         return false;
-    BinaryWriter out(device);
+    BinaryWriter out(bytes);
     out.writeInt32(version);
     writeStreamStrings(out, m_description);
     writeStreamStrings(out, m_keywords);
@@ -56,6 +66,15 @@ void TGraphicPractise::readBody(BinaryReader& in, qint32 version) {
 
 bool TGraphicPractise::readFrom(QIODevice* device, const QString& name) {
     BinaryReader in(device, name);
+    return readFrom(in);
+}
+
+bool TGraphicPractise::readFrom(const QByteArray& bytes, const QString& name) {
+    BinaryReader in(bytes, name);
+    return readFrom(in);
+}
+
+bool TGraphicPractise::readFrom(BinaryReader& in) {
     qint32 version = 0;
     if (!beginRead(in, &version))
         return false;

@@ -45,14 +45,16 @@ bool TTacticsPractise::writeTacticsTo(QIODevice* device, const QString& name) {
     qint32 version = 0;
     if (!writableVersion(&version, false))
         return false;
-    BinaryWriter out(device);
+    QByteArray bytes;
+    BinaryWriter out(&bytes);
     out.writeInt32(version);
     writeStreamStrings(out, description());
     writeStreamStrings(out, keywords());
     m_animation->writeTo(out);
     writeStreamString(out, groundName());
-    if (!out.ok())
-        return failWith(QStringLiteral("%1: %2").arg(name, out.errorString()));
+    QString error;
+    if (!out.ok() || !writeAll(device, bytes, &error))
+        return failWith(QStringLiteral("%1: %2").arg(name, out.ok() ? error : out.errorString()));
     return true;
 }
 
@@ -133,13 +135,9 @@ QString TTacticsPractise::missingGroundText() const {
 bool TTacticsPractise::appendCopyOfLastFrame() {
     // A frame is copied through its stream form, the same way it is stored.
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    BinaryWriter out(&buffer);
+    BinaryWriter out(&bytes);
     m_animation->at(m_animation->count() - 1)->writeTo(out);
-    buffer.close();
-    buffer.open(QIODevice::ReadOnly);
-    BinaryReader in(&buffer, QStringLiteral("frame copy"));
+    BinaryReader in(bytes, QStringLiteral("frame copy"));
     auto frame = std::make_unique<TFigures>(&drawingSettings());
     // Any version of the current layout reads what writeTo wrote.
     frame->readFrom(141, in);

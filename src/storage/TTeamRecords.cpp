@@ -249,13 +249,17 @@ bool TTeamRecords::write(QIODevice* device) {
         return setError(QStringLiteral("the team file has format version %1, which this program "
                                        "cannot read; it is not overwritten")
                             .arg(m_version));
-    BinaryWriter out(device);
+    QByteArray bytes;
+    BinaryWriter out(&bytes);
     out.writeInt32(versionToWrite());
     out.writeInt32(static_cast<qint32>(m_entries.size()));
     for (const TeamEntry& entry : m_entries)
         writeEntry(out, entry);
     if (!out.ok())
         return setError(out.errorString());
+    QString error;
+    if (!writeAll(device, bytes, &error))
+        return setError(error);
     return true;
 }
 

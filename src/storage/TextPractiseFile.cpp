@@ -8,6 +8,7 @@
 #include "storage/PractiseVersions.h"
 #include "storage/search/LibraryNotify.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
@@ -55,7 +56,8 @@ bool readTextPractise(QIODevice* device, const QString& sourceName, TextPractise
 }
 
 bool writeTextPractise(QIODevice* device, const TextPractiseData& data, QString* error) {
-    BinaryWriter out(device);
+    QByteArray bytes;
+    BinaryWriter out(&bytes);
     out.writeInt32(data.version);
     writeStreamStrings(out, data.text);
     out.writeInt32(static_cast<qint32>(data.pictures.size()));
@@ -64,9 +66,12 @@ bool writeTextPractise(QIODevice* device, const TextPractiseData& data, QString*
         out.writeBytes(picture);
     }
     writeStreamStrings(out, data.keywords);
-    if (!out.ok() && error)
-        *error = out.errorString();
-    return out.ok();
+    if (!out.ok()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    return writeAll(device, bytes, error);
 }
 
 bool readTextPractiseFile(const QString& path, TextPractiseData* data, QString* error) {
@@ -90,10 +95,13 @@ bool writeTextPractiseFile(const QString& path, const TextPractiseData& data, QS
     return ok;
 }
 
-bool rewriteTextPractise(const QString& stem, qint32 version, QString* error) {
-    const QString path = stem + QStringLiteral(".tmp");
+bool rewriteTextPractise(const QByteArray& stored, const QString& path, qint32 version,
+                         QByteArray* bytes, QString* error) {
+    QBuffer in;
+    in.setData(stored);
+    in.open(QIODevice::ReadOnly);
     TextPractiseData data;
-    if (!readTextPractiseFile(path, &data, error))
+    if (!readTextPractise(&in, native(path), &data, error))
         return false;
     if (!data.versionAccepted) {
         if (error)
@@ -101,7 +109,9 @@ bool rewriteTextPractise(const QString& stem, qint32 version, QString* error) {
         return false;
     }
     data.version = version;
-    return writeTextPractiseFile(path, data, error);
+    QBuffer out(bytes);
+    out.open(QIODevice::WriteOnly);
+    return writeTextPractise(&out, data, error);
 }
 
 } // namespace korvex

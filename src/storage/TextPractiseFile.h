@@ -29,9 +29,10 @@ bool writeTextPractise(QIODevice* device, const TextPractiseData& data, QString*
 bool readTextPractiseFile(const QString& path, TextPractiseData* data, QString* error);
 bool writeTextPractiseFile(const QString& path, const TextPractiseData& data, QString* error);
 
-// Loads the text practise of stem `stem` and writes it again with `version`, without
-// touching the scratch folder of the open practise. A file of an unknown version is left
-// as it is (and reported).
-bool rewriteTextPractise(const QString& stem, qint32 version, QString* error);
+// Reads the text practise file `stored` (the content of `path`) and gives its bytes as
+// written with `version` in `bytes`, in memory, without touching the scratch folder of the
+// open practise. A file of an unknown version is refused (and reported), to be kept as it is.
+bool rewriteTextPractise(const QByteArray& stored, const QString& path, qint32 version,
+                         QByteArray* bytes, QString* error);
 
 } // namespace korvex

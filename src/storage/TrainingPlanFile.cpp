@@ -8,6 +8,7 @@
 #include "storage/PractiseVersions.h"
 #include "storage/search/LibraryNotify.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
@@ -124,7 +125,8 @@ bool readPlan(QIODevice* device, const QString& sourceName, bool archive, Traini
 }
 
 bool writePlan(QIODevice* device, bool archive, const TrainingPlanData& data, QString* error) {
-    BinaryWriter out(device);
+    QByteArray bytes;
+    BinaryWriter out(&bytes);
     out.writeInt32(data.version);
     writeStreamStrings(out, data.paths);
     writeStreamStrings(out, data.description);
@@ -157,9 +159,12 @@ bool writePlan(QIODevice* device, bool archive, const TrainingPlanData& data, QS
         writeStreamString(out, data.team);
         writeStreamString(out, data.trainingNumber);
     }
-    if (!out.ok() && error)
-        *error = out.errorString();
-    return out.ok();
+    if (!out.ok()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    return writeAll(device, bytes, error);
 }
 
 bool readPlanFile(const QString& path, bool archive, TrainingPlanData* data, QString* error) {
@@ -184,10 +189,13 @@ bool writePlanFile(const QString& path, bool archive, const TrainingPlanData& da
     return ok;
 }
 
-bool rewritePlan(const QString& stem, bool archive, qint32 version, QString* error) {
-    const QString path = stem + (archive ? QStringLiteral(".pamp") : QStringLiteral(".pmp"));
+bool rewritePlan(const QByteArray& stored, const QString& path, bool archive, qint32 version,
+                 QByteArray* bytes, QString* error) {
+    QBuffer in;
+    in.setData(stored);
+    in.open(QIODevice::ReadOnly);
     TrainingPlanData data;
-    if (!readPlanFile(path, archive, &data, error))
+    if (!readPlan(&in, native(path), archive, &data, error))
         return false;
     if (!data.versionAccepted) {
         if (error)
@@ -195,7 +203,9 @@ bool rewritePlan(const QString& stem, bool archive, qint32 version, QString* err
         return false;
     }
     data.version = version;
-    return writePlanFile(path, archive, data, error);
+    QBuffer out(bytes);
+    out.open(QIODevice::WriteOnly);
+    return writePlan(&out, archive, data, error);
 }
 
 } // namespace korvex

@@ -58,9 +58,11 @@ bool writePlan(QIODevice* device, bool archive, const TrainingPlanData& data, QS
 bool readPlanFile(const QString& path, bool archive, TrainingPlanData* data, QString* error);
 bool writePlanFile(const QString& path, bool archive, const TrainingPlanData& data, QString* error);
 
-// Reads the plan of stem `stem` and writes it again with `version`, keeping every
-// practise path even when the practise is not (yet) on disk: a restore of plans alone
-// must not strip their practises. A file of an unknown version is left as it is.
-bool rewritePlan(const QString& stem, bool archive, qint32 version, QString* error);
+// Reads the plan file `stored` (the content of `path`) and gives its bytes as written with
+// `version` in `bytes`, in memory, keeping every practise path even when the practise is
+// not (yet) on disk: a restore of plans alone must not strip their practises. A file of
+// an unknown version is refused, to be kept as it is.
+bool rewritePlan(const QByteArray& stored, const QString& path, bool archive, qint32 version,
+                 QByteArray* bytes, QString* error);
 
 } // namespace korvex

@@ -19,9 +19,7 @@ QByteArray streamStrings(std::initializer_list<QByteArray> lines) {
 
 template <typename Record> QByteArray write(const Record& record) {
     QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    BinaryWriter out(&buffer);
+    BinaryWriter out(&data);
     record.writeTo(out);
     EXPECT_TRUE(out.ok());
     return data;

@@ -1,5 +1,5 @@
-#include "TestHelpers.h"
 #include "core/StreamRecords.h"
+#include "TestHelpers.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -14,9 +14,7 @@ namespace {
 
 QByteArray written(const std::function<void(BinaryWriter&)>& write) {
     QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    BinaryWriter out(&buffer);
+    BinaryWriter out(&data);
     write(out);
     EXPECT_TRUE(out.ok());
     return data;
@@ -55,10 +53,10 @@ TEST(StreamRecords, Windows1250TextInOldFilesIsDecoded) {
 
 TEST(StreamRecords, HostileLengthsAndCountsFailWithoutAllocating) {
     const QByteArray cases[] = {
-        le32(-1),                              // negative length
-        le32(0x7FFFFFFF) + QByteArray("ab"),   // length beyond the data
-        le32(3) + QByteArray("ab"),            // truncated text
-        QByteArray("\x01\x00", 2),             // truncated length field
+        le32(-1),                            // negative length
+        le32(0x7FFFFFFF) + QByteArray("ab"), // length beyond the data
+        le32(3) + QByteArray("ab"),          // truncated text
+        QByteArray("\x01\x00", 2),           // truncated length field
     };
     for (const QByteArray& bad : cases) {
         QByteArray data = bad;
@@ -84,7 +82,8 @@ TEST(StreamRecords, JpegBlocks) {
     QTemporaryDir dir;
     // From a missing file nothing at all is written.
     EXPECT_TRUE(written([&](BinaryWriter& o) {
-                    EXPECT_FALSE(writeJpegBlockFromFile(o, dir.filePath(QStringLiteral("none.jpg"))));
+                    EXPECT_FALSE(
+                        writeJpegBlockFromFile(o, dir.filePath(QStringLiteral("none.jpg"))));
                 }).isEmpty());
 
     // Size 0 gives the dark-grey placeholder.
@@ -105,7 +104,8 @@ TEST(StreamRecords, JpegBlocks) {
     const QByteArray jpeg = picture.bytes();
     const QString path = dir.filePath(QStringLiteral("p.jpg"));
     ASSERT_TRUE(picture.saveFile(path));
-    const QByteArray block = written([&](BinaryWriter& o) { EXPECT_TRUE(writeJpegBlockFromFile(o, path)); });
+    const QByteArray block =
+        written([&](BinaryWriter& o) { EXPECT_TRUE(writeJpegBlockFromFile(o, path)); });
     EXPECT_EQ(block, le64(jpeg.size()) + jpeg);
 
     QByteArray again = block;

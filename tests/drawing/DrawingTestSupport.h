@@ -31,9 +31,7 @@ inline DrawingSettings installedLarge() {
 // Runs `write` against a buffer and returns the bytes.
 template <typename Write> QByteArray writtenBytes(Write write) {
     QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    BinaryWriter out(&buffer);
+    BinaryWriter out(&data);
     write(out);
     return data;
 }

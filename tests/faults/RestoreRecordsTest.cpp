@@ -148,4 +148,40 @@ TEST(RestoreRecords, LeftoversOfKilledSavesAreRemovedAndNothingElse) {
     EXPECT_EQ(again.Language(), QStringLiteral("German"));
 }
 
+// A practise whose picture or thumbnail is gone (a restore or save cut short by an older
+// program) gets them drawn again when it is loaded, and when a restore keeps it.
+TEST(RestoreRecords, MissingPicturesAreDrawnAgainOnLoadAndByARestoreThatKeepsTheItem) {
+    FaultInstallation inst;
+    const QString stem = inst.graphicStem("Drill");
+    ASSERT_TRUE(saveDrill(inst, stem, 3));
+    const QString picture = stem + QStringLiteral(".jpg");
+    const QString thumbnail = stem + QStringLiteral("Small.jpg");
+    const QByteArray pictureBytes = readAll(picture);
+    const QByteArray thumbnailBytes = readAll(thumbnail);
+
+    QFile::remove(thumbnail);
+    TGraphicPractise practise(inst.theSettings(), inst.language());
+    ASSERT_TRUE(practise.Load(stem)) << practise.errorString().toStdString();
+    EXPECT_EQ(readAll(thumbnail), thumbnailBytes);
+    EXPECT_EQ(readAll(picture), pictureBytes);
+
+    const QString backup = inst.path(QStringLiteral("g.gbp"));
+    ASSERT_TRUE(writeGraphicBackup(inst, backup));
+    QFile::remove(picture);
+    QFile::remove(thumbnail);
+    RestoreOptions options = restoreOptionsFor(
+        BackupKind::Graphic, InstallationFolders::fromSettings(inst.theSettings()));
+    options.rewrite = practiseRewriter(BackupKind::Graphic, inst.theSettings(), inst.language());
+    const RestoreReport report = restoreKindBackup(backup, options);
+    EXPECT_EQ(report.skipped, 1);
+    EXPECT_EQ(readAll(picture), pictureBytes);
+    EXPECT_EQ(readAll(thumbnail), thumbnailBytes);
+
+    // A practise this program does not read gets no pictures: its file is kept untouched.
+    const QString future = inst.graphicStem("Future");
+    writeAll(future + QStringLiteral(".gmp"), le32(200) + "future");
+    EXPECT_TRUE(practise.Load(future));
+    EXPECT_FALSE(QFile::exists(future + QStringLiteral(".jpg")));
+}
+
 } // namespace

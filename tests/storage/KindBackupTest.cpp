@@ -53,8 +53,10 @@ protected:
         options.extension = QStringLiteral(".gmp");
         options.style = style;
         options.decider = decider;
-        options.rewrite = [this](const QString& stem, QString*) {
+        options.rewrite.rewrite = [this](const QString& stem, const QByteArray& stored,
+                                         QList<FileBytes>* files, QString*) {
             rewritten.append(stem.mid(root().size() + 1));
+            *files = {{stem + QStringLiteral(".gmp"), stored}};
             return true;
         };
         return restoreKindBackup(&buffer, QStringLiteral("test.gbp"), options);

@@ -98,8 +98,10 @@ TEST_F(TextPractiseTest, DamagedOrUnknownFilesNeverTurnIntoAnEmptySave) {
     EXPECT_FALSE(practise->Save(stem));
     EXPECT_EQ(readFile(stem + QStringLiteral(".tmp")), newer);
     QString error;
-    EXPECT_FALSE(rewriteTextPractise(stem, 141, &error));
-    EXPECT_EQ(readFile(stem + QStringLiteral(".tmp")), newer);
+    QByteArray rewritten;
+    EXPECT_FALSE(
+        rewriteTextPractise(newer, stem + QStringLiteral(".tmp"), 141, &rewritten, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("p.tmp"))) << error.toStdString();
 }
 
 } // namespace
