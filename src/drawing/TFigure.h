@@ -77,16 +77,11 @@ private:
     QString picturePathOf(quint8 kind) const;
 
     const DrawingSettings* m_settings;
-<<<<<<< HEAD
-    quint8 m_kind = FigureForward;
+    const QImage* m_picture;
+    QString m_text;
     QPoint m_position;
     // The position as the file held it (see writeKeptPoint).
     QPointF m_fileFraction = kNoFraction;
-=======
-    const QImage* m_picture;
->>>>>>> faults2
-    QString m_text;
-    QPoint m_position;
     quint8 m_kind = FigureForward;
     quint8 m_variant = 0;
     quint8 m_failedKind = 0;
