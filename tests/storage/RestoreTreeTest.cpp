@@ -94,12 +94,12 @@ void populate(Installation& inst) {
     plan.version = 133;
     plan.date = QStringLiteral("09.12.2026");
     plan.paths = {QStringLiteral("GraphicPractises\\Cat\\Sub\\Two.gmp")};
-    plan.items = {{QStringLiteral("10"), QStringLiteral("Two"), {}, {}}};
+    plan.items = {{QStringLiteral("10"), QStringLiteral("Two")}};
     QDir(inst.dir.path()).mkpath(QStringLiteral("TrainingPlans/TrainingPlanCategory/U18"));
     ASSERT_TRUE(writePlanFile(
         inst.path(QStringLiteral("TrainingPlans/TrainingPlanCategory/U18/Monday.pmp")), false, plan,
         &error));
-    plan.items[0].picture = encodeJpeg(photo);
+    plan.archived = {PlanArchiveItem{{}, encodeJpeg(photo)}};
     QDir(inst.dir.path()).mkpath(QStringLiteral("TrainingPlans/ArchiveCategory/2026"));
     ASSERT_TRUE(
         writePlanFile(inst.path(QStringLiteral("TrainingPlans/ArchiveCategory/2026/Monday.pamp")),
