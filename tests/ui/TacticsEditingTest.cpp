@@ -58,11 +58,10 @@ protected:
         return buffer.data();
     }
     QByteArray frameBytes(int frame) const {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        BinaryWriter out(&buffer);
+        QByteArray bytes;
+        BinaryWriter out(&bytes);
         view->practise().animation().at(frame)->writeTo(out);
-        return buffer.data();
+        return bytes;
     }
     QByteArray fileBytes() const {
         QFile file(stem + QStringLiteral(".tac"));
