@@ -88,8 +88,22 @@ TEST_F(PlanPrintCliTest, FivePractisesGiveTwoNumberedA4Pages) {
     EXPECT_TRUE(info.out.contains(QStringLiteral("A4"))) << info.out.toStdString();
     EXPECT_TRUE(info.out.contains(QStringLiteral("Korvex - Thursday"))) << info.out.toStdString();
 
-    // A practise picture that has gone: the job names it and no PDF is left.
-    QFile::remove(inst.path(QStringLiteral("GraphicPractises/Drills/Team/Two on one.jpg")));
+    // A practise picture that has gone is drawn again from its practise; a damaged one fails
+    // the job, which names it and leaves no PDF.
+    const QString picture =
+        inst.path(QStringLiteral("GraphicPractises/Drills/Team/Two on one.jpg"));
+    QFile::remove(picture);
+    const QString redrawn = inst.path(QStringLiteral("redrawn.pdf"));
+    EXPECT_EQ(cli({QStringLiteral("print"), planFile(QStringLiteral("Thursday")), redrawn,
+                   QStringLiteral("--advanced")})
+                  .exitCode,
+              0);
+    EXPECT_TRUE(QFileInfo::exists(picture));
+    EXPECT_TRUE(QFileInfo::exists(redrawn));
+    QFile damaged(picture);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("not a picture");
+    damaged.close();
     const QString broken = inst.path(QStringLiteral("broken.pdf"));
     const ProcessRun failed = cli({QStringLiteral("print"), planFile(QStringLiteral("Thursday")),
                                    broken, QStringLiteral("--advanced")});
