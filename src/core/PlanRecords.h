@@ -2,7 +2,7 @@
 
 #include "core/BinaryReader.h"
 #include "core/BinaryWriter.h"
-#include "core/JpegPicture.h"
+#include "core/PlanPicture.h"
 
 #include <QImage>
 #include <QString>
@@ -71,10 +71,13 @@ private:
     std::vector<TTextData> m_items;
 };
 
-// One practise placed into a training plan, as the plan shows it.
+// One practise placed into a training plan, as the plan shows it. An ordinary plan reads
+// each practise's thumbnail from the practise's files; an archived plan keeps the frozen
+// picture instead, and its thumbnail is made when the item is shown
+// (TTrainingPlan::thumbnail).
 struct TPractisesData {
-    QImage thumbnail; // 225 x 140
-    JpegPicture picture;
+    QImage thumbnail;    // 225 x 140; ordinary plans only
+    PlanPicture picture; // archived plans only
     QStringList description;
     QString time; // duration in minutes, as typed
     QString name;

@@ -90,6 +90,7 @@ void TTrainingPlan::Clear() {
     m_blockEdited.fill(false);
     m_missing.clear();
     m_versionRefused = false;
+    m_thumbnails.clear();
 }
 
 qint32 TTrainingPlan::writeVersion() const {
@@ -129,10 +130,8 @@ bool TTrainingPlan::Save(const QString& path) {
     data.trainingNumber = m_trainingNumber;
     for (const TPractisesData& item : items) {
         data.items.append(PlanFileItem{item.time, item.name});
-        PlanArchiveItem extra{item.description, {}};
-        if (m_archive && !item.picture.isNull())
-            extra.picture = item.picture.bytes();
-        data.archived.append(extra);
+        data.archived.append(
+            PlanArchiveItem{item.description, m_archive ? item.picture.bytes() : QByteArray()});
     }
     QString error;
     if (!writePlanFile(file, m_archive, data, &error))
@@ -152,6 +151,7 @@ void TTrainingPlan::fromData(const TrainingPlanData& data) {
     heading = data.heading;
     m_team = data.team;
     m_trainingNumber = data.trainingNumber;
+    items.reserve(data.items.size());
     for (qsizetype i = 0; i < data.items.size(); ++i) {
         const PlanFileItem& stored = data.items.at(i);
         const PlanArchiveItem extra = data.archived.value(i);
@@ -159,13 +159,10 @@ void TTrainingPlan::fromData(const TrainingPlanData& data) {
         item.time = stored.time;
         item.name = stored.name;
         item.description = extra.description;
-        if (m_archive) {
-            QString error;
-            if (!extra.picture.isEmpty() && item.picture.setBytes(extra.picture, &error))
-                item.thumbnail = thumbnailOf(item.picture.image());
-            else
-                item.thumbnail = greyThumbnail();
-        }
+        // A picture that does not decode is left out, as it was never shown; a sound one
+        // is kept as its bytes, and its thumbnail is made when the item is shown.
+        if (m_archive && !extra.picture.isEmpty())
+            item.picture.setBytes(extra.picture);
         items.append(item);
     }
 }
@@ -201,6 +198,19 @@ bool TTrainingPlan::Load(const QString& path) {
     for (int i = 0; i < paths.size(); ++i)
         resolvePractise(paths[i], &items[i]);
     return true;
+}
+
+QImage TTrainingPlan::thumbnail(int index) const {
+    if (index < 0 || index >= items.size())
+        return greyThumbnail();
+    const TPractisesData& item = items.at(index);
+    if (!item.thumbnail.isNull() || item.picture.isNull())
+        return item.thumbnail.isNull() ? greyThumbnail() : item.thumbnail;
+    if (const QImage* made = m_thumbnails.object(item.picture.bytes()))
+        return *made;
+    const QImage made = thumbnailOf(item.picture.image());
+    m_thumbnails.insert(item.picture.bytes(), new QImage(made));
+    return made;
 }
 
 QStringList TTrainingPlan::missingPractiseMessages() const {
@@ -276,7 +286,7 @@ bool TTrainingPlan::SaveArchiveCopy(const QString& stem) {
     TrainingPlanData data = commonData();
     for (int i = 0; i < items.size(); ++i) {
         const TPractisesData& item = items.at(i);
-        QByteArray picture = item.picture.isNull() ? QByteArray() : item.picture.bytes();
+        QByteArray picture = item.picture.bytes();
         if (picture.isEmpty() && i < paths.size())
             picture = practisePicture(paths.at(i));
         data.items.append(PlanFileItem{item.time, item.name});

@@ -3,6 +3,7 @@
 #include "core/PlanRecords.h"
 #include "core/TPractiseObject.h"
 
+#include <QCache>
 #include <QImage>
 #include <QList>
 
@@ -22,6 +23,8 @@ public:
     static constexpr std::array<int, 10> kBlockKinds = {3, 4, 11, 12, 13, 14, 21, 22, 23, 24};
     static constexpr int kThumbnailWidth = 225;
     static constexpr int kThumbnailHeight = 140;
+    // Thumbnails of archived items kept at once: the three rows shown and a page each side.
+    static constexpr int kThumbnailCacheSize = 9;
 
     TTrainingPlan(const QString& root, const QString& planFolder, bool archive,
                   TLanguage* language = nullptr, TSettings* settings = nullptr);
@@ -64,6 +67,12 @@ public:
     bool blockEdited(int blockKind) const;
     void setBlockEdited(int blockKind, bool edited);
 
+    // The 225 x 140 thumbnail of practise `index`: an ordinary plan's from the practise's
+    // files, an archived plan's made from its frozen picture (the last few made are kept,
+    // so scrolling back and forth decodes nothing again), the grey stand-in when there is
+    // none.
+    QImage thumbnail(int index) const;
+
     // The practise paths the last Load dropped because their files are gone, and the
     // message to show for each ("PractiseMiss" path "shtPractise").
     const QStringList& missingPractises() const { return m_missing; }
@@ -91,6 +100,8 @@ private:
     QStringList m_missing;
     QString m_error;
     bool m_versionRefused = false;
+    // Thumbnails of archived items by their picture's bytes.
+    mutable QCache<QByteArray, QImage> m_thumbnails{kThumbnailCacheSize};
 };
 
 } // namespace korvex

@@ -2,6 +2,7 @@
 
 #include "core/FileHelpers.h"
 #include "core/Paths.h"
+#include "core/SafeSave.h"
 #include "core/TLanguage.h"
 #include "storage/HtmlPage.h"
 #include "storage/ItemKinds.h"
@@ -120,8 +121,8 @@ private:
         // A picture left by an earlier export must not stand in for a missing one.
         QFile::remove(file);
         if (m_plan.archiveMode()) {
-            const JpegPicture& picture = m_plan.items[i].picture;
-            return !picture.isNull() && picture.saveFile(file);
+            const PlanPicture& picture = m_plan.items[i].picture;
+            return !picture.isNull() && saveBytes(file, picture.bytes());
         }
         if (i >= m_plan.paths.size())
             return false;

@@ -102,13 +102,13 @@ void PlanPractiseRow::applyCaptions(const TLanguage& language) {
     m_down->setToolTip(language.Text(LK("spbDown")));
 }
 
-void PlanPractiseRow::showEntry(const TPractisesData& entry, int index) {
+void PlanPractiseRow::showEntry(const TPractisesData& entry, int index, const QImage& thumbnail) {
     m_numberEdit->setText(QString::number(index + 1));
     m_duration->setText(entry.time);
     m_name->setText(entry.name);
     m_name->setCursorPosition(0);
     setMemoLines(m_text, entry.description);
-    m_picture->setPixmap(QPixmap::fromImage(entry.thumbnail));
+    m_picture->setPixmap(QPixmap::fromImage(thumbnail));
 }
 
 } // namespace korvex

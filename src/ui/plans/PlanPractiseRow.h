@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QImage>
 
 class QLabel;
 class QLineEdit;
@@ -25,8 +26,8 @@ public:
 
     void applyLayout(bool large);
     void applyCaptions(const TLanguage& language);
-    // Shows practise `index` (zero-based) of the plan.
-    void showEntry(const TPractisesData& entry, int index);
+    // Shows practise `index` (zero-based) of the plan with its thumbnail.
+    void showEntry(const TPractisesData& entry, int index, const QImage& thumbnail);
 
     int number() const { return m_number; }
     QLineEdit* duration() const { return m_duration; }

@@ -75,7 +75,7 @@ void TfrmTrainingPlanMode::ShowPractises(bool fromControl) {
         const int index = m_top + k;
         const bool shown = index >= 0 && index < count && !(notes && k == 0);
         if (shown)
-            m_rows[k]->showEntry(items.at(index), index);
+            m_rows[k]->showEntry(items.at(index), index, m_plan->thumbnail(index));
         m_rows[k]->setVisible(shown);
     }
     m_loading = loading;
