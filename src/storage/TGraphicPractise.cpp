@@ -75,6 +75,7 @@ void TGraphicPractise::clearContent() {
 
 void TGraphicPractise::Clear() {
     clearContent();
+    m_loadWarning.clear();
 }
 
 QString TGraphicPractise::missingGroundText() const {
@@ -213,21 +214,32 @@ bool TGraphicPractise::Save(const QString& stem) {
     return true;
 }
 
-void TGraphicPractise::restoreMissingPictures(const QString& stem) {
+bool TGraphicPractise::restoreMissingPictures(const QString& stem) {
     const QString picture = stem + QStringLiteral(".jpg");
     const QString thumbnail = stem + QStringLiteral("Small.jpg");
     if (QFileInfo::exists(picture) && QFileInfo::exists(thumbnail))
-        return;
+        return true;
     const QImage image = RenderPicture();
-    // A picture that cannot be written now is drawn again at the next load.
-    if (!QFileInfo::exists(picture))
-        saveBytes(picture, encodeJpeg(image));
-    if (!QFileInfo::exists(thumbnail))
-        saveBytes(thumbnail, encodeJpeg(boxFilterThumbnail(image)));
+    // A picture that cannot be written now stays missing, so the next load draws it again.
+    QStringList failures;
+    QString error;
+    if (!QFileInfo::exists(picture) && !saveBytes(picture, encodeJpeg(image), &error))
+        failures.append(error);
+    if (!QFileInfo::exists(thumbnail) &&
+        !saveBytes(thumbnail, encodeJpeg(boxFilterThumbnail(image)), &error))
+        failures.append(error);
+    if (failures.isEmpty())
+        return true;
+    m_loadWarning = QStringLiteral("%1: the missing picture was drawn again but could not be "
+                                   "saved (%2); it is drawn again at the next load")
+                        .arg(QDir::toNativeSeparators(stem + QStringLiteral(".gmp")),
+                             failures.join(QStringLiteral("; ")));
+    return false;
 }
 
 void TGraphicPractise::clearForLoad() {
     m_error.clear();
+    m_loadWarning.clear();
     clearContent();
     clearRefusal();
     m_standardGround = QImage();

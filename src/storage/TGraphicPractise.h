@@ -55,8 +55,13 @@ public:
     bool Load(const QString& stem) override;
     // Load from the data file `dataFile` itself (any letter case of its extension). A
     // practise whose picture or thumbnail is missing (a restore or save that was cut
-    // short) gets them drawn again.
+    // short) gets them drawn again; when they cannot be saved (a full disk, a read-only
+    // folder) the practise is loaded all the same, loadWarning() says why, and the next
+    // load tries again.
     bool LoadFile(const QString& dataFile);
+    // What the last load could not do without failing (see LoadFile), naming the files and
+    // the system's reason; empty when all went well. Cleared by the next load.
+    QString loadWarning() const { return m_loadWarning; }
     // Load from the whole content of the data file `dataFile`, already in memory; nothing
     // is read or written.
     bool LoadBytes(const QByteArray& bytes, const QString& dataFile);
@@ -145,8 +150,9 @@ private:
     ItemKind m_kind;
     void readBody(BinaryReader& in, qint32 version);
     bool readFrom(BinaryReader& in);
-    // Draws the picture and thumbnail at `stem` again when one of them is missing.
-    void restoreMissingPictures(const QString& stem);
+    // Draws the picture and thumbnail at `stem` again when one of them is missing; false
+    // with loadWarning() set when one of them could not be saved.
+    bool restoreMissingPictures(const QString& stem);
     void clearForLoad();
 
     DrawingSettings m_drawing;
@@ -163,6 +169,7 @@ private:
     QImage m_standardGround;
     QString m_standardGroundName; // the ground name m_standardGround was loaded for
     bool m_standardGroundLoaded = false;
+    QString m_loadWarning;
     QString m_refusedStem;
     QString m_refusedReason;
     QByteArray m_dataBuffer; // the data file of the last save, its memory reused

@@ -1,6 +1,7 @@
 // The graphic editor driven by mouse events on its canvas, as a coach would use it.
 #include "GraphicEditorSupport.h"
 
+#include "core/SafeSave.h"
 #include "drawing/TFigure.h"
 #include "drawing/TFigures.h"
 #include "drawing/TLine.h"
@@ -425,4 +426,41 @@ TEST_F(GraphicEditorTest, ChoosingAnotherPractiseSavesTheEditedOneAndARestartReo
     window.reset();
     start();
     EXPECT_EQ(practise().name(), QStringLiteral("Other"));
+}
+
+TEST_F(GraphicEditorTest, AMissingPictureThatCannotBeSavedIsReportedAndDrawnAgainNextTime) {
+    place("spbFigureCone", QPoint(200, 200));
+    ASSERT_TRUE(practise().SaveCurrent());
+    const QString stem = practise().currentPath();
+    practise().Clear();
+    ASSERT_TRUE(practise().CreateItem(QStringLiteral("Other"), window->settings().Version()));
+    view->reloadSelection();
+    auto* names = view->findChild<QComboBox*>(QStringLiteral("cmbGMName"));
+    auto choose = [names](const QString& name) {
+        const int index = names->findText(name);
+        ASSERT_GE(index, 0);
+        names->setCurrentIndex(index);
+        Q_EMIT names->activated(index);
+    };
+    QFile::remove(stem + QStringLiteral(".jpg"));
+    QFile::remove(stem + QStringLiteral("Small.jpg"));
+    // Every save of this practise's files fails, as on a full disk.
+    setSaveFaultHook([stem](SaveStep, const QString& path) { return !path.startsWith(stem); });
+    dialogs.informations.clear();
+    choose(QStringLiteral("Loop"));
+    setSaveFaultHook({});
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_TRUE(dialogs.informations.at(0).startsWith(
+        window->language().Text(QStringLiteral("PictureNotRedrawn"))));
+    EXPECT_TRUE(dialogs.informations.at(0).contains(QStringLiteral("Loop.gmp")));
+    // The practise is there to be seen and edited all the same.
+    EXPECT_EQ(practise().name(), QStringLiteral("Loop"));
+    EXPECT_EQ(practise().figures().count(), 1);
+    EXPECT_FALSE(QFileInfo::exists(stem + QStringLiteral(".jpg")));
+
+    choose(QStringLiteral("Other"));
+    choose(QStringLiteral("Loop"));
+    EXPECT_EQ(dialogs.informations.size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(stem + QStringLiteral(".jpg")));
+    EXPECT_TRUE(QFileInfo::exists(stem + QStringLiteral("Small.jpg")));
 }

@@ -9,6 +9,10 @@ int fail(const QString& message) {
     return kExitFailure;
 }
 
+void warn(const QString& message) {
+    QTextStream(stderr) << "korvex-cli: warning: " << message << '\n';
+}
+
 int usageOf(const Command& command) {
     QTextStream(stderr) << "usage: korvex-cli " << command.name << ' ' << command.arguments << '\n';
     return kExitUsage;

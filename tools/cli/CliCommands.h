@@ -19,6 +19,8 @@ struct Command {
 
 // Prints `message` on stderr and returns kExitFailure.
 int fail(const QString& message);
+// Prints `message` on stderr as a warning: the command goes on.
+void warn(const QString& message);
 // Prints the usage line of one command on stderr and returns kExitUsage.
 int usageOf(const Command& command);
 

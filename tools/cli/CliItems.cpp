@@ -1,5 +1,6 @@
 #include "cli/CliItems.h"
 
+#include "cli/CliCommands.h"
 #include "cli/CliInstallation.h"
 
 #include "core/Paths.h"
@@ -61,6 +62,8 @@ bool loadGraphicPractiseFile(const QString& file, TGraphicPractise& practise, QS
         *error = practise.errorString();
         return false;
     }
+    if (!practise.loadWarning().isEmpty())
+        warn(practise.loadWarning());
     if (practise.isSaveRefused()) {
         *error = versionNotRead(file, practise.formatVersion());
         return false;

@@ -49,6 +49,8 @@ int runRender(const QStringList& args) {
     TGraphicPractise practise(settings, language);
     if (!practise.LoadFile(input))
         return fail(practise.errorString());
+    if (!practise.loadWarning().isEmpty())
+        warn(practise.loadWarning());
     if (practise.isSaveRefused())
         return fail(QStringLiteral("%1: format version %2 is not one this program reads")
                         .arg(QDir::toNativeSeparators(input))

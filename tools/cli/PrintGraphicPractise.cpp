@@ -2,6 +2,8 @@
 // prints it.
 #include "cli/PrintTargets.h"
 
+#include "cli/CliCommands.h"
+
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
 #include "print/GraphicPractisePrint.h"
@@ -26,6 +28,8 @@ bool prepareGraphicPractisePrint(const PrintRequest& request, PrintJob* job, QSt
         *error = practise.errorString();
         return false;
     }
+    if (!practise.loadWarning().isEmpty())
+        warn(practise.loadWarning());
     const QImage picture = practise.RenderPicture();
     const QString name = QFileInfo(request.file).completeBaseName();
     const QStringList description = practise.description();

@@ -212,6 +212,10 @@ void TfrmGraphicMode::showPractise() {
         return;
     }
     m_editor->setDocument(m_document.get());
+    // The practise loaded, but its missing picture could not be saved again.
+    if (!m_practise->loadWarning().isEmpty())
+        dialogs().information(this, language().Text(LK("PictureNotRedrawn")) +
+                                        QStringLiteral("\n\n") + m_practise->loadWarning());
 }
 
 void TfrmGraphicMode::onTextsEdited() {
