@@ -42,13 +42,16 @@ std::unique_ptr<TTrainingPlan> loadPlanFile(const QString& file, const QString& 
     plan->setSubcategory(info.absoluteDir().dirName());
     plan->setName(info.completeBaseName());
     // A file of a version this program does not read loads as an empty plan; a page or
-    // printout of that would hide the problem.
-    TrainingPlanData data;
-    if (!readPlanFile(file, archive, &data, error))
-        return nullptr;
-    if (!data.versionAccepted) {
-        *error = versionNotRead(file, data.version);
-        return nullptr;
+    // printout of that would hide the problem. What this first reading holds is let go
+    // before the plan is loaded, so a large plan is not held twice.
+    {
+        TrainingPlanData data;
+        if (!readPlanFile(file, archive, &data, error))
+            return nullptr;
+        if (!data.versionAccepted) {
+            *error = versionNotRead(file, data.version);
+            return nullptr;
+        }
     }
     if (!plan->Load(pathWithoutExtension(info.absoluteFilePath()))) {
         *error = plan->errorString();
