@@ -34,9 +34,6 @@ int main(int argc, char** argv) {
                                       QStringLiteral("Korvex cannot start.\n\n%1").arg(error));
         return 1;
     }
-    QApplication::setWindowIcon(
-        QIcon(korvex::joinPath(location.appDir, QStringLiteral("Pictures/Korvex.png"))));
-
     korvex::TFormKorvex window(location.appDir);
     if (!window.startUp()) {
         korvex::dialogs().information(nullptr, window.errorString());
@@ -49,6 +46,12 @@ int main(int argc, char** argv) {
     // settings back.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &korvex::TFormKorvex::shutDown);
     korvex::TFormPreview preview;
+    // The program's icon (a 256-pixel picture to decode) is not part of the window's first
+    // picture: it is set once the window has been painted, which shows the window sooner.
+    new korvex::FirstPaintWatch(&window, [appDir = location.appDir] {
+        QApplication::setWindowIcon(
+            QIcon(korvex::joinPath(appDir, QStringLiteral("Pictures/Korvex.png"))));
+    });
     if (QCoreApplication::arguments().contains(QStringLiteral("--quit-after-paint")))
         new korvex::FirstPaintWatch(&window, [&window] {
             std::printf("painted %d %d\n", window.width(), window.height());
