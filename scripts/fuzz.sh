@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs one fuzz target for real: scripts/fuzz.sh TARGET SECONDS
+# Runs one fuzz target for real: scripts/fuzz.sh TARGET SECONDS [LIBFUZZER-FLAGS...]
+# (for example -runs=10000000 to stop after ten million inputs, whichever comes first).
 # TARGET is one of the names in fuzz/CMakeLists.txt (drawing_stream, graphic_practise, ...).
 # Builds the libFuzzer targets with clang into build-fuzz/ (AddressSanitizer and
 # UndefinedBehaviorSanitizer), writes the seed corpora with the program's own writers, and
@@ -8,12 +9,13 @@
 #   cp build-fuzz/fuzz/crashes/TARGET/crash-... fuzz/regressions/TARGET/
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-if [ $# -ne 2 ]; then
-    echo "usage: scripts/fuzz.sh TARGET SECONDS" >&2
+if [ $# -lt 2 ]; then
+    echo "usage: scripts/fuzz.sh TARGET SECONDS [LIBFUZZER-FLAGS...]" >&2
     exit 2
 fi
 target="$1"
 seconds="$2"
+shift 2
 dashed="${target//_/-}"
 build="$root/build-fuzz"
 
@@ -33,6 +35,14 @@ fi
 cmake --build "$build" --target "korvex-fuzz-$dashed" korvex-fuzz-seeds -j "$(nproc)"
 
 out="$build/fuzz"
+export QT_QPA_PLATFORM=offscreen
+# The targets keep their scratch installation in the temporary folder and every save there
+# syncs; on a memory file system a sync costs nothing, so the fuzzer runs far more inputs.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    export TMPDIR=/dev/shm
+fi
+# The seed writer and the targets share the suppressions of leaks that are not ours.
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 "$out/korvex-fuzz-seeds" "$out/seeds" >/dev/null
 corpus="$out/corpus/$target"
 crashes="$out/crashes/$target"
@@ -43,8 +53,6 @@ if [ -d "$regressions" ]; then
     inputs+=("$regressions")
 fi
 
-export QT_QPA_PLATFORM=offscreen
-export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 cd "$out"
 "$out/korvex-fuzz-$dashed" -max_total_time="$seconds" -malloc_limit_mb=256 -rss_limit_mb=2048 \
-    -timeout=10 -print_final_stats=1 -artifact_prefix="$crashes/" "${inputs[@]}"
+    -timeout=10 -print_final_stats=1 -artifact_prefix="$crashes/" "$@" "${inputs[@]}"

@@ -28,8 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     lines.readFrom(version, in);
     figures.readFrom(version, in);
     animation.readFrom(version, in);
-    QImage image(settings.canvasWidth, settings.canvasHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    // One canvas for the whole run: what it shows does not matter, and a fresh 1 MB picture
+    // per input costs the fuzzer more than the drawing itself.
+    static QImage image(settings.canvasWidth, settings.canvasHeight, QImage::Format_RGB32);
     lines.draw(image);
     figures.draw(image);
     return 0;

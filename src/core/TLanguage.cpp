@@ -9,6 +9,30 @@
 
 namespace korvex {
 
+namespace {
+
+// Keys match without regard to letter case. Language keys are plain ASCII, folded here
+// directly; folding through the Unicode tables costs a hundred times more per letter, for
+// the several hundred keys read and looked up at every start.
+QString foldedKey(const QString& key) {
+    bool upper = false;
+    for (const QChar c : key) {
+        if (c.unicode() >= 0x80)
+            return key.toCaseFolded();
+        upper = upper || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    }
+    if (!upper)
+        return key;
+    QString folded = key;
+    for (QChar& c : folded) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    }
+    return folded;
+}
+
+} // namespace
+
 TLanguage::TLanguage(const QString& appDir, const QString& languageDir)
     : m_appDir(appDir), m_languageDir(languageDir) {}
 
@@ -47,14 +71,14 @@ void TLanguage::setLines(const QStringList& lines) {
     for (const QString& line : lines) {
         if (!splitKeyLine(line, &key, &text))
             continue;
-        const QString folded = key.toCaseFolded();
+        const QString folded = foldedKey(key);
         if (!m_texts.contains(folded))
             m_texts.insert(folded, text);
     }
 }
 
 QString TLanguage::Text(const QString& key) const {
-    return m_texts.value(key.toCaseFolded());
+    return m_texts.value(foldedKey(key));
 }
 
 } // namespace korvex

@@ -1,5 +1,6 @@
 #include "drawing/CanvasTexts.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStringList>
@@ -59,10 +60,27 @@ TitleCards& titleCards() {
     return cards;
 }
 
+// The family of the canvas fonts: "Arial", or on a machine without it its metric twin
+// Liberation Sans, asked for by name. A family the font database lacks sends Qt to the
+// system's substitution rules once for every script it is drawn in, which costs more than
+// drawing the whole title card; the answer is the same face.
+const QString& canvasFamily() {
+    static const QString family = [] {
+        const QString arial = QStringLiteral("Arial");
+        const QString twin = QStringLiteral("Liberation Sans");
+        const QStringList known = QFontDatabase::families();
+        return !known.contains(arial, Qt::CaseInsensitive) &&
+                       known.contains(twin, Qt::CaseInsensitive)
+                   ? twin
+                   : arial;
+    }();
+    return family;
+}
+
 } // namespace
 
 QFont canvasFont(int points, bool bold) {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(canvasFamily());
     font.setPixelSize((points * 96 + 36) / 72);
     font.setBold(bold);
     font.setStyleStrategy(QFont::NoAntialias);

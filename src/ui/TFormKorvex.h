@@ -66,6 +66,9 @@ public:
     // Help > Home page; says where it is when no browser opens it.
     void showHomePage();
     void showAbout();
+    // The menu item (or a menu's own item) of that object name; null when there is none.
+    QAction* action(const char* name) const;
+    QAction* action(const QString& name) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,7 +110,7 @@ private:
     // Saves the current view's item before the view goes; false (said to the user) when the
     // save failed, and the view must then stay.
     bool saveBeforeLeaving();
-    QAction* action(const char* name) const;
+    QToolButton* toolButton(const QString& name) const;
     TModeView* createView(int mode);
     static int slotOf(int mode);
 
@@ -124,6 +127,11 @@ private:
     QStackedLayout* m_clientLayout = nullptr;
     QWidget* m_coolBar = nullptr;
     QHash<QAction*, ViewCommand> m_viewCommands;
+    // Menu items (a menu's item is named like the menu) and tool-bar buttons by object name,
+    // recorded as they are made: looking one up by name would otherwise walk every widget of
+    // the window, the mode view's included.
+    QHash<QString, QPointer<QAction>> m_items;
+    QHash<QString, QPointer<QToolButton>> m_buttons;
 };
 
 } // namespace korvex

@@ -145,7 +145,7 @@ void installBackupCommands(TFormKorvex* window) {
     static const char* const kLoad[] = {"mmLoadBUAll", "mmLoadBUGM", "mmLoadBUTX", "mmLoadBUTP",
                                         "mmLoadBUTPA", "mmLoadBUDR", "mmLoadBUPC"};
     for (const char* name : kSave) {
-        if (QAction* item = window->findChild<QAction*>(QLatin1String(name))) {
+        if (QAction* item = window->action(name)) {
             item->setEnabled(true);
             QObject::connect(item, &QAction::triggered, window, [window, item] {
                 saveBackupCommand(window, item->property("Tag").toInt());
@@ -153,7 +153,7 @@ void installBackupCommands(TFormKorvex* window) {
         }
     }
     for (const char* name : kLoad) {
-        if (QAction* item = window->findChild<QAction*>(QLatin1String(name))) {
+        if (QAction* item = window->action(name)) {
             item->setEnabled(true);
             QObject::connect(item, &QAction::triggered, window, [window, item] {
                 loadBackupCommand(window, item->property("Tag").toInt());

@@ -157,7 +157,7 @@ const QList<SharedCaption>& sharedCaptions() {
 
 void TFormKorvex::captionItem(const QString& itemName, const QString& key) {
     // Menus carry their name on the menu and on its action; the action's text is the title.
-    if (auto* item = findChild<QAction*>(itemName))
+    if (QAction* item = action(itemName))
         item->setText(m_language->Text(key));
 }
 
@@ -170,10 +170,10 @@ void TFormKorvex::ApplyCaptions() {
     }
     for (const ModeDescriptor& row : modeTable()) {
         captionItem(QString::fromLatin1(row.viewItem), row.viewItemKey);
-        if (auto* tool = findChild<QToolButton*>(QString::fromLatin1(row.toolButton)))
+        if (QToolButton* tool = toolButton(QString::fromLatin1(row.toolButton)))
             tool->setToolTip(m_language->Text(row.captionKey));
     }
-    if (auto* tool = findChild<QToolButton*>(QStringLiteral("spbNewChange")))
+    if (QToolButton* tool = toolButton(QStringLiteral("spbNewChange")))
         tool->setToolTip(m_language->Text(LK("spbNewChange")));
     setWindowCaption(currentMode());
     updateEditSwitch();

@@ -112,7 +112,7 @@ void TFormKorvex::updateEditSwitch() {
     // In edit state the switch offers the way back to viewing, and the other way round.
     const bool editing = m_settings->EditFlag();
     const QString text = m_language->Text(editing ? LK("ViewMode") : LK("EditMode"));
-    auto* button = findChild<QToolButton*>(QStringLiteral("spbChangePractiseViewMode"));
+    QToolButton* button = toolButton(QStringLiteral("spbChangePractiseViewMode"));
     button->setToolTip(text);
     button->setIcon(glyph(editing ? QStringLiteral("switch_edit20x20.bmp")
                                   : QStringLiteral("switch_view20x20.bmp")));

@@ -40,7 +40,18 @@ int toolBarWidth(const ModeDescriptor& mode) {
 } // namespace
 
 QAction* TFormKorvex::action(const char* objectName) const {
-    return findChild<QAction*>(name(objectName));
+    return action(name(objectName));
+}
+
+QAction* TFormKorvex::action(const QString& objectName) const {
+    if (QAction* item = m_items.value(objectName))
+        return item;
+    // An item made elsewhere than by the menu builders below.
+    return findChild<QAction*>(objectName);
+}
+
+QToolButton* TFormKorvex::toolButton(const QString& objectName) const {
+    return m_buttons.value(objectName);
 }
 
 QAction* TFormKorvex::addItem(QMenu* menu, const char* objectName, const QString& caption,
@@ -48,6 +59,7 @@ QAction* TFormKorvex::addItem(QMenu* menu, const char* objectName, const QString
     auto* item = new QAction(caption, menu);
     item->setObjectName(name(objectName));
     item->setProperty("Tag", tag);
+    m_items.insert(item->objectName(), item);
     menu->addAction(item);
     // Also added to the window, so that its shortcut works while its menu is hidden.
     addAction(item);
@@ -58,6 +70,7 @@ QMenu* TFormKorvex::addSubmenu(QMenu* parent, const char* objectName, const QStr
     auto* menu = new QMenu(caption, parent);
     menu->setObjectName(name(objectName));
     menu->menuAction()->setObjectName(name(objectName));
+    m_items.insert(menu->objectName(), menu->menuAction());
     parent->addMenu(menu);
     return menu;
 }
@@ -66,6 +79,7 @@ QMenu* TFormKorvex::addTopMenu(const char* objectName, const QString& caption) {
     auto* menu = new QMenu(caption, menuBar());
     menu->setObjectName(name(objectName));
     menu->menuAction()->setObjectName(name(objectName));
+    m_items.insert(menu->objectName(), menu->menuAction());
     menuBar()->addMenu(menu);
     return menu;
 }
@@ -384,6 +398,7 @@ QToolButton* TFormKorvex::addToolButton(const char* objectName, const QString& g
     button->setFixedSize(23, 22);
     button->setIconSize(QSize(20, 20));
     button->setIcon(glyph(glyphName));
+    m_buttons.insert(button->objectName(), button);
     m_coolBar->layout()->addWidget(button);
     return button;
 }
@@ -445,16 +460,15 @@ void TFormKorvex::updateMenusForMode(int mode) {
 
     for (const ModeDescriptor& row : modeTable()) {
         action(row.viewItem)->setChecked(row.mode == current->mode);
-        findChild<QToolButton*>(name(row.toolButton))->setChecked(row.mode == current->mode);
+        toolButton(name(row.toolButton))->setChecked(row.mode == current->mode);
     }
     // Hidden first, so a menu two modes share (plans and archive) stays shown.
     for (const ModeDescriptor& row : modeTable())
         action(row.fileMenu)->setVisible(false);
     action(current->fileMenu)->setVisible(true);
 
-    findChild<QToolButton*>(QStringLiteral("spbChangePractiseViewMode"))
-        ->setVisible(current->editSwitch);
-    findChild<QToolButton*>(QStringLiteral("spbNewChange"))->setVisible(current->editSwitch);
+    toolButton(QStringLiteral("spbChangePractiseViewMode"))->setVisible(current->editSwitch);
+    toolButton(QStringLiteral("spbNewChange"))->setVisible(current->editSwitch);
     m_coolBar->setFixedWidth(toolBarWidth(*current));
 }
 
@@ -466,7 +480,7 @@ void TFormKorvex::updateCommandItems() {
         it.key()->setEnabled(view != nullptr && view->supports(it.value()));
     const ModeDescriptor* row = findMode(currentMode());
     const char* newItem = row != nullptr ? row->newItem : nullptr;
-    findChild<QToolButton*>(QStringLiteral("spbNewChange"))
+    toolButton(QStringLiteral("spbNewChange"))
         ->setEnabled(newItem != nullptr && action(newItem)->isEnabled());
 }
 

@@ -206,14 +206,20 @@ void GraphicEditor::render() {
     PractiseScene scene = practise.scene();
     scene.hiddenFigure = m_dragFigure;
     const QSize size = m_document->canvasSize();
-    if (m_buffer.size() != size || m_buffer.format() != QImage::Format_RGB32)
+    // The render paints every pixel, so a buffer whose pixels are shared (with the screen
+    // or the placeholder) is replaced rather than copied first.
+    m_screen = QImage();
+    if (m_buffer.size() != size || m_buffer.format() != QImage::Format_RGB32 ||
+        !m_buffer.isDetached())
         m_buffer = QImage(size, QImage::Format_RGB32);
     renderPractise(m_buffer, scene);
     compose();
 }
 
 void GraphicEditor::compose() {
-    m_screen = m_buffer.copy();
+    // The screen shares the buffer's pixels; painting a mark on it makes its own copy, so
+    // the buffer is copied only when there is a mark to show.
+    m_screen = m_buffer;
     if (m_document && !m_screen.isNull()) {
         if (const TFigure* dragged = m_document->figures().at(m_dragFigure)) {
             TFigure moved = *dragged;
@@ -228,8 +234,12 @@ void GraphicEditor::compose() {
 }
 
 void GraphicEditor::paintSelectionFrame(QImage& image) const {
+    const TFigure* figure = m_document->selectedFigure();
+    const TLine* line = figure ? nullptr : m_document->selectedLine();
+    if (!figure && !line)
+        return;
     QPainter painter(&image);
-    if (const TFigure* figure = m_document->selectedFigure()) {
+    if (figure) {
         QRect box = figureBox(*figure);
         if (m_dragFigure == m_document->selectedFigureIndex())
             box.moveCenter(m_document->clampToCanvas(figure->position() + m_dragTo - m_dragStart));
@@ -238,9 +248,6 @@ void GraphicEditor::paintSelectionFrame(QImage& image) const {
         painter.drawRect(box.adjusted(-2, -2, 1, 1));
         return;
     }
-    const TLine* line = m_document->selectedLine();
-    if (!line)
-        return;
     std::vector<QPoint> points = line->controlPoints();
     if (m_dragLine >= 0 && m_dragPoint >= 0 && size_t(m_dragPoint) < points.size()) {
         // The point being dragged, and the control polygon it changes.

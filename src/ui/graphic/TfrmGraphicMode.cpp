@@ -8,13 +8,13 @@
 #include "storage/TGraphicPractise.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
+#include "ui/PractiseColumn.h"
 #include "ui/TSelectionComboBox.h"
 #include "ui/graphic/DrawingAutosave.h"
 #include "ui/graphic/DrawingToolPanel.h"
 #include "ui/graphic/GraphicEditor.h"
 #include "ui/graphic/PractiseMemos.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
@@ -24,6 +24,12 @@
 #include <QUrl>
 
 namespace korvex {
+
+namespace {
+
+constexpr int kMode = 1;
+
+} // namespace
 
 TfrmGraphicMode::TfrmGraphicMode(TLanguage& language, TSettings& settings, QWidget* parent)
     : TModeView(language, settings, parent) {
@@ -49,13 +55,9 @@ void TfrmGraphicMode::initialise() {
     createControls();
     applyLayout();
 
-    m_practise->setPlaceholders(language().Text(LK("EmptyCategoryString")),
-                                language().Text(LK("EmptySubCategoryString")),
-                                language().Text(LK("EmptyPractiseString")));
-    for (TSelectionComboBox* combo : m_combos) {
-        combo->bind(m_practise.get());
-        connect(combo, &TSelectionComboBox::itemChosen, this, &TfrmGraphicMode::onItemChosen);
-    }
+    m_column->bind(*m_practise, language());
+    for (TSelectionComboBox* list : m_column->lists())
+        connect(list, &TSelectionComboBox::itemChosen, this, &TfrmGraphicMode::onItemChosen);
     m_loading = true;
     m_practise->Clear();
     m_practise->FillCombos(false, settings());
@@ -72,19 +74,17 @@ void TfrmGraphicMode::tearDown() {
     // A failed save is said, not swallowed: the drawing would otherwise be lost unnoticed.
     if (!saveIfModified())
         dialogs().information(this, m_practise->errorString());
-    m_practise->UnregisterCombos();
-    for (TSelectionComboBox* combo : m_combos)
-        combo->bind(nullptr);
+    m_column->unbind(*m_practise);
     m_editor->setDocument(nullptr);
 }
 
 void TfrmGraphicMode::createControls() {
     const auto label = [this](const char* name) { return namedLabel(this, name); };
-    m_lblCategory = label("lblGMCategory");
-    m_lblSubCategory = label("lblGMSubCategory");
-    m_lblName = label("lblGMPName");
-    m_lblDescription = label("lblGMDescription");
-    m_lblKeyWords = label("lblGMKeyWords");
+    m_column = std::make_unique<PractiseColumn>(this, kDrawingColumnNames);
+    // The practise always holds the texts, so a save from anywhere (a list change, the
+    // category editor, closing) writes what the memos show.
+    for (QPlainTextEdit* memo : {m_column->text(), m_column->keywords()})
+        connect(memo, &QPlainTextEdit::textChanged, this, &TfrmGraphicMode::onTextsEdited);
     m_lblCourt = label("lblGMCourt");
     m_lblDrawingTools = label("lblGMDrawingTools");
     m_lblDevel = label("lblGMDevel");
@@ -92,22 +92,6 @@ void TfrmGraphicMode::createControls() {
     m_lblWww->setTextFormat(Qt::RichText);
     connect(m_lblWww, &QLabel::linkActivated, this,
             [](const QString& link) { dialogs().openUrl(QUrl(link)); });
-    const char* comboNames[3] = {"cmbGMCategory", "cmbGMSubCategory", "cmbGMName"};
-    for (int level = 0; level < 3; ++level) {
-        m_combos[level] = new TSelectionComboBox(level, this);
-        m_combos[level]->setObjectName(QString::fromLatin1(comboNames[level]));
-    }
-    auto memo = [this](const char* name) {
-        auto* m = new QPlainTextEdit(this);
-        m->setObjectName(QString::fromLatin1(name));
-        m->setReadOnly(true);
-        // The practise always holds the texts, so a save from anywhere (a list change, the
-        // category editor, closing) writes what the memos show.
-        connect(m, &QPlainTextEdit::textChanged, this, &TfrmGraphicMode::onTextsEdited);
-        return m;
-    };
-    m_memText = memo("memGMText");
-    m_memKeyWords = memo("memGMKeyWords");
 
     m_pnlGround = new QFrame(this);
     m_pnlGround->setObjectName(QStringLiteral("pnlGMGround"));
@@ -121,19 +105,10 @@ void TfrmGraphicMode::createControls() {
 
 void TfrmGraphicMode::applyLayout() {
     const bool large = settings().FormSize() != 0;
-    const int comboW = large ? 320 : 290;
+    m_column->applyLayout(large);
     applyLayoutRows(
         {
-            {m_combos[0], {6, 22, 290, 22}, {6, 22, 320, 22}},
-            {m_combos[1], {6, 64, 290, 22}, {6, 64, 320, 22}},
-            {m_combos[2], {6, 106, 290, 22}, {6, 106, 320, 22}},
-            {m_lblCategory, {6, 6, comboW, 16}, {6, 6, comboW, 16}},
-            {m_lblSubCategory, {6, 48, comboW, 16}, {6, 48, comboW, 16}},
-            {m_lblName, {6, 90, comboW, 16}, {6, 90, comboW, 16}},
-            {m_lblDescription, {6, 132, comboW, 16}, {6, 132, comboW, 16}},
-            {m_memText, {6, 148, 290, 242}, {6, 148, 320, 298}},
-            {m_lblKeyWords, {6, 394, 290, 16}, {6, 450, 320, 16}},
-            {m_memKeyWords, {6, 410, 752, 64}, {6, 466, 320, 64}},
+            {m_column->keywords(), {6, 410, 752, 64}, {6, 466, 320, 64}},
             {m_lblCourt, {304, 6, 300, 16}, {330, 6, 300, 16}},
             {m_pnlGround, {304, 22, 454, 284}, {330, 22, 679, 424}},
             {m_editor, {2, 2, 450, 280}, {2, 2, 675, 420}},
@@ -154,11 +129,6 @@ void TfrmGraphicMode::applyCaptions() {
         QWidget* widget;
         QString key;
     } labels[] = {
-        {m_lblCategory, LK("lblGMCategory")},
-        {m_lblSubCategory, LK("lblGMSubCategory")},
-        {m_lblName, LK("lblGMPName")},
-        {m_lblDescription, LK("lblGMDescription")},
-        {m_lblKeyWords, LK("lblGMKeyWords")},
         {m_lblCourt, LK("lblGMCourt")},
         {m_lblDrawingTools, LK("lblGMDrawingTools")},
         {m_lblDevel, LK("lblGMDevel")},
@@ -167,6 +137,7 @@ void TfrmGraphicMode::applyCaptions() {
         if (auto* label = qobject_cast<QLabel*>(entry.widget))
             label->setText(l.Text(entry.key));
     }
+    m_column->applyCaptions(l);
     m_tools->applyCaptions(l);
     const QString home = l.Text(LK("lblGMwww")).toHtmlEscaped();
     m_lblWww->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(home));
@@ -177,19 +148,13 @@ void TfrmGraphicMode::onItemChosen() {
     m_loading = true;
     copyTextsFromPractise();
     m_loading = false;
-    for (int level = 0; level < 3; ++level)
-        settings().setRememberedIndex(1, level, m_combos[level]->currentIndex());
+    m_column->rememberSelection(settings(), kMode);
     showPractise();
 }
 
 void TfrmGraphicMode::reloadSelection() {
     m_loading = true;
-    for (TSelectionComboBox* combo : m_combos) {
-        m_practise->ComboDropDown(combo->selection());
-        m_practise->setLevelValue(combo->level(), combo->selection()->currentText());
-    }
-    for (int level = 0; level < 3; ++level)
-        settings().setRememberedIndex(1, level, m_combos[level]->currentIndex());
+    m_column->reloadLists(*m_practise, settings(), kMode);
     m_practise->Clear();
     m_practise->LoadCurrent();
     copyTextsFromPractise();
@@ -221,13 +186,13 @@ void TfrmGraphicMode::showPractise() {
 void TfrmGraphicMode::onTextsEdited() {
     if (m_loading || !m_practise || m_practise->name().isEmpty())
         return;
-    PractiseMemos{m_memText, m_memKeyWords}.pushEdit(*m_document);
+    PractiseMemos{m_column->text(), m_column->keywords()}.pushEdit(*m_document);
 }
 
 void TfrmGraphicMode::copyTextsFromPractise() {
     const bool loading = m_loading;
     m_loading = true;
-    PractiseMemos{m_memText, m_memKeyWords}.show(*m_document);
+    PractiseMemos{m_column->text(), m_column->keywords()}.show(*m_document);
     m_loading = loading;
 }
 
@@ -268,8 +233,7 @@ bool TfrmGraphicMode::setEditMode(bool on) {
 
 void TfrmGraphicMode::setToolsEnabled(bool on) {
     m_tools->setToolsEnabled(on);
-    m_memText->setReadOnly(!on);
-    m_memKeyWords->setReadOnly(!on);
+    m_column->setTextsReadOnly(!on);
     m_editor->setEditing(on);
 }
 

@@ -6,10 +6,8 @@
 
 #include <memory>
 
-class QComboBox;
 class QFrame;
 class QLabel;
-class QPlainTextEdit;
 
 namespace korvex {
 
@@ -17,8 +15,8 @@ class DrawingToolPanel;
 class GraphicDocument;
 class DrawingAutosave;
 class GraphicEditor;
+class PractiseColumn;
 class TGraphicPractise;
-class TSelectionComboBox;
 
 // Mode 1: graphic practises. The view lists categories, subcategories and practises,
 // shows the description and keywords, and holds the drawing tools; the rink canvas is the
@@ -83,22 +81,17 @@ private:
 
     void showHint(const QString& hint);
 
+    // Declared first so that it outlives the document: the undo stack still reports to the
+    // memos while it is destroyed.
+    std::unique_ptr<PractiseColumn> m_column;
     std::unique_ptr<TGraphicPractise> m_practise;
     std::unique_ptr<GraphicDocument> m_document;
     DrawingAutosave* m_autosave = nullptr;
 
-    QLabel* m_lblCategory = nullptr;
-    QLabel* m_lblSubCategory = nullptr;
-    QLabel* m_lblName = nullptr;
-    QLabel* m_lblDescription = nullptr;
-    QLabel* m_lblKeyWords = nullptr;
     QLabel* m_lblCourt = nullptr;
     QLabel* m_lblDrawingTools = nullptr;
     QLabel* m_lblDevel = nullptr;
     QLabel* m_lblWww = nullptr;
-    TSelectionComboBox* m_combos[3] = {nullptr, nullptr, nullptr}; // cmbGMCategory, ...
-    QPlainTextEdit* m_memText = nullptr;
-    QPlainTextEdit* m_memKeyWords = nullptr;
     QFrame* m_pnlGround = nullptr;
     GraphicEditor* m_editor = nullptr;
     DrawingToolPanel* m_tools = nullptr;

@@ -9,6 +9,7 @@
 #include "ui/Dialogs.h"
 #include "ui/FormLayout.h"
 #include "ui/LanguageKeys.h"
+#include "ui/PractiseColumn.h"
 #include "ui/TSelectionComboBox.h"
 #include "ui/graphic/DrawingAutosave.h"
 #include "ui/graphic/DrawingToolPanel.h"
@@ -63,14 +64,11 @@ void TfrmTacticsMode::initialise() {
     createAnimationPanel();
     applyLayout();
 
-    m_practise->setPlaceholders(language().Text(LK("EmptyCategoryString")),
-                                language().Text(LK("EmptySubCategoryString")),
-                                language().Text(LK("EmptyPractiseString")));
-    for (TSelectionComboBox* combo : m_combos) {
-        combo->bind(m_practise.get());
+    m_column->bind(*m_practise, language());
+    for (TSelectionComboBox* list : m_column->lists()) {
         // A practise is never replaced under a running playback.
-        connect(combo, &TSelectionComboBox::choosing, this, &TfrmTacticsMode::stopPlayback);
-        connect(combo, &TSelectionComboBox::itemChosen, this, &TfrmTacticsMode::onItemChosen);
+        connect(list, &TSelectionComboBox::choosing, this, &TfrmTacticsMode::stopPlayback);
+        connect(list, &TSelectionComboBox::itemChosen, this, &TfrmTacticsMode::onItemChosen);
     }
     m_loading = true;
     m_practise->Clear();
@@ -88,37 +86,19 @@ void TfrmTacticsMode::tearDown() {
     m_autosave->stop();
     if (!saveIfModified())
         dialogs().information(this, m_practise->errorString());
-    m_practise->UnregisterCombos();
-    for (TSelectionComboBox* combo : m_combos)
-        combo->bind(nullptr);
+    m_column->unbind(*m_practise);
     m_editor->setDocument(nullptr);
 }
 
 void TfrmTacticsMode::createControls() {
     const auto label = [this](const char* name) { return namedLabel(this, name); };
-    m_lblCategory = label("lblGMCategory");
-    m_lblSubCategory = label("lblGMSubCategory");
-    m_lblName = label("lblGMPName");
-    m_lblDescription = label("lblGMDescription");
-    m_lblKeyWords = label("lblGMKeyWords");
+    m_column = std::make_unique<PractiseColumn>(this, kDrawingColumnNames);
+    // The practise always holds the texts, so any save writes what the memos show.
+    for (QPlainTextEdit* memo : {m_column->text(), m_column->keywords()})
+        connect(memo, &QPlainTextEdit::textChanged, this, &TfrmTacticsMode::onTextsEdited);
     m_lblCourt = label("lblGMCourt");
     m_lblAnimation = label("lblTCAnimation");
     m_lblDrawingTools = label("lblGMDrawingTools");
-    const char* comboNames[3] = {"cmbGMCategory", "cmbGMSubCategory", "cmbGMName"};
-    for (int level = 0; level < 3; ++level) {
-        m_combos[level] = new TSelectionComboBox(level, this);
-        m_combos[level]->setObjectName(QString::fromLatin1(comboNames[level]));
-    }
-    const auto memo = [this](const char* name) {
-        auto* m = new QPlainTextEdit(this);
-        m->setObjectName(QString::fromLatin1(name));
-        m->setReadOnly(true);
-        // The practise always holds the texts, so any save writes what the memos show.
-        connect(m, &QPlainTextEdit::textChanged, this, &TfrmTacticsMode::onTextsEdited);
-        return m;
-    };
-    m_memText = memo("memGMText");
-    m_memKeyWords = memo("memGMKeyWords");
 
     m_pnlGround = new QFrame(this);
     m_pnlGround->setObjectName(QStringLiteral("pnlGMGround"));
@@ -191,19 +171,10 @@ void TfrmTacticsMode::applyLayout() {
     const int h = large ? 420 : 280;
     m_titleCard = QImage(w, h, QImage::Format_RGB32);
     m_titleCard.fill(Qt::white);
-    const int comboW = large ? 320 : 290;
+    m_column->applyLayout(large);
     applyLayoutRows(
         {
-            {m_combos[0], {6, 22, 290, 22}, {6, 22, 320, 22}},
-            {m_combos[1], {6, 64, 290, 22}, {6, 64, 320, 22}},
-            {m_combos[2], {6, 106, 290, 22}, {6, 106, 320, 22}},
-            {m_lblCategory, {6, 6, comboW, 16}, {6, 6, comboW, 16}},
-            {m_lblSubCategory, {6, 48, comboW, 16}, {6, 48, comboW, 16}},
-            {m_lblName, {6, 90, comboW, 16}, {6, 90, comboW, 16}},
-            {m_lblDescription, {6, 132, comboW, 16}, {6, 132, comboW, 16}},
-            {m_memText, {6, 148, 290, 242}, {6, 148, 320, 298}},
-            {m_lblKeyWords, {6, 394, 290, 16}, {6, 450, 320, 16}},
-            {m_memKeyWords, {6, 410, 290, 64}, {6, 466, 320, 120}},
+            {m_column->keywords(), {6, 410, 290, 64}, {6, 466, 320, 120}},
             {m_lblCourt, {304, 6, 300, 16}, {330, 6, 300, 16}},
             {m_pnlGround, {304, 22, 454, 284}, {330, 22, 679, 424}},
             {m_editor, {2, 2, 450, 280}, {2, 2, 675, 420}},
@@ -222,11 +193,11 @@ void TfrmTacticsMode::applyCaptions() {
         QWidget* widget;
         QString key;
     } texts[] = {
-        {m_lblCategory, LK("lblGMCategory")},   {m_lblSubCategory, LK("lblGMSubCategory")},
-        {m_lblName, LK("lblGMPName")},          {m_lblDescription, LK("lblGMDescription")},
-        {m_lblKeyWords, LK("lblGMKeyWords")},   {m_lblCourt, LK("lblGMCourt")},
-        {m_lblAnimation, LK("lblTCAnimation")}, {m_lblDrawingTools, LK("lblGMDrawingTools")},
-        {m_lblScenes, LK("lblTCScenes")},       {m_lblScenesCount, LK("lblTCScenesCount")},
+        {m_lblCourt, LK("lblGMCourt")},
+        {m_lblAnimation, LK("lblTCAnimation")},
+        {m_lblDrawingTools, LK("lblGMDrawingTools")},
+        {m_lblScenes, LK("lblTCScenes")},
+        {m_lblScenesCount, LK("lblTCScenesCount")},
         {m_lblSpeed, LK("lblTCSpeed")},
     };
     for (const auto& entry : texts) {
@@ -236,6 +207,7 @@ void TfrmTacticsMode::applyCaptions() {
     m_spbPlay->setText(l.Text(LK("spbTCPlay")));
     m_chbSmooth->setText(l.Text(LK("chbTCSmooth")));
     m_edtSpeed->setToolTip(l.Text(LK("lblTCSpeed")));
+    m_column->applyCaptions(l);
     m_tools->applyCaptions(l);
     m_editor->applyCaptions();
 }
@@ -244,19 +216,13 @@ void TfrmTacticsMode::onItemChosen() {
     m_loading = true;
     copyTextsFromPractise();
     m_loading = false;
-    for (int level = 0; level < 3; ++level)
-        settings().setRememberedIndex(kMode, level, m_combos[level]->currentIndex());
+    m_column->rememberSelection(settings(), kMode);
     showFrame();
 }
 
 void TfrmTacticsMode::reloadSelection() {
     stopPlayback();
-    for (TSelectionComboBox* combo : m_combos) {
-        m_practise->ComboDropDown(combo->selection());
-        m_practise->setLevelValue(combo->level(), combo->selection()->currentText());
-    }
-    for (int level = 0; level < 3; ++level)
-        settings().setRememberedIndex(kMode, level, m_combos[level]->currentIndex());
+    m_column->reloadLists(*m_practise, settings(), kMode);
     m_loading = true;
     m_practise->Clear();
     m_practise->LoadCurrent();
@@ -268,14 +234,14 @@ void TfrmTacticsMode::reloadSelection() {
 void TfrmTacticsMode::copyTextsFromPractise() {
     const bool loading = m_loading;
     m_loading = true;
-    PractiseMemos{m_memText, m_memKeyWords}.show(*m_document);
+    PractiseMemos{m_column->text(), m_column->keywords()}.show(*m_document);
     m_loading = loading;
 }
 
 void TfrmTacticsMode::onTextsEdited() {
     if (m_loading || !m_practise || m_practise->name().isEmpty())
         return;
-    PractiseMemos{m_memText, m_memKeyWords}.pushEdit(*m_document);
+    PractiseMemos{m_column->text(), m_column->keywords()}.pushEdit(*m_document);
 }
 
 void TfrmTacticsMode::showFrame() {
@@ -304,8 +270,7 @@ void TfrmTacticsMode::updateEditing() {
     const bool on = !m_practise->name().isEmpty() && !isPlaying();
     m_tools->setToolsEnabled(on);
     m_editor->setEditing(on);
-    m_memText->setReadOnly(!on);
-    m_memKeyWords->setReadOnly(!on);
+    m_column->setTextsReadOnly(!on);
 }
 
 void TfrmTacticsMode::updatePanel() {

@@ -8,7 +8,6 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QSpinBox;
 class QTimer;
 class QToolButton;
@@ -20,7 +19,7 @@ class DrawingToolPanel;
 class GraphicDocument;
 class DrawingAutosave;
 class GraphicEditor;
-class TSelectionComboBox;
+class PractiseColumn;
 class TTacticsPractise;
 
 // Mode 7: tactics practises, a sequence of frames (each a full set of figures on one
@@ -96,6 +95,9 @@ private:
     void exportAnimation();
     void mirror(bool leftRight);
 
+    // Declared first so that it outlives the document: the undo stack still reports to the
+    // memos while it is destroyed.
+    std::unique_ptr<PractiseColumn> m_column;
     std::unique_ptr<TTacticsPractise> m_practise;
     std::unique_ptr<GraphicDocument> m_document;
     DrawingAutosave* m_autosave = nullptr;
@@ -105,17 +107,9 @@ private:
     // The title card shown while no practise is chosen.
     QImage m_titleCard;
 
-    QLabel* m_lblCategory = nullptr;
-    QLabel* m_lblSubCategory = nullptr;
-    QLabel* m_lblName = nullptr;
-    QLabel* m_lblDescription = nullptr;
-    QLabel* m_lblKeyWords = nullptr;
     QLabel* m_lblCourt = nullptr;
     QLabel* m_lblAnimation = nullptr;
     QLabel* m_lblDrawingTools = nullptr;
-    TSelectionComboBox* m_combos[3] = {nullptr, nullptr, nullptr};
-    QPlainTextEdit* m_memText = nullptr;
-    QPlainTextEdit* m_memKeyWords = nullptr;
     QFrame* m_pnlGround = nullptr;
     GraphicEditor* m_editor = nullptr;
     DrawingToolPanel* m_tools = nullptr;

@@ -7,6 +7,7 @@
 #include "storage/TTextPractise.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageKeys.h"
+#include "ui/PractiseColumn.h"
 #include "ui/TSelectionComboBox.h"
 
 #include <QCheckBox>
@@ -19,6 +20,8 @@
 namespace korvex {
 
 namespace {
+
+constexpr int kMode = 2;
 
 QStringList memoLines(const QPlainTextEdit* memo) {
     QStringList list = memo->toPlainText().split(QLatin1Char('\n'));
@@ -52,13 +55,9 @@ void TfrmTextMode::initialise() {
     createPicturePanel();
     applyLayout();
 
-    m_practise->setPlaceholders(language().Text(LK("EmptyCategoryString")),
-                                language().Text(LK("EmptySubCategoryString")),
-                                language().Text(LK("EmptyPractiseString")));
-    for (TSelectionComboBox* combo : m_combos) {
-        combo->bind(m_practise.get());
-        connect(combo, &TSelectionComboBox::itemChosen, this, &TfrmTextMode::onItemChosen);
-    }
+    m_column->bind(*m_practise, language());
+    for (TSelectionComboBox* list : m_column->lists())
+        connect(list, &TSelectionComboBox::itemChosen, this, &TfrmTextMode::onItemChosen);
     m_loading = true;
     m_practise->FillCombos(false, settings());
     settings().setReloadNeeded(TSettings::TextList, false);
@@ -74,41 +73,24 @@ void TfrmTextMode::tearDown() {
         return;
     if (!saveIfModified())
         dialogs().information(this, m_practise->errorString());
-    m_practise->UnregisterCombos();
-    for (TSelectionComboBox* combo : m_combos)
-        combo->bind(nullptr);
+    m_column->unbind(*m_practise);
 }
 
 void TfrmTextMode::createControls() {
     const auto label = [this](const char* name) { return namedLabel(this, name); };
-    m_lblCategory = label("lblTXCategory");
-    m_lblSubCategory = label("lblTXSubCategory");
-    m_lblName = label("lblTXName");
-    m_lblText = label("lblTXText");
-    m_lblKeyWords = label("lblTXKeyWords");
-    m_lblPictures = label("lblTXPictures");
-    m_lblPictureTools = label("lblTXPictureTools");
-    const char* comboNames[3] = {"cmbTXCategory", "cmbTXSubCategory", "cmbTXName"};
-    for (int level = 0; level < 3; ++level) {
-        m_combos[level] = new TSelectionComboBox(level, this);
-        m_combos[level]->setObjectName(QString::fromLatin1(comboNames[level]));
-    }
-    auto memo = [this](const char* name) {
-        auto* m = new QPlainTextEdit(this);
-        m->setObjectName(QString::fromLatin1(name));
-        m->setReadOnly(true);
-        // The practise always holds the texts, so a save from anywhere (a list change, the
-        // category editor, closing) writes what the memos show.
-        connect(m, &QPlainTextEdit::textChanged, this, [this] {
+    m_column = std::make_unique<PractiseColumn>(this, kTextColumnNames);
+    // The practise always holds the texts, so a save from anywhere (a list change, the
+    // category editor, closing) writes what the memos show.
+    for (QPlainTextEdit* memo : {m_column->text(), m_column->keywords()}) {
+        connect(memo, &QPlainTextEdit::textChanged, this, [this] {
             if (m_loading || !m_practise)
                 return;
             copyTextsToPractise();
             m_practise->setModified(true);
         });
-        return m;
-    };
-    m_memText = memo("memTXText");
-    m_memKeyWords = memo("memTXKeyWords");
+    }
+    m_lblPictures = label("lblTXPictures");
+    m_lblPictureTools = label("lblTXPictureTools");
 }
 
 void TfrmTextMode::createPicturePanel() {
@@ -161,21 +143,12 @@ void TfrmTextMode::createPicturePanel() {
 
 void TfrmTextMode::applyLayout() {
     const bool large = settings().FormSize() != 0;
-    const int comboW = large ? 320 : 290;
     // The left column stands where the graphic view has it; the picture panel takes the
     // place of the rink and the picture buttons that of the drawing tools.
+    m_column->applyLayout(large);
     applyLayoutRows(
         {
-            {m_combos[0], {6, 22, 290, 22}, {6, 22, 320, 22}},
-            {m_combos[1], {6, 64, 290, 22}, {6, 64, 320, 22}},
-            {m_combos[2], {6, 106, 290, 22}, {6, 106, 320, 22}},
-            {m_lblCategory, {6, 6, comboW, 16}, {6, 6, comboW, 16}},
-            {m_lblSubCategory, {6, 48, comboW, 16}, {6, 48, comboW, 16}},
-            {m_lblName, {6, 90, comboW, 16}, {6, 90, comboW, 16}},
-            {m_lblText, {6, 132, comboW, 16}, {6, 132, comboW, 16}},
-            {m_memText, {6, 148, 290, 242}, {6, 148, 320, 298}},
-            {m_lblKeyWords, {6, 394, 290, 16}, {6, 450, 320, 16}},
-            {m_memKeyWords, {6, 410, 752, 64}, {6, 466, 320, 64}},
+            {m_column->keywords(), {6, 410, 752, 64}, {6, 466, 320, 64}},
             {m_lblPictures, {304, 6, 300, 16}, {330, 6, 300, 16}},
             {m_pnlPhotos, {304, 22, 454, 284}, {330, 22, 679, 424}},
             {m_slots[0], {8, 8, 215, 161}, {10, 10, 324, 243}},
@@ -198,17 +171,13 @@ void TfrmTextMode::applyCaptions() {
         QLabel* label;
         QString key;
     } labels[] = {
-        {m_lblCategory, LK("lblTXCategory")},
-        {m_lblSubCategory, LK("lblTXSubCategory")},
-        {m_lblName, LK("lblTXName")},
-        {m_lblText, LK("lblTXText")},
-        {m_lblKeyWords, LK("lblTXKeyWords")},
         {m_lblPictures, LK("lblTXPictures")},
         {m_lblPictureTools, LK("lblTXPictureTools")},
         {m_lblExplanation, LK("lblTXPictureExplanation")},
     };
     for (const auto& entry : labels)
         entry.label->setText(l.Text(entry.key));
+    m_column->applyCaptions(l);
     m_btnAdd->setText(l.Text(LK("btnTXAddPicture")));
     m_btnDelete->setText(l.Text(LK("btnTXDeletePicture")));
     showPictures();
@@ -218,8 +187,7 @@ void TfrmTextMode::onItemChosen() {
     m_loading = true;
     copyTextsFromPractise();
     m_loading = false;
-    for (int level = 0; level < 3; ++level)
-        settings().setRememberedIndex(2, level, m_combos[level]->currentIndex());
+    m_column->rememberSelection(settings(), kMode);
     m_pictureTop = 0;
     showPictures();
     // Clearing resets the error, so an error here is the load's: a damaged file.
@@ -231,12 +199,7 @@ void TfrmTextMode::onItemChosen() {
 
 void TfrmTextMode::reloadSelection() {
     m_loading = true;
-    for (TSelectionComboBox* combo : m_combos) {
-        m_practise->ComboDropDown(combo->selection());
-        m_practise->setLevelValue(combo->level(), combo->selection()->currentText());
-    }
-    for (int level = 0; level < 3; ++level)
-        settings().setRememberedIndex(2, level, m_combos[level]->currentIndex());
+    m_column->reloadLists(*m_practise, settings(), kMode);
     m_practise->Clear();
     if (!m_practise->LoadCurrent() && !m_practise->errorString().isEmpty())
         dialogs().information(this, m_practise->errorString());
@@ -249,15 +212,15 @@ void TfrmTextMode::reloadSelection() {
 void TfrmTextMode::copyTextsToPractise() {
     if (!m_practise)
         return;
-    m_practise->text = memoLines(m_memText);
-    m_practise->keywords = memoLines(m_memKeyWords);
+    m_practise->text = memoLines(m_column->text());
+    m_practise->keywords = memoLines(m_column->keywords());
 }
 
 void TfrmTextMode::copyTextsFromPractise() {
     const bool loading = m_loading;
     m_loading = true;
-    m_memText->setPlainText(m_practise->text.join(QLatin1Char('\n')));
-    m_memKeyWords->setPlainText(m_practise->keywords.join(QLatin1Char('\n')));
+    m_column->text()->setPlainText(m_practise->text.join(QLatin1Char('\n')));
+    m_column->keywords()->setPlainText(m_practise->keywords.join(QLatin1Char('\n')));
     m_loading = loading;
 }
 
@@ -268,8 +231,7 @@ bool TfrmTextMode::editing() const {
 bool TfrmTextMode::setEditMode(bool on) {
     const bool result = on && m_practise != nullptr && !m_practise->name().isEmpty();
     settings().setEditFlag(result);
-    m_memText->setReadOnly(!result);
-    m_memKeyWords->setReadOnly(!result);
+    m_column->setTextsReadOnly(!result);
     for (QCheckBox* check : m_checks) {
         check->setEnabled(result);
         if (!result)

@@ -7,13 +7,12 @@
 class QCheckBox;
 class QFrame;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
 
 namespace korvex {
 
-class TSelectionComboBox;
+class PractiseColumn;
 class TTextPractise;
 
 // Mode 2: text practises. The view lists categories, subcategories and practises, shows the
@@ -82,16 +81,9 @@ private:
     int m_pictureTop = 0;
     bool m_loading = false;
 
-    QLabel* m_lblCategory = nullptr;
-    QLabel* m_lblSubCategory = nullptr;
-    QLabel* m_lblName = nullptr;
-    QLabel* m_lblText = nullptr;
-    QLabel* m_lblKeyWords = nullptr;
+    std::unique_ptr<PractiseColumn> m_column;
     QLabel* m_lblPictures = nullptr;
     QLabel* m_lblPictureTools = nullptr;
-    TSelectionComboBox* m_combos[3] = {nullptr, nullptr, nullptr}; // cmbTXCategory, ...
-    QPlainTextEdit* m_memText = nullptr;
-    QPlainTextEdit* m_memKeyWords = nullptr;
     QFrame* m_pnlPhotos = nullptr;
     QLabel* m_slots[2] = {nullptr, nullptr};     // imgPicture1, imgPicture2
     QCheckBox* m_checks[2] = {nullptr, nullptr}; // cbxPicture1, cbxPicture2
