@@ -9,15 +9,24 @@ namespace korvex {
 
 namespace {
 
-// A pixel's three channels spread into 21-bit lanes of one integer (blue at bit 0, green
-// at 21, red at 42), so a block's sums are gathered with one addition per pixel; a lane
-// holds the sum of up to 8,224 channel values, a block of 90 x 90 pixels.
-constexpr int kLane = 21;
-constexpr quint64 kLaneMask = (quint64(1) << kLane) - 1;
-
-inline quint64 spread(QRgb pixel) {
-    return quint64(pixel & 0xFFu) | (quint64(pixel & 0xFF00u) << (kLane - 8)) |
-           (quint64(pixel & 0xFF0000u) << (2 * kLane - 16));
+// Adds the pixels of one picture row to the block sums of an output row, red and blue in
+// the two 16-bit halves of one sum and green in another: two additions per pixel, and no
+// channel is taken apart before the block is complete. A half holds the sum of up to 257
+// channel values, a block of 16 x 16 pixels. `Factor` 0 takes `factor`; the common ones
+// are spelled out so their loops unroll.
+template <int Factor>
+void addRow(const QRgb* in, quint32* redBlue, quint32* green, int w, int factor) {
+    const int f = Factor ? Factor : factor;
+    for (int x = 0; x < w; ++x) {
+        quint32 rb = 0;
+        quint32 g = 0;
+        for (int dx = 0; dx < f; ++dx, ++in) {
+            rb += *in & 0x00FF00FFu;
+            g += *in & 0x0000FF00u;
+        }
+        redBlue[x] += rb;
+        green[x] += g;
+    }
 }
 
 } // namespace
@@ -27,7 +36,7 @@ QImage boxFilter(const QImage& picture, int factor) {
     const int w = source.width() / factor;
     const int h = source.height() / factor;
     QImage result(qMax(w, 1), qMax(h, 1), QImage::Format_RGB32);
-    if (w == 0 || h == 0 || factor > 90) {
+    if (w == 0 || h == 0 || factor > 16) {
         result.fill(Qt::white);
         return result;
     }
@@ -37,21 +46,19 @@ QImage boxFilter(const QImage& picture, int factor) {
     std::vector<uchar> mean(size_t(255 * count + 1));
     for (size_t sum = 0; sum < mean.size(); ++sum)
         mean[sum] = uchar(int(sum) / count);
-    // Per output row: the spread channel sums of every block, gathered row by row.
-    std::vector<quint64> sums(static_cast<size_t>(w));
+    const auto add = factor == 2 ? addRow<2> : factor == 3 ? addRow<3> : addRow<0>;
+    std::vector<quint32> redBlue(static_cast<size_t>(w));
+    std::vector<quint32> green(static_cast<size_t>(w));
     for (int y = 0; y < h; ++y) {
-        std::fill(sums.begin(), sums.end(), 0);
-        for (int dy = 0; dy < factor; ++dy) {
-            const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(y * factor + dy));
-            for (quint64& sum : sums) {
-                for (int dx = 0; dx < factor; ++dx)
-                    sum += spread(*in++);
-            }
-        }
+        std::fill(redBlue.begin(), redBlue.end(), 0);
+        std::fill(green.begin(), green.end(), 0);
+        for (int dy = 0; dy < factor; ++dy)
+            add(reinterpret_cast<const QRgb*>(source.constScanLine(y * factor + dy)),
+                redBlue.data(), green.data(), w, factor);
         QRgb* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (const quint64 sum : sums)
-            *out++ = qRgb(mean[size_t(sum >> (2 * kLane))],
-                          mean[size_t((sum >> kLane) & kLaneMask)], mean[size_t(sum & kLaneMask)]);
+        for (int x = 0; x < w; ++x)
+            out[x] = qRgb(mean[redBlue[size_t(x)] >> 16], mean[green[size_t(x)] >> 8],
+                          mean[redBlue[size_t(x)] & 0xFFFFu]);
     }
     return result;
 }
