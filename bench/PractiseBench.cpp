@@ -40,6 +40,8 @@ void fill(TGraphicPractise& practise) {
     }
 }
 
+// Saving the same practise again and again: from the second save on its drawing is the last
+// save's, so the pictures are not drawn again (BM_SaveRatio times the save after an edit).
 void BM_SavePractise(benchmark::State& state) {
     Installation inst;
     TGraphicPractise practise(*inst.settings, inst.language);
