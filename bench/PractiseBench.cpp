@@ -40,6 +40,8 @@ void fill(TGraphicPractise& practise) {
     }
 }
 
+// Saving the same practise again and again: from the second save on its drawing is the last
+// save's, so the pictures are not drawn again (BM_SaveRatio times the save after an edit).
 void BM_SavePractise(benchmark::State& state) {
     Installation inst;
     TGraphicPractise practise(*inst.settings, inst.language);
@@ -82,10 +84,11 @@ void BM_RenderPractise(benchmark::State& state) {
         benchmark::DoNotOptimize(practise.RenderPicture());
 }
 
-// A whole save (data file, picture, thumbnail, written and renamed into place) against
-// its floor measured in the same iteration: libjpeg-turbo encoding the same 675 x 420 and
-// 225 x 140 pixels directly.
-void BM_SaveRatio(benchmark::State& state) {
+// A whole save (data file, picture, thumbnail, written, synced and renamed into place)
+// against its floor measured in the same iteration: libjpeg-turbo encoding the same
+// 675 x 420 and 225 x 140 pixels directly. `edit` changes the practise before each save, as
+// the coach does before the program saves.
+template <typename Edit> void saveRatio(benchmark::State& state, Edit edit) {
     Installation inst;
     TGraphicPractise practise(*inst.settings, inst.language);
     fill(practise);
@@ -97,7 +100,9 @@ void BM_SaveRatio(benchmark::State& state) {
     bench::rawEncode(picture);
     bench::Took figure;
     bench::Took floor;
+    int round = 0;
     for (auto _ : state) {
+        edit(practise, ++round);
         const bench::Took saved = bench::secondsOf([&] {
             if (!practise.Save(inst.stem()))
                 state.SkipWithError("save failed");
@@ -112,6 +117,21 @@ void BM_SaveRatio(benchmark::State& state) {
     bench::reportRatio(state, figure, floor);
 }
 
+// The save after a drawing edit (a figure moved): the picture is drawn and encoded again.
+void BM_SaveRatio(benchmark::State& state) {
+    saveRatio(state, [](TGraphicPractise& practise, int round) {
+        practise.figures().at(0)->setPosition(QPoint(20 + round % 2, 20));
+    });
+}
+
+// The save after the description was edited: the drawing is the last save's, so are its
+// picture and thumbnail.
+void BM_SaveTextRatio(benchmark::State& state) {
+    saveRatio(state, [](TGraphicPractise& practise, int round) {
+        practise.description() = QStringList{QStringLiteral("Round %1").arg(round)};
+    });
+}
+
 } // namespace
 
 BENCHMARK(BM_SavePractise)->Unit(benchmark::kMillisecond);
@@ -119,6 +139,11 @@ BENCHMARK(BM_LoadPractise)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveJpegEncoding)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPractise)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveRatio)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(40)
+    ->Apply(korvex::bench::withMinMax);
+BENCHMARK(BM_SaveTextRatio)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(40)

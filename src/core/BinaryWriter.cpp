@@ -25,6 +25,16 @@ void BinaryWriter::putGrowing(const char* data, qint64 count) {
     m_target->append(data, static_cast<qsizetype>(count));
 }
 
+char* BinaryWriter::appendRoom(qsizetype count) {
+    if (!ok() || count <= 0)
+        return nullptr;
+    const qsizetype start = m_target->size();
+    if (start + count > m_target->capacity())
+        m_target->reserve(std::max<qsizetype>(start + count, 2 * m_target->capacity() + 4096));
+    m_target->resize(start + count);
+    return m_target->data() + start;
+}
+
 void BinaryWriter::writeBytes(const QByteArray& bytes) {
     put(bytes.constData(), bytes.size());
 }

@@ -39,6 +39,9 @@ public:
         writeInt64(static_cast<qint64>(bits));
     }
     void writeBytes(const QByteArray& bytes);
+    // Room for `count` more bytes at the end, for a caller that fills a long run of fields
+    // itself (a stored path of thousands of points); null after a failure or for none.
+    char* appendRoom(qsizetype count);
 
     bool ok() const { return m_error.isEmpty(); }
     QString errorString() const { return m_error; }

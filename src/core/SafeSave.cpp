@@ -27,42 +27,20 @@ SaveFaultHook& faultHook() {
     return hook;
 }
 
-bool stepAllowed(SaveStep step, const QString& path) {
-    const SaveFaultHook& hook = faultHook();
-    return !hook || hook(step, path);
-}
-
 } // namespace
 
 void setSaveFaultHook(SaveFaultHook hook) {
     faultHook() = std::move(hook);
 }
 
-qint64 SafeSave::File::writeData(const char* data, qint64 length) {
-    auto failed = [this](const QString& reason) {
-        setErrorString(reason);
-        if (writeFailure.isEmpty())
-            writeFailure = reason;
-        return qint64(-1);
-    };
-    if (!stepAllowed(SaveStep::Write, fileName()))
-        return failed(QStringLiteral("the write failed (fault injected)"));
-    // The file engine returns a short count without an error when the disk fills in the
-    // middle of a write; writing the rest then fails with the system's reason ("No space
-    // left on device"), which a save must report instead of "Unknown error".
-    qint64 done = 0;
-    while (done < length) {
-        const qint64 written = QSaveFile::writeData(data + done, length - done);
-        if (written < 0)
-            return failed(errorString());
-        if (written == 0)
-            return failed(QStringLiteral("nothing more could be written"));
-        done += written;
-    }
-    return done;
+bool saveStepAllowed(SaveStep step, const QString& path) {
+    const SaveFaultHook& hook = faultHook();
+    return !hook || hook(step, path);
 }
 
-SafeSave::SafeSave(const QString& path) : m_file(path), m_path(path) {}
+SafeSave::SafeSave(const QString& path) : m_file(path), m_path(path) {
+    m_file.hookPath = path;
+}
 
 SafeSave::~SafeSave() {
     cancel();
@@ -114,7 +92,7 @@ bool SafeSave::commit() {
         cancel();
         return false;
     }
-    if (!stepAllowed(SaveStep::Commit, m_path)) {
+    if (!saveStepAllowed(SaveStep::Commit, m_path)) {
         fail(QStringLiteral("the file could not be renamed into place (fault injected)"));
         cancel();
         return false;
@@ -157,24 +135,14 @@ bool saveNewBytes(const QString& path, const QByteArray& bytes, QString* error) 
             *error = QStringLiteral("%1: %2").arg(shown, reason);
         return false;
     };
-    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     QFile file;
-    for (int attempt = 0; attempt < 100 && !file.isOpen(); ++attempt) {
-        QString temporary = path + QLatin1Char('.');
-        for (int i = 0; i < 6; ++i)
-            temporary += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(62)]);
-        file.setFileName(temporary);
-        // A name taken already is tried again with other letters; any other failure ends.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFile::exists(temporary))
-            break;
-    }
-    if (!file.isOpen())
+    if (!openTemporaryBeside(&file, path))
         return failed(QStringLiteral("cannot be written: %1").arg(file.errorString()));
     const auto discard = [&file] {
         file.close();
         file.remove();
     };
-    if (!stepAllowed(SaveStep::Write, path)) {
+    if (!saveStepAllowed(SaveStep::Write, path)) {
         discard();
         return failed(QStringLiteral("the write failed (fault injected)"));
     }
@@ -184,17 +152,41 @@ bool saveNewBytes(const QString& path, const QByteArray& bytes, QString* error) 
         return failed(reason);
     }
     file.close();
-    if (!stepAllowed(SaveStep::Commit, path)) {
+    if (!saveStepAllowed(SaveStep::Commit, path)) {
         file.remove();
         return failed(QStringLiteral("the file could not be renamed into place (fault injected)"));
     }
-    if (std::rename(QFile::encodeName(file.fileName()).constData(),
-                    QFile::encodeName(path).constData()) != 0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    QString reason;
+    if (!renameIntoPlace(file.fileName(), path, &reason)) {
         file.remove();
-        return failed(QStringLiteral("cannot be renamed into place: %1").arg(reason));
+        return failed(reason);
     }
     return true;
+}
+
+bool openTemporaryBeside(QFile* file, const QString& path, QIODevice::OpenMode extra) {
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString temporary = path + QLatin1Char('.');
+        for (int i = 0; i < 6; ++i)
+            temporary += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(62)]);
+        file->setFileName(temporary);
+        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly | extra))
+            return true;
+        // A name taken already is tried again with other letters; any other failure ends.
+        if (!QFile::exists(temporary))
+            return false;
+    }
+    return false;
+}
+
+bool renameIntoPlace(const QString& temporary, const QString& path, QString* reason) {
+    if (std::rename(QFile::encodeName(temporary).constData(),
+                    QFile::encodeName(path).constData()) == 0)
+        return true;
+    *reason = QStringLiteral("cannot be renamed into place: %1")
+                  .arg(QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
 }
 
 void syncFileSystem(const QString& path) {

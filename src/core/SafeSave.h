@@ -20,6 +20,46 @@ enum class SaveStep { Write, Commit };
 // writer is one step. Null (the default) costs nothing.
 using SaveFaultHook = std::function<bool(SaveStep step, const QString& path)>;
 void setSaveFaultHook(SaveFaultHook hook);
+// Asks the installed hook whether `step` of the save of `path` may go ahead (true without one).
+bool saveStepAllowed(SaveStep step, const QString& path);
+
+// A file device whose every write passes the fault hook first, is finished when the system
+// takes only part of it, and remembers the first failure, so that a writer that ignored it
+// still cannot commit. `Base` is the device written through (a save file or a temporary).
+template <typename Base> class HookedWrites : public Base {
+public:
+    using Base::Base;
+    QString writeFailure;
+    // The file the hook is told about (the target, not the temporary).
+    QString hookPath;
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override {
+        if (!saveStepAllowed(SaveStep::Write, hookPath))
+            return failed(QStringLiteral("the write failed (fault injected)"));
+        // The file engine returns a short count without an error when the disk fills in
+        // the middle of a write; writing the rest then fails with the system's reason ("No
+        // space left on device"), which a save must report instead of "Unknown error".
+        qint64 done = 0;
+        while (done < length) {
+            const qint64 written = Base::writeData(data + done, length - done);
+            if (written < 0)
+                return failed(this->errorString());
+            if (written == 0)
+                return failed(QStringLiteral("nothing more could be written"));
+            done += written;
+        }
+        return done;
+    }
+
+private:
+    qint64 failed(const QString& reason) {
+        this->setErrorString(reason);
+        if (writeFailure.isEmpty())
+            writeFailure = reason;
+        return -1;
+    }
+};
 
 // Every file Korvex writes goes through this wrapper: the data goes to a temporary file
 // that replaces the target only when every write succeeded, so a failed save leaves the
@@ -45,18 +85,7 @@ public:
     QString errorString() const { return m_error; }
 
 private:
-    // A save file whose writes pass the fault hook first and that remembers the first
-    // failed write, so that a writer that ignored it still cannot commit.
-    class File : public QSaveFile {
-    public:
-        using QSaveFile::QSaveFile;
-        QString writeFailure;
-
-    protected:
-        qint64 writeData(const char* data, qint64 length) override;
-    };
-
-    File m_file;
+    HookedWrites<QSaveFile> m_file;
     QString m_path;
     QString m_error;
 };
@@ -76,6 +105,15 @@ bool saveBytes(const QString& path, const QByteArray& bytes, QString* error = nu
 // only after syncFileSystem(): a restore writes its many new files this way and syncs once
 // at its end. Passes the same fault hook as SafeSave (one write, one rename).
 bool saveNewBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Opens a new temporary beside `path` ("<name>.XXXXXX", six letters or digits, the names
+// removeSaveLeftovers knows) for writing with `extra` open flags. False with the file's
+// error set when none can be made.
+bool openTemporaryBeside(QFile* file, const QString& path, QIODevice::OpenMode extra = {});
+
+// Renames `temporary` over `path` in one step (the file system replaces an existing file
+// atomically). False with `reason` set when it fails.
+bool renameIntoPlace(const QString& temporary, const QString& path, QString* reason);
 
 // Makes every write to the file system holding `path` durable (one sync for many files).
 void syncFileSystem(const QString& path);

@@ -1,16 +1,52 @@
 #include "core/SaveGroup.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace korvex {
 
+namespace {
+
+QString systemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
+SaveGroup::~SaveGroup() {
+    cancelFrom(0);
+}
+
 QIODevice* SaveGroup::add(const QString& path) {
-    auto save = std::make_unique<SafeSave>(path);
-    if (!save->open() && m_error.isEmpty())
-        m_error = save->errorString();
-    m_files.push_back(std::move(save));
-    m_paths.append(path);
-    return m_files.back()->device();
+    Member member;
+    member.path = path;
+    // A link stays a link: its target is what is replaced.
+    const QFileInfo info(path);
+    member.target = info.isSymLink() ? info.symLinkTarget() : path;
+    member.file = std::make_unique<HookedWrites<QFile>>();
+    member.file->hookPath = path;
+    // Unbuffered: every write is one write of the system, checked as it happens.
+    if (!openTemporaryBeside(member.file.get(), member.target, QIODevice::Unbuffered)) {
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("%1: cannot be written: %2")
+                          .arg(QDir::toNativeSeparators(path), member.file->errorString());
+    } else {
+        member.pending = true;
+        if (info.exists())
+            member.file->setPermissions(QFile::permissions(member.target));
+    }
+    m_members.push_back(std::move(member));
+    return m_members.back().file.get();
 }
 
 void SaveGroup::addBytes(const QString& path, const QByteArray& bytes) {
@@ -20,39 +56,87 @@ void SaveGroup::addBytes(const QString& path, const QByteArray& bytes) {
 }
 
 void SaveGroup::fail(const QString& path, const QString& message) {
-    const qsizetype index = m_paths.indexOf(path);
-    if (index >= 0)
-        m_files[size_t(index)]->fail(message);
     if (m_error.isEmpty())
         m_error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), message);
 }
 
-bool SaveGroup::commit() {
-    // Every file is checked and flushed before any is renamed: SafeSave::commit() does
-    // both, so the group first finishes the writing of each file without renaming.
-    if (m_error.isEmpty()) {
-        for (const auto& file : m_files) {
-            QString reason;
-            if (!file->finishWriting(&reason)) {
-                m_error = reason;
-                break;
-            }
+bool SaveGroup::finishAll() {
+    for (const Member& member : m_members) {
+        HookedWrites<QFile>& file = *member.file;
+        if (!file.writeFailure.isEmpty())
+            fail(member.path, file.writeFailure);
+        else if (file.error() != QFileDevice::NoError)
+            fail(member.path, file.errorString());
+        if (failed())
+            return false;
+    }
+#if defined(Q_OS_LINUX)
+    // One sync per file system makes every temporary on it durable at once, where a sync of
+    // each file would wait for the disk once per file.
+    QSet<dev_t> synced;
+    for (const Member& member : m_members) {
+        struct stat status {};
+        const int fd = member.file->handle();
+        const bool known = ::fstat(fd, &status) == 0;
+        if (known && synced.contains(status.st_dev))
+            continue;
+        if (::syncfs(fd) != 0) {
+            fail(member.path, systemReason());
+            return false;
+        }
+        if (known)
+            synced.insert(status.st_dev);
+    }
+#elif defined(Q_OS_UNIX)
+    for (const Member& member : m_members) {
+        if (::fsync(member.file->handle()) != 0) {
+            fail(member.path, systemReason());
+            return false;
         }
     }
-    if (!m_error.isEmpty()) {
-        for (const auto& file : m_files)
-            file->cancel();
+#endif
+    for (const Member& member : m_members) {
+        member.file->close();
+        if (member.file->error() != QFileDevice::NoError) {
+            fail(member.path, member.file->errorString());
+            return false;
+        }
+    }
+    return true;
+}
+
+void SaveGroup::cancelFrom(size_t first) {
+    for (size_t i = first; i < m_members.size(); ++i) {
+        Member& member = m_members[i];
+        if (member.pending) {
+            member.file->close();
+            member.file->remove();
+            member.pending = false;
+        }
+    }
+}
+
+bool SaveGroup::commit() {
+    if (failed() || !finishAll()) {
+        cancelFrom(0);
         return false;
     }
     // Renames on one file system do not fail for want of space; should one fail all the
     // same, the files after it are cancelled (the ones before it are already in place).
-    for (const auto& file : m_files) {
-        if (!m_error.isEmpty())
-            file->cancel();
-        else if (!file->commit())
-            m_error = file->errorString();
+    for (size_t i = 0; i < m_members.size(); ++i) {
+        Member& member = m_members[i];
+        QString reason;
+        if (!saveStepAllowed(SaveStep::Commit, member.path))
+            reason = QStringLiteral("the file could not be renamed into place (fault injected)");
+        else if (renameIntoPlace(member.file->fileName(), member.target, &reason)) {
+            member.pending = false;
+            continue;
+        }
+        fail(member.path, reason);
+        cancelFrom(i);
+        break;
     }
-    return m_error.isEmpty();
+    return !failed();
 }
 
 } // namespace korvex

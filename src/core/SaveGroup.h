@@ -2,8 +2,8 @@
 
 #include "core/SafeSave.h"
 
+#include <QFile>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -17,12 +17,14 @@ struct FileBytes {
 };
 
 // Saves several files that belong together (a practise's data file, picture and thumbnail)
-// so that they change together: every file is written to its temporary first, and only
-// when every write of every file succeeded are they renamed into place, one after another.
-// A failure in any write leaves every old file untouched and every temporary removed
-// (only a failed rename, which a full disk does not cause, leaves the files renamed before
-// it in their new state);
-// errorString() names the file and the system's reason ("No space left on device").
+// so that they change together, in one durable step: every file is written to a temporary
+// beside it, the temporaries are made durable with one sync of their file system, and only
+// then are they renamed into place, one after another (as a single save's rename, a rename
+// reaches the disk with the file system's next write-back). A failure in any write or in the sync
+// leaves every old file untouched and every temporary removed (only a failed rename, which a full
+// disk does not cause, leaves the files renamed before it in their new state); errorString() names
+// the file and the system's reason ("No space left on device"). A save killed at any moment leaves
+// each file old or new; the temporaries it leaves are removed by removeSaveLeftovers.
 //
 //   SaveGroup group;
 //   QIODevice* data = group.add(stem + ".gmp");
@@ -32,11 +34,12 @@ struct FileBytes {
 class SaveGroup {
 public:
     SaveGroup() = default;
+    ~SaveGroup();
     SaveGroup(const SaveGroup&) = delete;
     SaveGroup& operator=(const SaveGroup&) = delete;
 
     // Opens the temporary of `path` and returns the device to write it through. When it
-    // cannot be opened the group has failed (the device is still valid and discards what
+    // cannot be opened the group has failed (the device is still valid and refuses what
     // is written).
     QIODevice* add(const QString& path);
     // Writes `bytes` as the whole content of `path`.
@@ -45,14 +48,24 @@ public:
     void fail(const QString& path, const QString& message);
     bool failed() const { return !m_error.isEmpty(); }
 
-    // Renames every file into place when all were written; otherwise cancels all of them.
-    // False with errorString() set on any failure.
+    // Renames every file into place when all were written and synced; otherwise cancels
+    // all of them. False with errorString() set on any failure.
     bool commit();
     QString errorString() const { return m_error; }
 
 private:
-    std::vector<std::unique_ptr<SafeSave>> m_files;
-    QStringList m_paths;
+    struct Member {
+        QString path;   // as given, for messages and fail()
+        QString target; // the file renamed over (a link's target, as the link is kept)
+        std::unique_ptr<HookedWrites<QFile>> file;
+        bool pending = false; // its temporary exists and is not renamed yet
+    };
+    // Checks every temporary, makes all of them durable and closes them.
+    bool finishAll();
+    // Removes the temporaries of the files from `first` on.
+    void cancelFrom(size_t first);
+
+    std::vector<Member> m_members;
     QString m_error;
 };
 

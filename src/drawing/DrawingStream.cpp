@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace korvex {
 
@@ -68,6 +69,24 @@ QPoint readCurrentPoint(BinaryReader& in, const DrawingSettings& settings, QPoin
 void writeCurrentPoint(BinaryWriter& out, const DrawingSettings& settings, QPointF point) {
     out.writeDouble(point.x() / settings.canvasWidth);
     out.writeDouble(point.y() / settings.canvasHeight);
+}
+
+void writeCurrentPoints(BinaryWriter& out, const DrawingSettings& settings,
+                        const std::vector<QPointF>& points) {
+    char* raw = out.appendRoom(qsizetype(points.size()) * 16);
+    if (!raw)
+        return;
+    // The same divisions as writeCurrentPoint, stored straight into the array.
+    const auto put = [&raw](double value) {
+        quint64 bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        qToLittleEndian(bits, raw);
+        raw += 8;
+    };
+    for (const QPointF& point : points) {
+        put(point.x() / settings.canvasWidth);
+        put(point.y() / settings.canvasHeight);
+    }
 }
 
 void writeKeptPoint(BinaryWriter& out, const DrawingSettings& settings, QPoint point,

@@ -7,6 +7,7 @@
 #include <QPointF>
 
 #include <cmath>
+#include <vector>
 
 namespace korvex {
 
@@ -47,6 +48,9 @@ QPointF readCurrentPointF(BinaryReader& in, const DrawingSettings& settings);
 inline constexpr QPointF kNoFraction{-1.0, -1.0};
 
 void writeCurrentPoint(BinaryWriter& out, const DrawingSettings& settings, QPointF point);
+// writeCurrentPoint for every point of `points`, in one run.
+void writeCurrentPoints(BinaryWriter& out, const DrawingSettings& settings,
+                        const std::vector<QPointF>& points);
 // Writes `point`. While it is still the pixel that `fraction` was read as, the fraction
 // itself is written: pixels on the small canvas are coarser than the stored fractions, so a
 // drawing opened and saved at the small size would otherwise move by a pixel at the large.

@@ -119,8 +119,7 @@ void TLine::writeTo(BinaryWriter& out) {
         writeKeptPoint(out, *m_settings, m_controlPoints[i],
                        i < m_fileFractions.size() ? m_fileFractions[i] : kNoFraction);
     out.writeInt32(qint32(m_path.size()));
-    for (const QPointF& p : m_path)
-        writeCurrentPoint(out, *m_settings, p);
+    writeCurrentPoints(out, *m_settings, m_path);
 }
 
 bool TLine::readFrom(qint32 version, BinaryReader& in) {

@@ -19,6 +19,8 @@
 #include <QFileInfo>
 #include <QPainter>
 
+#include <cstring>
+
 namespace korvex {
 
 TGraphicPractise::TGraphicPractise(TSettings& settings, TLanguage& language)
@@ -93,13 +95,17 @@ void TGraphicPractise::loadStandardGround() {
     m_standardGroundLoaded = true;
 }
 
-PractiseScene TGraphicPractise::scene() {
-    // A ground chosen since the last load (or a layout change) is fetched before painting.
+void TGraphicPractise::ensureStandardGround() {
     if (m_groundMode == GroundStandard &&
         (!m_standardGroundLoaded || m_standardGroundName != m_groundName ||
          (!m_standardGround.isNull() &&
           m_standardGround.size() != QSize(pictureWidth(), pictureHeight()))))
         loadStandardGround();
+}
+
+PractiseScene TGraphicPractise::scene() {
+    // A ground chosen since the last load (or a layout change) is fetched before painting.
+    ensureStandardGround();
     PractiseScene scene;
     scene.groundMode = m_groundMode;
     scene.standardGround = m_standardGround;
@@ -172,29 +178,64 @@ bool TGraphicPractise::writableVersion(qint32* version, bool graphic) {
     return true;
 }
 
+TGraphicPractise::PictureInputs TGraphicPractise::pictureInputs() {
+    ensureStandardGround();
+    PictureInputs inputs;
+    inputs.canvas = QSize(pictureWidth(), pictureHeight());
+    inputs.largeLayout = m_drawing.largeLayout;
+    inputs.figureFolder = joinPath(m_drawing.appFolder, m_drawing.pictureFolder);
+    inputs.rinkKey = m_groundMode == GroundStandard ? m_standardGround.cacheKey() : 0;
+    inputs.centreText = m_language.Text(QStringLiteral("GCCenterError"));
+    return inputs;
+}
+
+bool TGraphicPractise::isLastSavedDrawing(const DrawnParts& drawn,
+                                          const PictureInputs& inputs) const {
+    const auto same = [](const char* a, QByteArrayView b) {
+        return b.isEmpty() || std::memcmp(a, b.data(), size_t(b.size())) == 0;
+    };
+    const qsizetype split = drawn.drawing.size();
+    return !m_saved.picture.isEmpty() && inputs == m_saved.inputs &&
+           m_saved.drawn.size() == split + drawn.ownGround.size() &&
+           same(m_saved.drawn.constData(), drawn.drawing) &&
+           same(m_saved.drawn.constData() + split, drawn.ownGround);
+}
+
 bool TGraphicPractise::SaveBytes(const QString& stem, QList<FileBytes>* files) {
     m_error.clear();
     const QString dataFile = stem + QStringLiteral(".gmp");
     qint32 version = 0;
     if (!checkSaveAllowed(stem, dataFile) || !writableVersion(&version, true))
         return false;
-    // Both pictures are made before any file is written, so a failure leaves all three.
-    const QImage picture = RenderPicture();
-    QByteArray pictureBytes = encodeJpeg(picture);
-    QByteArray thumbnailBytes = encodeJpeg(boxFilterThumbnail(picture));
-    if (pictureBytes.isEmpty() || thumbnailBytes.isEmpty())
-        return failWith(QStringLiteral("%1: the picture could not be encoded; nothing was saved.")
-                            .arg(QDir::toNativeSeparators(stem + QStringLiteral(".jpg"))));
     // The data file (a megabyte for a practise of many lines) is written into memory kept
     // from the last save: fresh memory of that size costs more than writing it.
     m_dataBuffer.resize(0);
     setFormatVersion(version);
-    if (!writeTo(&m_dataBuffer, dataFile))
+    DrawnParts drawn;
+    if (!writeTo(&m_dataBuffer, dataFile, &drawn))
         return false;
+    // Both pictures are made before any file is written, so a failure leaves all three.
+    const PictureInputs inputs = pictureInputs();
+    if (!isLastSavedDrawing(drawn, inputs)) {
+        m_saved.picture.clear();
+        const QImage picture = RenderPicture();
+        QByteArray pictureBytes = encodeJpeg(picture);
+        QByteArray thumbnailBytes = encodeJpeg(boxFilterThumbnail(picture));
+        if (pictureBytes.isEmpty() || thumbnailBytes.isEmpty())
+            return failWith(
+                QStringLiteral("%1: the picture could not be encoded; nothing was saved.")
+                    .arg(QDir::toNativeSeparators(stem + QStringLiteral(".jpg"))));
+        m_saved.drawn.resize(0);
+        m_saved.drawn.append(drawn.drawing);
+        m_saved.drawn.append(drawn.ownGround);
+        m_saved.inputs = inputs;
+        m_saved.picture = std::move(pictureBytes);
+        m_saved.thumbnail = std::move(thumbnailBytes);
+    }
     files->clear();
     files->append({dataFile, m_dataBuffer});
-    files->append({stem + QStringLiteral(".jpg"), std::move(pictureBytes)});
-    files->append({stem + QStringLiteral("Small.jpg"), std::move(thumbnailBytes)});
+    files->append({stem + QStringLiteral(".jpg"), m_saved.picture});
+    files->append({stem + QStringLiteral("Small.jpg"), m_saved.thumbnail});
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include "drawing/TFigures.h"
 #include "drawing/TLines.h"
 
+#include <QByteArrayView>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -147,7 +148,38 @@ protected:
     QString m_error;
 
 private:
+    // The parts of a data file the picture is drawn from: figures, lines, ground mode and
+    // name, and the own ground picture (description, keywords and numbers are not drawn).
+    struct DrawnParts {
+        QByteArrayView drawing;
+        QByteArrayView ownGround;
+    };
+    // What else the picture depends on: the canvas, the figure pictures' folder, the rink
+    // picture in use and the text shown for an own picture too large to centre.
+    struct PictureInputs {
+        QSize canvas;
+        bool largeLayout = true;
+        QString figureFolder;
+        qint64 rinkKey = 0;
+        QString centreText;
+        bool operator==(const PictureInputs&) const = default;
+    };
+    // The picture and thumbnail files of the last save and what they were drawn from: a
+    // save that changed no drawn part (a description edited, the same practise saved under
+    // another name) writes them again instead of drawing and encoding the same pixels.
+    struct SavedPictures {
+        QByteArray drawn;
+        PictureInputs inputs;
+        QByteArray picture;
+        QByteArray thumbnail;
+    };
+
     ItemKind m_kind;
+    bool writeTo(QByteArray* bytes, const QString& name, DrawnParts* drawn);
+    // Loads the standard ground when the ground name or the canvas changed since.
+    void ensureStandardGround();
+    PictureInputs pictureInputs();
+    bool isLastSavedDrawing(const DrawnParts& drawn, const PictureInputs& inputs) const;
     void readBody(BinaryReader& in, qint32 version);
     bool readFrom(BinaryReader& in);
     // Draws the picture and thumbnail at `stem` again when one of them is missing; false
@@ -173,6 +205,7 @@ private:
     QString m_refusedStem;
     QString m_refusedReason;
     QByteArray m_dataBuffer; // the data file of the last save, its memory reused
+    SavedPictures m_saved;
 };
 
 } // namespace korvex

@@ -24,6 +24,10 @@ bool TGraphicPractise::writeTo(QIODevice* device, const QString& name) {
 }
 
 bool TGraphicPractise::writeTo(QByteArray* bytes, const QString& name) {
+    return writeTo(bytes, name, nullptr);
+}
+
+bool TGraphicPractise::writeTo(QByteArray* bytes, const QString& name, DrawnParts* drawn) {
     qint32 version = 0;
     if (!writableVersion(&version, true))
         return false;
@@ -31,16 +35,23 @@ bool TGraphicPractise::writeTo(QByteArray* bytes, const QString& name) {
     out.writeInt32(version);
     writeStreamStrings(out, m_description);
     writeStreamStrings(out, m_keywords);
+    const qsizetype drawingStart = bytes->size();
     m_figures->writeTo(out);
     m_lines->writeTo(out);
     out.writeByte(m_groundMode);
     writeStreamString(out, m_groundName);
+    const qsizetype drawingEnd = bytes->size();
     m_numbersB.write(out);
     m_numbersA.write(out);
+    const qsizetype pictureStart = bytes->size();
     if (m_groundMode != GroundStandard)
         writeJpegBlock(out, m_groundPicture);
     if (!out.ok())
         return failWith(QStringLiteral("%1: %2").arg(name, out.errorString()));
+    if (drawn) {
+        drawn->drawing = QByteArrayView(*bytes).sliced(drawingStart, drawingEnd - drawingStart);
+        drawn->ownGround = QByteArrayView(*bytes).sliced(pictureStart);
+    }
     return true;
 }
 

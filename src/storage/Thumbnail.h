@@ -14,7 +14,8 @@ constexpr int kThumbnailHeight = 140;
 // where the reduced picture is smaller).
 QImage boxFilterThumbnail(const QImage& picture);
 
-// The per-channel mean of every factor x factor block (factor >= 1), rounded down.
+// The per-channel mean of every factor x factor block (factor 1 to 16; a larger one gives
+// a white picture), rounded down.
 // Incomplete blocks at the right and bottom edge are dropped.
 QImage boxFilter(const QImage& picture, int factor);
 

@@ -2,6 +2,7 @@
 
 #include "storage/PractiseGround.h"
 #include "storage/TGraphicPractise.h"
+#include "storage/Thumbnail.h"
 
 #include "core/Jpeg.h"
 #include "core/JpegPicture.h"
@@ -129,6 +130,71 @@ TEST(GraphicPractise, SaveWritesTheDataFileAndBothPictures) {
     QImage thumbnail;
     ASSERT_TRUE(decodeJpeg(readAll(copy + QStringLiteral("Small.jpg")), &thumbnail, nullptr));
     EXPECT_EQ(thumbnail.size(), QSize(225, 140));
+}
+
+// A save whose drawing is unchanged writes the last save's picture and thumbnail again; any
+// change to what is drawn (a figure, a line, the rink, the ground picture) draws them anew.
+// Every save's pictures must be those of its own data file, drawn by a fresh practise.
+TEST(GraphicPractise, SavedPicturesAlwaysShowTheSavedDrawing) {
+    Installation inst;
+    const QString source = inst.graphicStem("source");
+    writeAll(source + QStringLiteral(".gmp"), fullLayout141());
+    QImage otherRink(675, 420, QImage::Format_RGB32);
+    otherRink.fill(QColor(200, 60, 60));
+    ASSERT_TRUE(
+        saveBytes(inst.path(QStringLiteral("Playgrounds/Other.jpg")), encodeJpeg(otherRink)));
+    TGraphicPractise practise(*inst.settings, inst.language);
+    ASSERT_TRUE(practise.Load(source));
+    int saves = 0;
+    QByteArray lastPicture;
+    // Saves under a new name and checks the pictures against the saved data file; returns
+    // whether the picture differs from the previous save's.
+    const auto saveAndCheck = [&]() {
+        const QString stem =
+            inst.graphicStem(QStringLiteral("save%1").arg(++saves).toUtf8().constData());
+        EXPECT_TRUE(practise.Save(stem)) << practise.errorString().toStdString();
+        TGraphicPractise fresh(*inst.settings, inst.language);
+        EXPECT_TRUE(fresh.Load(stem));
+        const QImage drawn = fresh.RenderPicture();
+        const QByteArray picture = readAll(stem + QStringLiteral(".jpg"));
+        EXPECT_EQ(picture, encodeJpeg(drawn)) << "save " << saves;
+        EXPECT_EQ(readAll(stem + QStringLiteral("Small.jpg")),
+                  encodeJpeg(boxFilterThumbnail(drawn)))
+            << "save " << saves;
+        const bool changed = picture != lastPicture;
+        lastPicture = picture;
+        return changed;
+    };
+    EXPECT_TRUE(saveAndCheck());
+    practise.description() = {QStringLiteral("Only the text changed")};
+    EXPECT_FALSE(saveAndCheck());
+    practise.figures().at(0)->setPosition(QPoint(151, 210));
+    EXPECT_TRUE(saveAndCheck());
+    practise.figures().at(1)->setText(QStringLiteral("Stop"));
+    EXPECT_TRUE(saveAndCheck());
+    practise.lines().take(0);
+    EXPECT_TRUE(saveAndCheck());
+    practise.setGroundName(QStringLiteral("Other"));
+    EXPECT_TRUE(saveAndCheck());
+    // The rink file itself replaced: the ground is loaded again, and so drawn again.
+    otherRink.fill(QColor(60, 60, 200));
+    ASSERT_TRUE(
+        saveBytes(inst.path(QStringLiteral("Playgrounds/Other.jpg")), encodeJpeg(otherRink)));
+    practise.loadStandardGround();
+    EXPECT_TRUE(saveAndCheck());
+    JpegPicture own;
+    ASSERT_TRUE(own.setBytes(ownPictureJpeg()));
+    practise.setGroundPicture(own);
+    practise.setGroundMode(GroundFit);
+    EXPECT_TRUE(saveAndCheck());
+    // The own picture is drawn even where its bytes are all that changed.
+    QImage otherOwn(120, 80, QImage::Format_RGB32);
+    otherOwn.fill(QColor(200, 200, 0));
+    ASSERT_TRUE(own.setBytes(encodeJpeg(otherOwn)));
+    practise.setGroundPicture(own);
+    EXPECT_TRUE(saveAndCheck());
+    practise.keywords() = {QStringLiteral("new keyword")};
+    EXPECT_FALSE(saveAndCheck());
 }
 
 TEST(GraphicPractise, OwnGroundPictureIsKeptByteForByte) {
