@@ -322,9 +322,14 @@ RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
     auto skipItem = [&] {
         skipFileBlock(in);
         ++report.skipped;
-        if (!teamFiles && options.rewrite.complete)
-            options.rewrite.complete(
-                joinPath(joinPath(options.root, storedToPath(folder)), extractFileTitle(fileName)));
+        if (teamFiles || !options.rewrite.complete)
+            return;
+        const QString failure = options.rewrite.complete(
+            joinPath(joinPath(options.root, storedToPath(folder)), extractFileTitle(fileName)));
+        // The item stays, and its pictures are drawn again when it is next opened; the
+        // restore still says that they could not be written now.
+        if (!failure.isEmpty())
+            report.writeFailures.append(failure);
     };
 
     while (in.ok() && !in.atEnd()) {

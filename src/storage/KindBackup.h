@@ -68,8 +68,9 @@ struct ItemRewriter {
                        QString* error)>
         rewrite;
     // Makes the missing files of an item at `stem` that is kept as it is (a graphic
-    // practise whose pictures an interrupted restore did not write). May be null.
-    std::function<void(const QString& stem)> complete;
+    // practise whose pictures an interrupted restore did not write). Returns why a missing
+    // file could not be written, or an empty text. May be null.
+    std::function<QString(const QString& stem)> complete;
 
     explicit operator bool() const { return bool(rewrite); }
 };

@@ -36,9 +36,11 @@ ItemRewriter practiseRewriter(BackupKind kind, TSettings& settings, TLanguage& l
     // A practise kept as it is whose picture or thumbnail is missing gets them drawn
     // again (loading does that).
     rewriter.complete = [practise](const QString& stem) {
-        if (!QFileInfo::exists(stem + QStringLiteral(".jpg")) ||
-            !QFileInfo::exists(stem + QStringLiteral("Small.jpg")))
-            practise->Load(stem);
+        if (QFileInfo::exists(stem + QStringLiteral(".jpg")) &&
+            QFileInfo::exists(stem + QStringLiteral("Small.jpg")))
+            return QString();
+        practise->Load(stem);
+        return practise->loadWarning();
     };
     return rewriter;
 }

@@ -59,6 +59,36 @@ TEST(RedrawFailure, AFailedRedrawIsReportedTheDrawingStaysAndTheNextLoadDrawsAga
     EXPECT_TRUE(decodes(stem + QStringLiteral("Small.jpg")));
 }
 
+// A restore that keeps an existing practise draws its missing pictures; when they cannot be
+// saved, the restore says so with the practise's name instead of passing as clean.
+TEST(RedrawFailure, ARestoreKeepingAPractiseReportsAFailedRedraw) {
+    FaultInstallation inst;
+    const QString stem = inst.graphicStem("Drill");
+    ASSERT_TRUE(saveDrill(inst, stem, 2));
+    const QString backup = inst.path(QStringLiteral("graphic.gbp"));
+    ASSERT_TRUE(writeGraphicBackup(inst, backup));
+    removePictures(stem);
+
+    RestoreOptions options = restoreOptionsFor(
+        BackupKind::Graphic, InstallationFolders::fromSettings(inst.theSettings()));
+    options.rewrite = practiseRewriter(BackupKind::Graphic, inst.theSettings(), inst.language());
+    setSaveFaultHook([](SaveStep, const QString&) { return false; });
+    const RestoreReport failed = restoreKindBackup(backup, options);
+    setSaveFaultHook({});
+    EXPECT_EQ(failed.skipped, 1);
+    EXPECT_FALSE(failed.ok());
+    ASSERT_EQ(failed.writeFailures.size(), 1);
+    EXPECT_TRUE(failed.writeFailures.first().contains(
+        QDir::toNativeSeparators(stem + QStringLiteral(".gmp"))))
+        << failed.writeFailures.first().toStdString();
+
+    // Run again on a sound disk, the restore draws them and is clean.
+    const RestoreReport again = restoreKindBackup(backup, options);
+    EXPECT_TRUE(again.ok()) << again.summary().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(decodes(stem + QStringLiteral(".jpg")));
+    EXPECT_TRUE(decodes(stem + QStringLiteral("Small.jpg")));
+}
+
 // korvex-cli draws the practise all the same (exit 0) and prints the reason as a warning.
 TEST(RedrawFailure, TheCommandLineWarnsWithTheSystemsReasonOnAFullDisk) {
     SmallFileSystem fs(1024 * 1024);
