@@ -126,8 +126,9 @@ void restoreItemByItem(Installation& source, Installation& target) {
         const QString path = target.path(it.key());
         QString error;
         if (path.endsWith(QStringLiteral(".gmp"))) {
-            if (practise.Load(pathWithoutExtension(path)) && !practise.isSaveRefused())
+            if (practise.Load(pathWithoutExtension(path)) && !practise.isSaveRefused()) {
                 EXPECT_TRUE(practise.Save(pathWithoutExtension(path)));
+            }
         } else if (path.endsWith(QStringLiteral(".tmp"))) {
             TextPractiseData text;
             ASSERT_TRUE(readTextPractiseFile(path, &text, &error));
