@@ -189,21 +189,54 @@ bool renameIntoPlace(const QString& temporary, const QString& path, QString* rea
     return false;
 }
 
-void syncFileSystem(const QString& path) {
+namespace {
+
+// Asks the fault hook before a sync; false with the injected reason when it refuses.
+bool syncAllowed(const QString& path, QString* reason) {
+    if (saveStepAllowed(SaveStep::Sync, path))
+        return true;
+    if (reason)
+        *reason = QStringLiteral("the disk could not write the files (fault injected)");
+    return false;
+}
+
+} // namespace
+
+bool syncFileSystemOf(int fd, const QString& path, QString* reason) {
+    if (!syncAllowed(path, reason))
+        return false;
+#if defined(Q_OS_LINUX)
+    const int result = ::syncfs(fd);
+#elif defined(Q_OS_UNIX)
+    // No sync of one file system here: the file itself is made durable.
+    const int result = ::fsync(fd);
+#else
+    Q_UNUSED(fd);
+    const int result = 0;
+#endif
+    if (result == 0)
+        return true;
+    if (reason)
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
+bool syncFileSystem(const QString& path, QString* reason) {
 #if defined(Q_OS_LINUX)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd >= 0) {
-        ::syncfs(fd);
+        const bool synced = syncFileSystemOf(fd, path, reason);
         ::close(fd);
-        return;
+        return synced;
     }
-    ::sync();
-#elif defined(Q_OS_UNIX)
-    Q_UNUSED(path);
-    ::sync();
-#else
-    Q_UNUSED(path);
 #endif
+    // The folder's file system cannot be named (or synced alone here): sync them all.
+    if (!syncAllowed(path, reason))
+        return false;
+#if defined(Q_OS_UNIX)
+    ::sync();
+#endif
+    return true;
 }
 
 bool saveWith(const QString& path, const std::function<bool(QIODevice*, QString*)>& write,

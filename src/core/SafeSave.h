@@ -12,7 +12,7 @@ class QFile;
 namespace korvex {
 
 // The steps of a save that a fault can hit: one write of a writer, and the final rename.
-enum class SaveStep { Write, Commit };
+enum class SaveStep { Write, Commit, Sync };
 
 // A hook that fault-injection tests install to let a save fail or the process die at a
 // chosen step. It is asked before every step of every SafeSave; returning false makes
@@ -116,7 +116,11 @@ bool openTemporaryBeside(QFile* file, const QString& path, QIODevice::OpenMode e
 bool renameIntoPlace(const QString& temporary, const QString& path, QString* reason);
 
 // Makes every write to the file system holding `path` durable (one sync for many files).
-void syncFileSystem(const QString& path);
+// False with the system's reason when the file system could not write them all: the files
+// are then in place but may be lost at a power cut.
+bool syncFileSystem(const QString& path, QString* reason = nullptr);
+// The same for the file system of the open file `fd`; `path` names it for the fault hook.
+bool syncFileSystemOf(int fd, const QString& path, QString* reason);
 
 // Writes `path` atomically with `write`, which writes the whole content to the device and
 // returns false with a message when it fails; on any failure returns false and sets `error`.

@@ -4,9 +4,6 @@
 #include <QFileInfo>
 #include <QSet>
 
-#include <cerrno>
-#include <cstring>
-
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,14 +11,6 @@
 #endif
 
 namespace korvex {
-
-namespace {
-
-QString systemReason() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-} // namespace
 
 SaveGroup::~SaveGroup() {
     cancelFrom(0);
@@ -70,29 +59,25 @@ bool SaveGroup::finishAll() {
         if (failed())
             return false;
     }
-#if defined(Q_OS_LINUX)
+#if defined(Q_OS_UNIX)
     // One sync per file system makes every temporary on it durable at once, where a sync of
-    // each file would wait for the disk once per file.
+    // each file would wait for the disk once per file (other systems sync each file).
     QSet<dev_t> synced;
     for (const Member& member : m_members) {
         struct stat status {};
         const int fd = member.file->handle();
         const bool known = ::fstat(fd, &status) == 0;
+#if defined(Q_OS_LINUX)
         if (known && synced.contains(status.st_dev))
             continue;
-        if (::syncfs(fd) != 0) {
-            fail(member.path, systemReason());
+#endif
+        QString reason;
+        if (!syncFileSystemOf(fd, member.path, &reason)) {
+            fail(member.path, reason);
             return false;
         }
         if (known)
             synced.insert(status.st_dev);
-    }
-#elif defined(Q_OS_UNIX)
-    for (const Member& member : m_members) {
-        if (::fsync(member.file->handle()) != 0) {
-            fail(member.path, systemReason());
-            return false;
-        }
     }
 #endif
     for (const Member& member : m_members) {

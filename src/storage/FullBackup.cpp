@@ -206,7 +206,9 @@ FullRestoreReport restoreFullBackup(const InstallationFolders& folders, const QS
         window.open(QIODevice::ReadOnly);
         result.reports.append(restoreKindBackup(&window, QDir::toNativeSeparators(file), options));
     }
-    syncFileSystem(folders.root);
+    QString syncFailure;
+    if (!syncFileSystem(folders.root, &syncFailure) && result.error.isEmpty())
+        result.error = restoredFilesNotDurable(folders.root, syncFailure);
     return result;
 }
 

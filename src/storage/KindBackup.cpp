@@ -122,6 +122,11 @@ QString recordText(const QString& folder, const QString& fileName) {
 
 } // namespace
 
+QString restoredFilesNotDurable(const QString& root, const QString& reason) {
+    return QStringLiteral("%1: the restored files could not be made durable: %2")
+        .arg(QDir::toNativeSeparators(root), reason);
+}
+
 QStringList RestoreReport::summary() const {
     QStringList lines;
     if (!versionAccepted) {
@@ -405,8 +410,9 @@ RestoreReport restoreKindBackup(QIODevice* device, const QString& sourceName,
         if (options.progress)
             options.progress(in.position(), in.size());
     }
-    if (wroteNewFiles && options.syncAtEnd)
-        syncFileSystem(options.root);
+    QString syncFailure;
+    if (wroteNewFiles && options.syncAtEnd && !syncFileSystem(options.root, &syncFailure))
+        report.writeFailures.append(restoredFilesNotDurable(options.root, syncFailure));
     if (!in.ok()) {
         report.error =
             QStringLiteral("The restore stopped at record %1 (%2): %3. The items before it stay "

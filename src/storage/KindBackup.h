@@ -129,6 +129,10 @@ struct RestoreReport {
     QStringList summary() const;
 };
 
+// The failure of a restore's closing sync: its files are in place under `root` but the
+// disk did not confirm them, so a power cut may still lose them.
+QString restoredFilesNotDurable(const QString& root, const QString& reason);
+
 // One record of a backup as listed by the information command.
 struct BackupRecordInfo {
     QString folder;   // as stored

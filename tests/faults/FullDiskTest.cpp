@@ -127,6 +127,28 @@ TEST(FullDisk, RestoreReportsEachRecordItCannotWriteAndGoesOn) {
     EXPECT_EQ(report.added + report.replaced, 4);
 }
 
+// A restore ends with one sync of the file system; when the disk cannot confirm the files,
+// they are in place but the restore does not pass as clean, and a second one completes it.
+TEST(FullDisk, ARestoreWhoseClosingSyncFailsIsNotReportedClean) {
+    FaultInstallation source;
+    ASSERT_TRUE(saveDrill(source, source.graphicStem("D"), 2));
+    const QString backup = source.path(QStringLiteral("graphic.gbp"));
+    ASSERT_TRUE(writeGraphicBackup(source, backup));
+    FaultInstallation target;
+    setSaveFaultHook([](SaveStep step, const QString&) { return step != SaveStep::Sync; });
+    RestoreReport report;
+    const bool restored = restoreGraphicBackup(target, backup, &report);
+    setSaveFaultHook({});
+    EXPECT_FALSE(restored);
+    EXPECT_EQ(report.added, 1);
+    ASSERT_EQ(report.writeFailures.size(), 1);
+    EXPECT_TRUE(report.writeFailures.first().contains(QStringLiteral("could not be made durable")))
+        << report.writeFailures.first().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(target.graphicStem("D") + QStringLiteral(".gmp")));
+    EXPECT_TRUE(restoreGraphicBackup(target, backup, &report))
+        << report.summary().join(QLatin1Char('\n')).toStdString();
+}
+
 TEST(FullDisk, SaveGroupCommitsAllOrNothingAndSettingsStillLoad) {
     SmallFileSystem fs(kFileSystemBytes);
     REQUIRE_SMALL_FILE_SYSTEM(fs);

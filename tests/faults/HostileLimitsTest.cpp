@@ -144,14 +144,14 @@ TEST(HostileLimits, SaveGroupFailingAtAnyStepKeepsEveryOldFile) {
         FailAtStep fault(k);
         if (save())
             break;
-        // Six writes, then the first rename: both files stay old. Only a failed second
-        // rename leaves the first file new.
-        EXPECT_EQ(readAll(a), k < 7 ? QByteArray("old a") : QByteArray("fieldfieldfieldfieldfield"))
+        // Six writes, one sync, then the first rename: both files stay old. Only a failed
+        // second rename leaves the first file new.
+        EXPECT_EQ(readAll(a), k < 8 ? QByteArray("old a") : QByteArray("fieldfieldfieldfieldfield"))
             << "step " << k;
         EXPECT_EQ(readAll(b), QByteArray("old b")) << "step " << k;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "step " << k;
     }
-    EXPECT_EQ(k, 8);
+    EXPECT_EQ(k, 9);
     EXPECT_EQ(readAll(a), QByteArray("fieldfieldfieldfieldfield"));
     EXPECT_EQ(readAll(b), QByteArray("new picture"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);

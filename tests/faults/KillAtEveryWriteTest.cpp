@@ -1,4 +1,4 @@
-// A save killed at any of its steps (every write, every rename) leaves each file either as
+// A save killed at any of its steps (every write, sync and rename) leaves each file either as
 // it was or as the save meant to write it, never a broken one; the temporaries it leaves
 // are removed at the next start, and a restore killed half-way completes when run again.
 #include "FaultItems.h"
@@ -58,8 +58,9 @@ TEST(KillAtEveryWrite, GraphicPractise) {
     ASSERT_TRUE(saveDrill(inst, stem, 2));
     const int kills = killAtEveryStep(inst.path(QStringLiteral("GraphicPractises")),
                                       [&] { return saveDrill(inst, stem, 5); });
-    // Data file, picture and thumbnail: each written whole in one write, then renamed.
-    EXPECT_EQ(kills, 6);
+    // Data file, picture and thumbnail: each written whole in one write, one sync for the
+    // three, then each renamed.
+    EXPECT_EQ(kills, 7);
 }
 
 TEST(KillAtEveryWrite, PlanCardFileAndDiary) {
@@ -94,9 +95,10 @@ TEST(KillAtEveryWrite, RestoreKilledHalfWayCompletesWhenRunAgain) {
     // One practise exists already in an older form and is replaced.
     ASSERT_TRUE(saveDrill(target, target.graphicStem("D1"), 1));
     const auto restore = [&] { return restoreGraphicBackup(target, backup); };
-    // Three files of three practises: one write and one rename each.
+    // Three files of three practises: one write and one rename each; one sync for the
+    // practise replaced and one at the end for the new ones.
     EXPECT_EQ(killAtEveryStep(target.path(QStringLiteral("GraphicPractises")), restore, restore),
-              18);
+              20);
 }
 
 // Without a decider a restore keeps the items that exist: a second run after a kill skips
@@ -119,9 +121,10 @@ TEST(KillAtEveryWrite, RestoreKeepingExistingItemsCompletesWhenRunAgain) {
         const RestoreReport report = restoreKindBackup(backup, options);
         return report.ok() && report.rewriteFailures.isEmpty();
     };
-    // Three new files of three practises: one write and one rename each.
+    // Three new files of three practises: one write and one rename each, and one sync at
+    // the end.
     EXPECT_EQ(killAtEveryStep(target.path(QStringLiteral("GraphicPractises")), restore, restore),
-              18);
+              19);
 }
 
 } // namespace
