@@ -189,16 +189,42 @@ TGraphicPractise::PictureInputs TGraphicPractise::pictureInputs() {
     return inputs;
 }
 
-bool TGraphicPractise::isLastSavedDrawing(const DrawnParts& drawn,
-                                          const PictureInputs& inputs) const {
+void TGraphicPractise::DrawnState::take(const DrawnParts& parts, const PictureInputs& from) {
+    drawn.resize(0);
+    drawn.append(parts.drawing);
+    drawn.append(parts.ownGround);
+    inputs = from;
+}
+
+bool TGraphicPractise::DrawnState::matches(const DrawnParts& parts,
+                                           const PictureInputs& other) const {
     const auto same = [](const char* a, QByteArrayView b) {
         return b.isEmpty() || std::memcmp(a, b.data(), size_t(b.size())) == 0;
     };
-    const qsizetype split = drawn.drawing.size();
-    return !m_saved.picture.isEmpty() && inputs == m_saved.inputs &&
-           m_saved.drawn.size() == split + drawn.ownGround.size() &&
-           same(m_saved.drawn.constData(), drawn.drawing) &&
-           same(m_saved.drawn.constData() + split, drawn.ownGround);
+    const qsizetype split = parts.drawing.size();
+    return other == inputs && drawn.size() == split + parts.ownGround.size() &&
+           same(drawn.constData(), parts.drawing) &&
+           same(drawn.constData() + split, parts.ownGround);
+}
+
+void TGraphicPractise::keepRenderedPicture(const QImage& picture) {
+    m_rendered.picture = QImage();
+    if (m_kind != ItemKind::GraphicPractise ||
+        picture.size() != QSize(pictureWidth(), pictureHeight()))
+        return;
+    DrawnParts drawn;
+    if (!writeDrawnParts(&m_rendered.state.drawn, &drawn))
+        return;
+    // The drawing and own ground were written one after the other into the state's bytes,
+    // as DrawnState::take lays them out.
+    m_rendered.state.inputs = pictureInputs();
+    m_rendered.picture = picture;
+}
+
+QImage TGraphicPractise::currentPicture(const DrawnParts& drawn, const PictureInputs& inputs) {
+    if (!m_rendered.picture.isNull() && m_rendered.state.matches(drawn, inputs))
+        return m_rendered.picture;
+    return RenderPicture();
 }
 
 bool TGraphicPractise::SaveBytes(const QString& stem, QList<FileBytes>* files) {
@@ -216,19 +242,16 @@ bool TGraphicPractise::SaveBytes(const QString& stem, QList<FileBytes>* files) {
         return false;
     // Both pictures are made before any file is written, so a failure leaves all three.
     const PictureInputs inputs = pictureInputs();
-    if (!isLastSavedDrawing(drawn, inputs)) {
+    if (m_saved.picture.isEmpty() || !m_saved.state.matches(drawn, inputs)) {
         m_saved.picture.clear();
-        const QImage picture = RenderPicture();
+        const QImage picture = currentPicture(drawn, inputs);
         QByteArray pictureBytes = encodeJpeg(picture);
         QByteArray thumbnailBytes = encodeJpeg(boxFilterThumbnail(picture));
         if (pictureBytes.isEmpty() || thumbnailBytes.isEmpty())
             return failWith(
                 QStringLiteral("%1: the picture could not be encoded; nothing was saved.")
                     .arg(QDir::toNativeSeparators(stem + QStringLiteral(".jpg"))));
-        m_saved.drawn.resize(0);
-        m_saved.drawn.append(drawn.drawing);
-        m_saved.drawn.append(drawn.ownGround);
-        m_saved.inputs = inputs;
+        m_saved.state.take(drawn, inputs);
         m_saved.picture = std::move(pictureBytes);
         m_saved.thumbnail = std::move(thumbnailBytes);
     }

@@ -110,6 +110,11 @@ public:
     PractiseScene scene();
     // The whole practise as a fresh W x H picture, every object drawn.
     QImage RenderPicture();
+    // `picture` is the practise as it stands now, drawn whole at the picture size (the editor
+    // hands over what it has just drawn for the screen). A save that follows with no drawn
+    // part changed encodes it instead of drawing the practise again; any other picture, or
+    // a drawing changed since, is ignored. Tactics practises save no picture and keep none.
+    void keepRenderedPicture(const QImage& picture);
     int pictureWidth() const;
     int pictureHeight() const;
     const DrawingSettings& drawingSettings() const { return m_drawing; }
@@ -164,14 +169,26 @@ private:
         QString centreText;
         bool operator==(const PictureInputs&) const = default;
     };
-    // The picture and thumbnail files of the last save and what they were drawn from: a
-    // save that changed no drawn part (a description edited, the same practise saved under
-    // another name) writes them again instead of drawing and encoding the same pixels.
-    struct SavedPictures {
-        QByteArray drawn;
+    // A drawing and what else its picture depends on, kept to tell whether a picture drawn
+    // or saved earlier still shows the practise.
+    struct DrawnState {
+        QByteArray drawn; // the drawn parts of the data file, one after the other
         PictureInputs inputs;
+        void take(const DrawnParts& parts, const PictureInputs& from);
+        bool matches(const DrawnParts& parts, const PictureInputs& other) const;
+    };
+    // The picture and thumbnail files of the last save: a save that changed no drawn part (a
+    // description edited, the same practise saved under another name) writes them again
+    // instead of drawing and encoding the same pixels.
+    struct SavedPictures {
+        DrawnState state;
         QByteArray picture;
         QByteArray thumbnail;
+    };
+    // The last picture the editor drew of the whole practise (keepRenderedPicture).
+    struct RenderedPicture {
+        DrawnState state;
+        QImage picture;
     };
 
     ItemKind m_kind;
@@ -179,7 +196,15 @@ private:
     // Loads the standard ground when the ground name or the canvas changed since.
     void ensureStandardGround();
     PictureInputs pictureInputs();
-    bool isLastSavedDrawing(const DrawnParts& drawn, const PictureInputs& inputs) const;
+    // The drawn parts in the data file's layout: figures, lines, ground mode and name, and
+    // the own ground picture (numbers come between them in the file).
+    void writeDrawing(BinaryWriter& out);
+    void writeOwnGround(BinaryWriter& out);
+    // Writes the drawn parts alone into `bytes` (replacing what it held).
+    bool writeDrawnParts(QByteArray* bytes, DrawnParts* drawn);
+    // The picture of the drawing as it stands: the one the editor kept when it still shows
+    // the drawing, else freshly drawn.
+    QImage currentPicture(const DrawnParts& drawn, const PictureInputs& inputs);
     void readBody(BinaryReader& in, qint32 version);
     bool readFrom(BinaryReader& in);
     // Draws the picture and thumbnail at `stem` again when one of them is missing; false
@@ -206,6 +231,7 @@ private:
     QString m_refusedReason;
     QByteArray m_dataBuffer; // the data file of the last save, its memory reused
     SavedPictures m_saved;
+    RenderedPicture m_rendered;
 };
 
 } // namespace korvex

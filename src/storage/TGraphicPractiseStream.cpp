@@ -36,16 +36,12 @@ bool TGraphicPractise::writeTo(QByteArray* bytes, const QString& name, DrawnPart
     writeStreamStrings(out, m_description);
     writeStreamStrings(out, m_keywords);
     const qsizetype drawingStart = bytes->size();
-    m_figures->writeTo(out);
-    m_lines->writeTo(out);
-    out.writeByte(m_groundMode);
-    writeStreamString(out, m_groundName);
+    writeDrawing(out);
     const qsizetype drawingEnd = bytes->size();
     m_numbersB.write(out);
     m_numbersA.write(out);
     const qsizetype pictureStart = bytes->size();
-    if (m_groundMode != GroundStandard)
-        writeJpegBlock(out, m_groundPicture);
+    writeOwnGround(out);
     if (!out.ok())
         return failWith(QStringLiteral("%1: %2").arg(name, out.errorString()));
     if (drawn) {
@@ -53,6 +49,31 @@ bool TGraphicPractise::writeTo(QByteArray* bytes, const QString& name, DrawnPart
         drawn->ownGround = QByteArrayView(*bytes).sliced(pictureStart);
     }
     return true;
+}
+
+bool TGraphicPractise::writeDrawnParts(QByteArray* bytes, DrawnParts* drawn) {
+    bytes->resize(0);
+    BinaryWriter out(bytes);
+    writeDrawing(out);
+    const qsizetype pictureStart = bytes->size();
+    writeOwnGround(out);
+    if (!out.ok())
+        return false;
+    drawn->drawing = QByteArrayView(*bytes).first(pictureStart);
+    drawn->ownGround = QByteArrayView(*bytes).sliced(pictureStart);
+    return true;
+}
+
+void TGraphicPractise::writeDrawing(BinaryWriter& out) {
+    m_figures->writeTo(out);
+    m_lines->writeTo(out);
+    out.writeByte(m_groundMode);
+    writeStreamString(out, m_groundName);
+}
+
+void TGraphicPractise::writeOwnGround(BinaryWriter& out) {
+    if (m_groundMode != GroundStandard)
+        writeJpegBlock(out, m_groundPicture);
 }
 
 void TGraphicPractise::readBody(BinaryReader& in, qint32 version) {

@@ -163,6 +163,9 @@ TEST(GraphicPractise, SavedPicturesAlwaysShowTheSavedDrawing) {
             << "save " << saves;
         const bool changed = picture != lastPicture;
         lastPicture = picture;
+        // As the editor does after each edit: the practise keeps the picture of the drawing
+        // as it stands, which the next change makes stale.
+        practise.keepRenderedPicture(practise.RenderPicture());
         return changed;
     };
     EXPECT_TRUE(saveAndCheck());
@@ -195,6 +198,34 @@ TEST(GraphicPractise, SavedPicturesAlwaysShowTheSavedDrawing) {
     EXPECT_TRUE(saveAndCheck());
     practise.keywords() = {QStringLiteral("new keyword")};
     EXPECT_FALSE(saveAndCheck());
+}
+
+// The picture the editor kept is encoded by the next save only while it is of the picture's
+// size and nothing drawn has changed since; a marker picture shows which one was written.
+TEST(GraphicPractise, ASaveEncodesTheKeptPictureOnlyWhileItShowsTheDrawing) {
+    Installation inst;
+    const QString source = inst.graphicStem("source");
+    writeAll(source + QStringLiteral(".gmp"), fullLayout141());
+    TGraphicPractise practise(*inst.settings, inst.language);
+    ASSERT_TRUE(practise.Load(source));
+    QImage marker(practise.pictureWidth(), practise.pictureHeight(), QImage::Format_RGB32);
+    marker.fill(QColor(250, 0, 250));
+    const auto savedPicture = [&](const char* name) {
+        const QString stem = inst.graphicStem(name);
+        EXPECT_TRUE(practise.Save(stem)) << practise.errorString().toStdString();
+        return readAll(stem + QStringLiteral(".jpg"));
+    };
+
+    practise.keepRenderedPicture(marker);
+    EXPECT_EQ(savedPicture("kept"), encodeJpeg(marker));
+
+    practise.keepRenderedPicture(marker);
+    practise.figures().at(0)->setPosition(QPoint(160, 210));
+    EXPECT_EQ(savedPicture("moved"), encodeJpeg(practise.RenderPicture()));
+
+    practise.lines().take(0);
+    practise.keepRenderedPicture(marker.scaled(300, 200));
+    EXPECT_EQ(savedPicture("wrongSize"), encodeJpeg(practise.RenderPicture()));
 }
 
 TEST(GraphicPractise, OwnGroundPictureIsKeptByteForByte) {

@@ -209,10 +209,15 @@ void GraphicEditor::render() {
     // The render paints every pixel, so a buffer whose pixels are shared (with the screen
     // or the placeholder) is replaced rather than copied first.
     m_screen = QImage();
+    practise.keepRenderedPicture(QImage()); // lets go of the last one, so it is drawn over
     if (m_buffer.size() != size || m_buffer.format() != QImage::Format_RGB32 ||
         !m_buffer.isDetached())
         m_buffer = QImage(size, QImage::Format_RGB32);
     renderPractise(m_buffer, scene);
+    // The whole drawing (no figure held back for a drag) is what a save draws: the practise
+    // keeps it, so saving this state encodes it instead of drawing it again.
+    if (m_dragFigure < 0)
+        practise.keepRenderedPicture(m_buffer);
     compose();
 }
 
