@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace korvex {
 
 namespace {
@@ -61,6 +63,37 @@ QByteArray firstTextPicture(BinaryReader& in, const QString& path) {
     const QByteArray bytes = in.readBytes(in.readInt64());
     return in.ok() ? bytes : QByteArray();
 }
+
+// Builds the plan's own items straight from the file, so that a plan of many items never
+// holds them twice. An ordinary plan keeps one item per path: items past its paths are
+// not kept at all.
+class PlanItems : public PlanItemSink {
+public:
+    PlanItems(QList<TPractisesData>* items, bool archive) : m_items(items), m_archive(archive) {}
+
+    void begin(const TrainingPlanData& read, qint32 count) override {
+        m_limit = m_archive ? count : std::min<qsizetype>(count, read.paths.size());
+        m_items->reserve(m_limit);
+    }
+    void take(PlanFileItem&& stored, PlanArchiveItem&& extra) override {
+        if (m_items->size() >= m_limit)
+            return;
+        TPractisesData item;
+        item.time = std::move(stored.time);
+        item.name = std::move(stored.name);
+        item.description = std::move(extra.description);
+        // A picture that does not decode is left out, as it was never shown; a sound one
+        // is kept as its bytes, and its thumbnail is made when the item is shown.
+        if (m_archive && !extra.picture.isEmpty())
+            item.picture.setBytes(extra.picture);
+        m_items->append(std::move(item));
+    }
+
+private:
+    QList<TPractisesData>* m_items;
+    bool m_archive;
+    qsizetype m_limit = 0;
+};
 
 } // namespace
 
@@ -141,51 +174,39 @@ bool TTrainingPlan::Save(const QString& path) {
     return true;
 }
 
-void TTrainingPlan::fromData(const TrainingPlanData& data) {
-    paths = data.paths;
-    description = data.description;
-    evaluation = data.evaluation;
-    date = data.date;
-    time = data.time;
-    textBlocks = data.textBlocks;
-    heading = data.heading;
-    m_team = data.team;
-    m_trainingNumber = data.trainingNumber;
-    items.reserve(data.items.size());
-    for (qsizetype i = 0; i < data.items.size(); ++i) {
-        const PlanFileItem& stored = data.items.at(i);
-        const PlanArchiveItem extra = data.archived.value(i);
-        TPractisesData item;
-        item.time = stored.time;
-        item.name = stored.name;
-        item.description = extra.description;
-        // A picture that does not decode is left out, as it was never shown; a sound one
-        // is kept as its bytes, and its thumbnail is made when the item is shown.
-        if (m_archive && !extra.picture.isEmpty())
-            item.picture.setBytes(extra.picture);
-        items.append(item);
-    }
+void TTrainingPlan::fromData(TrainingPlanData&& data) {
+    paths = std::move(data.paths);
+    description = std::move(data.description);
+    evaluation = std::move(data.evaluation);
+    date = std::move(data.date);
+    time = std::move(data.time);
+    textBlocks = std::move(data.textBlocks);
+    heading = std::move(data.heading);
+    m_team = std::move(data.team);
+    m_trainingNumber = std::move(data.trainingNumber);
 }
 
 bool TTrainingPlan::Load(const QString& path) {
     Clear();
     TrainingPlanData data;
     QString error;
-    if (!readPlanFile(path + extension(), m_archive, &data, &error))
+    PlanItems sink(&items, m_archive);
+    if (!readPlanFile(path + extension(), m_archive, &data, &error, &sink)) {
+        Clear();
         return fail(error);
+    }
     setFormatVersion(data.version);
     if (!data.versionAccepted) {
         m_versionRefused = true;
         return true;
     }
-    fromData(data);
+    fromData(std::move(data));
     if (m_archive)
         return true;
-    // A plan holds one item per path; a damaged file with fewer items gets them back.
+    // A plan holds one item per path (items past its paths were not kept); a damaged file
+    // with fewer items gets them back.
     while (items.size() < paths.size())
         items.append(practiseItem(paths[items.size()]));
-    while (items.size() > paths.size())
-        items.removeLast();
     for (int i = paths.size() - 1; i >= 0; --i) {
         if (!practiseExists(paths[i])) {
             m_missing.prepend(paths[i]);

@@ -83,7 +83,8 @@ public:
 
 private:
     bool fail(const QString& message);
-    void fromData(const TrainingPlanData& data);
+    // The plan's fields besides its items, taken over from `data`.
+    void fromData(TrainingPlanData&& data);
     TPractisesData practiseItem(const QString& storedPath) const;
     // Description and thumbnail of a placed practise, read from its files.
     void resolvePractise(const QString& storedPath, TPractisesData* item) const;

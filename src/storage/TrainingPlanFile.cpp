@@ -31,13 +31,33 @@ QByteArray readPicture(BinaryReader& in) {
     return in.readBytes(in.readInt64());
 }
 
-void readArchiveItems(BinaryReader& in, TrainingPlanData* data) {
+// Keeps the items in the data read when no other sink takes them.
+class DataSink : public PlanItemSink {
+public:
+    DataSink(TrainingPlanData* data, bool archive) : m_data(data), m_archive(archive) {}
+
+    void begin(const TrainingPlanData&, qint32 count) override {
+        m_data->items.reserve(count);
+        if (m_archive)
+            m_data->archived.reserve(count);
+    }
+    void take(PlanFileItem&& item, PlanArchiveItem&& extra) override {
+        m_data->items.append(std::move(item));
+        if (m_archive)
+            m_data->archived.append(std::move(extra));
+    }
+
+private:
+    TrainingPlanData* m_data;
+    bool m_archive;
+};
+
+void readArchiveItems(BinaryReader& in, const TrainingPlanData& data, PlanItemSink& sink) {
     const qint32 count = in.readInt32();
     // time, name, description and picture take at least 4 + 4 + 4 + 8 bytes.
     if (!in.checkCount(count, 20, QStringLiteral("plan items")))
         return;
-    data->items.reserve(count);
-    data->archived.reserve(count);
+    sink.begin(data, count);
     for (qint32 i = 0; i < count && in.ok(); ++i) {
         PlanFileItem item;
         item.time = readStreamString(in);
@@ -45,12 +65,12 @@ void readArchiveItems(BinaryReader& in, TrainingPlanData* data) {
         PlanArchiveItem extra;
         extra.description = readStreamStrings(in);
         extra.picture = readPicture(in);
-        data->items.append(std::move(item));
-        data->archived.append(std::move(extra));
+        if (in.ok())
+            sink.take(std::move(item), std::move(extra));
     }
 }
 
-bool readOrdinary(BinaryReader& in, TrainingPlanData* data) {
+bool readOrdinary(BinaryReader& in, TrainingPlanData* data, PlanItemSink& sink) {
     data->paths = readStreamStrings(in);
     data->description = readStreamStrings(in);
     data->date = readStreamString(in);
@@ -58,12 +78,13 @@ bool readOrdinary(BinaryReader& in, TrainingPlanData* data) {
     const qint32 count = in.readInt32();
     if (!in.checkCount(count, 8, QStringLiteral("plan items")))
         return false;
-    data->items.reserve(count);
+    sink.begin(*data, count);
     for (qint32 i = 0; i < count && in.ok(); ++i) {
         PlanFileItem item;
         item.time = readStreamString(in);
         item.name = itemName(readStreamString(in));
-        data->items.append(std::move(item));
+        if (in.ok())
+            sink.take(std::move(item), PlanArchiveItem());
     }
     if (data->version > 131 && data->version != 999) {
         data->textBlocks.readFrom(in);
@@ -74,7 +95,7 @@ bool readOrdinary(BinaryReader& in, TrainingPlanData* data) {
     return in.ok();
 }
 
-bool readArchived(BinaryReader& in, TrainingPlanData* data) {
+bool readArchived(BinaryReader& in, TrainingPlanData* data, PlanItemSink& sink) {
     const qint32 v = data->version;
     const bool older = (v >= 105 && v <= 123) || v == 999;
     data->paths = readStreamStrings(in);
@@ -89,14 +110,14 @@ bool readArchived(BinaryReader& in, TrainingPlanData* data) {
         data->heading.readFrom(in);
         data->textBlocks.readFrom(in);
     }
-    readArchiveItems(in, data);
+    readArchiveItems(in, *data, sink);
     return in.ok();
 }
 
 } // namespace
 
 bool readPlan(QIODevice* device, const QString& sourceName, bool archive, TrainingPlanData* data,
-              QString* error) {
+              QString* error, PlanItemSink* sink) {
     *data = TrainingPlanData();
     BinaryReader in(device, sourceName);
     TrainingPlanData read;
@@ -110,10 +131,12 @@ bool readPlan(QIODevice* device, const QString& sourceName, bool archive, Traini
             data->versionAccepted = false;
             return true;
         }
+        DataSink own(&read, archive);
+        PlanItemSink& items = sink ? *sink : own;
         if (archive)
-            readArchived(in, &read);
+            readArchived(in, &read, items);
         else
-            readOrdinary(in, &read);
+            readOrdinary(in, &read, items);
     }
     if (!in.ok()) {
         if (error)
@@ -167,13 +190,14 @@ bool writePlan(QIODevice* device, bool archive, const TrainingPlanData& data, QS
     return writeAll(device, bytes, error);
 }
 
-bool readPlanFile(const QString& path, bool archive, TrainingPlanData* data, QString* error) {
+bool readPlanFile(const QString& path, bool archive, TrainingPlanData* data, QString* error,
+                  PlanItemSink* sink) {
     QFile file(path);
     if (!openForReading(&file, error)) {
         *data = TrainingPlanData();
         return false;
     }
-    return readPlan(&file, native(path), archive, data, error);
+    return readPlan(&file, native(path), archive, data, error, sink);
 }
 
 bool writePlanFile(const QString& path, bool archive, const TrainingPlanData& data,

@@ -52,10 +52,25 @@ struct TrainingPlanData {
     QString trainingNumber; // ordinary plans only
 };
 
+// Takes a plan's practises as they are read, in file order, in place of `items` and
+// `archived`: a reader's caller that keeps them in a form of its own holds them only once.
+class PlanItemSink {
+public:
+    virtual ~PlanItemSink() = default;
+    // Before the first practise: the fields read so far (the paths among them) and the item
+    // count, already checked against the bytes that remain.
+    virtual void begin(const TrainingPlanData& read, qint32 count) = 0;
+    // One practise; `extra` is empty for an ordinary plan.
+    virtual void take(PlanFileItem&& item, PlanArchiveItem&& extra) = 0;
+};
+
+// With a `sink`, the items go to it and `data` keeps none; when reading fails, the sink may
+// have taken some.
 bool readPlan(QIODevice* device, const QString& sourceName, bool archive, TrainingPlanData* data,
-              QString* error);
+              QString* error, PlanItemSink* sink = nullptr);
 bool writePlan(QIODevice* device, bool archive, const TrainingPlanData& data, QString* error);
-bool readPlanFile(const QString& path, bool archive, TrainingPlanData* data, QString* error);
+bool readPlanFile(const QString& path, bool archive, TrainingPlanData* data, QString* error,
+                  PlanItemSink* sink = nullptr);
 bool writePlanFile(const QString& path, bool archive, const TrainingPlanData& data, QString* error);
 
 // Reads the plan file `stored` (the content of `path`) and gives its bytes as written with

@@ -343,6 +343,20 @@ TEST_F(MemoryBound, FourMegabyteFilesOfTheSmallestRecordsStayWithinTheBound) {
     }
 }
 
+// The plan view reads a plan's items straight into the plan's own list, so a plan of the
+// smallest items stays within the bound where the 64 MB floor no longer covers it.
+TEST_F(MemoryBound, SixteenMegabytePlanLoadedAsThePlanViewLoadsItStaysWithinTheBound) {
+    const qint64 size = 16 * 1024 * 1024;
+    const QByteArray bytes = plan(counted(streamString("5") + streamString("a"), size));
+    const QString path = inst.path(QStringLiteral("items.pmp"));
+    writeAll(path, bytes);
+    const PeakMemory peak = peakMemoryOf([&] { return readAsTheProgramDoes(inst, path, true); });
+    EXPECT_TRUE(peak.finished && peak.workOk);
+    EXPECT_LE(peak.bytes, memoryBound(bytes.size()));
+    std::printf("[ memory   ] plan items shown %.1f MB: %.1f MB\n",
+                double(bytes.size()) / kMegabyte, double(peak.bytes) / kMegabyte);
+}
+
 } // namespace
 
 namespace {

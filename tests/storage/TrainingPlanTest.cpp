@@ -150,6 +150,43 @@ TEST_F(TrainingPlanTest, ArchivedPlansInTheCurrentAndTheOlderLayout) {
     ASSERT_TRUE(writeFile(stem + QStringLiteral(".pamp"), current.left(current.size() - 20)));
     EXPECT_FALSE(archive.Load(stem));
     EXPECT_TRUE(archive.errorString().contains(QStringLiteral("12.pamp")));
+    // The first item was read before the file broke off; the plan keeps none of it.
+    EXPECT_TRUE(archive.items.isEmpty());
+    EXPECT_TRUE(archive.paths.isEmpty());
+}
+
+// An ordinary plan holds one item per path: items past the paths are not kept, missing
+// ones are made from the path, and the plan is written back with one item per path.
+TEST_F(TrainingPlanTest, AnOrdinaryPlanHoldsOneItemPerPath) {
+    ASSERT_TRUE(writeFile(root + QStringLiteral("/G/c/s/a.gmp"), le32(141) + streamStrings({})));
+    ASSERT_TRUE(writeFile(root + QStringLiteral("/G/c/s/b.gmp"), le32(141) + streamStrings({})));
+    const auto planFile = [](const QList<QByteArray>& paths, int items) {
+        QByteArray file = le32(141) + le32(qint32(paths.size()));
+        for (const QByteArray& path : paths)
+            file += streamString(path);
+        file += streamStrings({}) + streamString("") + streamString("") + le32(items);
+        for (int i = 0; i < items; ++i)
+            file += streamString(QByteArray::number(10 + i)) + streamString("a");
+        return file + le32(0) + heading("") + streamString("") + streamString("");
+    };
+    const QString stem = planStem(QStringLiteral("TrainingPlanCategory"), QStringLiteral("p"));
+    TTrainingPlan plan(root, QStringLiteral("TrainingPlans"), false);
+    plan.setFormatVersion(141);
+
+    ASSERT_TRUE(writeFile(stem + QStringLiteral(".pmp"), planFile({"G\\c\\s\\a.gmp"}, 3)));
+    ASSERT_TRUE(plan.Load(stem)) << plan.errorString().toStdString();
+    ASSERT_EQ(plan.items.size(), 1);
+    EXPECT_EQ(plan.items[0].time, QStringLiteral("10"));
+    ASSERT_TRUE(plan.Save(stem));
+    EXPECT_EQ(readFile(stem + QStringLiteral(".pmp")), planFile({"G\\c\\s\\a.gmp"}, 1));
+
+    ASSERT_TRUE(writeFile(stem + QStringLiteral(".pmp"),
+                          planFile({"G\\c\\s\\a.gmp", "G\\c\\s\\b.gmp"}, 1)));
+    ASSERT_TRUE(plan.Load(stem));
+    ASSERT_EQ(plan.items.size(), 2);
+    EXPECT_EQ(plan.items[0].time, QStringLiteral("10"));
+    EXPECT_EQ(plan.items[1].name, QStringLiteral("b"));
+    EXPECT_TRUE(plan.items[1].time.isEmpty());
 }
 
 TEST_F(TrainingPlanTest, AnArchiveCopyFreezesEachPractisesPictureAndLeavesThePlanAlone) {
