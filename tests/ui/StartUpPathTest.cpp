@@ -1,15 +1,23 @@
 // What the start-up shares or skips must not change what the window does: menu items are
 // found by name from a record kept as they are made, and the canvas screen shares the
-// rendered practise until a mark is painted on it.
+// rendered practise until a mark is painted on it; the library search first reads the
+// library once the window has been painted.
 #include "GraphicEditorSupport.h"
 #include "UiTestSupport.h"
 
+#include "core/TSettings.h"
 #include "editing/GraphicDocument.h"
+#include "storage/TextPractiseFile.h"
 #include "ui/ModeTable.h"
+#include "ui/TFormKorvex.h"
+#include "ui/search/LibrarySearch.h"
+#include "ui/search/SearchController.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QSet>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +65,34 @@ TEST_F(MenuItemLookupTest, ItemsAreCaptionedInANewLanguageAndAfterAModeChange) {
         EXPECT_EQ(item->text(), window->language().Text(QString::fromLatin1(key))) << name;
         EXPECT_FALSE(item->text().isEmpty()) << name;
     }
+}
+
+TEST(StartUpPath, TheLibraryIsReadOnlyOnceTheWindowHasBeenPainted) {
+    test::AppCopy app;
+    ASSERT_TRUE(app.writeSettingsDef(test::defaultSettingsDef()));
+    TSettings settings;
+    TextPractiseData text;
+    text.version = settings.Version();
+    text.text = {QStringLiteral("Partner passes, 3 x 2 minutes.")};
+    const QString file = app.file(QStringLiteral("TextPractises/Off ice/Warm-up/Passes.tmp"));
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    ASSERT_TRUE(writeTextPractiseFile(file, text, nullptr));
+
+    TFormKorvex window(app.path());
+    ASSERT_TRUE(window.startUp());
+    auto* controller = window.findChild<SearchController*>();
+    ASSERT_NE(controller, nullptr);
+    LibrarySearch& search = controller->search();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(search.isBuilding());
+    EXPECT_EQ(search.count(), 0);
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY_WITH_TIMEOUT(search.isBuilding() || search.count() > 0, 4000);
+    search.waitForBuild();
+    EXPECT_EQ(search.count(), 1);
+    window.close();
 }
 
 TEST_F(GraphicEditorTest, ScreenCopiesTheRenderedPictureOnlyWhileAMarkIsShown) {

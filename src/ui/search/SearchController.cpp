@@ -5,6 +5,7 @@
 #include "core/TSettings.h"
 #include "storage/LevelListing.h"
 #include "ui/Dialogs.h"
+#include "ui/FirstPaintWatch.h"
 #include "ui/LanguageKeys.h"
 #include "ui/ModeTable.h"
 #include "ui/TFormKorvex.h"
@@ -26,7 +27,10 @@ int indexIn(const QStringList& list, const QString& value) {
 
 SearchController::SearchController(TFormKorvex& window)
     : QObject(&window), m_window(window), m_search(new LibrarySearch(window.settings(), this)) {
-    m_search->rebuild();
+    // The first read of the library waits until the window has been painted: its thread
+    // would otherwise take the processor from the start-up. Opening the panel sooner reads it
+    // then.
+    new FirstPaintWatch(&window, [search = m_search] { search->rebuild(); });
 }
 
 SearchController::~SearchController() = default;

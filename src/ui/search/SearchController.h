@@ -11,9 +11,9 @@ class LibrarySearch;
 class TFormKorvex;
 class TFormSearch;
 
-// Edit > Find of the main window: owns the library search (its first build starts with the
-// window), shows the Find panel and carries out its two gestures: open a hit in its mode
-// with its category, subcategory and item selected, or place a practise into the plan.
+// Edit > Find of the main window: owns the library search (its first build starts once the
+// window has been painted), shows the Find panel and carries out its two gestures: open a hit in
+// its mode with its category, subcategory and item selected, or place a practise into the plan.
 class SearchController : public QObject {
     Q_OBJECT
 
