@@ -11,7 +11,8 @@ class QFile;
 
 namespace korvex {
 
-// The steps of a save that a fault can hit: one write of a writer, and the final rename.
+// The steps of a save that a fault can hit: one write of a writer, the final rename, and
+// the sync that makes written files durable.
 enum class SaveStep { Write, Commit, Sync };
 
 // A hook that fault-injection tests install to let a save fail or the process die at a

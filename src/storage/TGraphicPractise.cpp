@@ -221,12 +221,6 @@ void TGraphicPractise::keepRenderedPicture(const QImage& picture) {
     m_rendered.picture = picture;
 }
 
-QImage TGraphicPractise::currentPicture(const DrawnParts& drawn, const PictureInputs& inputs) {
-    if (!m_rendered.picture.isNull() && m_rendered.state.matches(drawn, inputs))
-        return m_rendered.picture;
-    return RenderPicture();
-}
-
 bool TGraphicPractise::SaveBytes(const QString& stem, QList<FileBytes>* files) {
     m_error.clear();
     const QString dataFile = stem + QStringLiteral(".gmp");
@@ -244,14 +238,19 @@ bool TGraphicPractise::SaveBytes(const QString& stem, QList<FileBytes>* files) {
     const PictureInputs inputs = pictureInputs();
     if (m_saved.picture.isEmpty() || !m_saved.state.matches(drawn, inputs)) {
         m_saved.picture.clear();
-        const QImage picture = currentPicture(drawn, inputs);
+        // The picture the editor kept, while it still shows the drawing; else drawn here.
+        const bool kept = !m_rendered.picture.isNull() && m_rendered.state.matches(drawn, inputs);
+        const QImage picture = kept ? m_rendered.picture : RenderPicture();
         QByteArray pictureBytes = encodeJpeg(picture);
         QByteArray thumbnailBytes = encodeJpeg(boxFilterThumbnail(picture));
         if (pictureBytes.isEmpty() || thumbnailBytes.isEmpty())
             return failWith(
                 QStringLiteral("%1: the picture could not be encoded; nothing was saved.")
                     .arg(QDir::toNativeSeparators(stem + QStringLiteral(".jpg"))));
-        m_saved.state.take(drawn, inputs);
+        if (kept)
+            m_saved.state = m_rendered.state; // the same bytes, shared rather than copied
+        else
+            m_saved.state.take(drawn, inputs);
         m_saved.picture = std::move(pictureBytes);
         m_saved.thumbnail = std::move(thumbnailBytes);
     }

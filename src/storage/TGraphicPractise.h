@@ -202,9 +202,6 @@ private:
     void writeOwnGround(BinaryWriter& out);
     // Writes the drawn parts alone into `bytes` (replacing what it held).
     bool writeDrawnParts(QByteArray* bytes, DrawnParts* drawn);
-    // The picture of the drawing as it stands: the one the editor kept when it still shows
-    // the drawing, else freshly drawn.
-    QImage currentPicture(const DrawnParts& drawn, const PictureInputs& inputs);
     void readBody(BinaryReader& in, qint32 version);
     bool readFrom(BinaryReader& in);
     // Draws the picture and thumbnail at `stem` again when one of them is missing; false
