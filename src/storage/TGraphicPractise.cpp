@@ -212,11 +212,8 @@ void TGraphicPractise::keepRenderedPicture(const QImage& picture) {
     if (m_kind != ItemKind::GraphicPractise ||
         picture.size() != QSize(pictureWidth(), pictureHeight()))
         return;
-    DrawnParts drawn;
-    if (!writeDrawnParts(&m_rendered.state.drawn, &drawn))
+    if (!writeDrawnParts(&m_rendered.state.drawn))
         return;
-    // The drawing and own ground were written one after the other into the state's bytes,
-    // as DrawnState::take lays them out.
     m_rendered.state.inputs = pictureInputs();
     m_rendered.picture = picture;
 }

@@ -200,8 +200,9 @@ private:
     // the own ground picture (numbers come between them in the file).
     void writeDrawing(BinaryWriter& out);
     void writeOwnGround(BinaryWriter& out);
-    // Writes the drawn parts alone into `bytes` (replacing what it held).
-    bool writeDrawnParts(QByteArray* bytes, DrawnParts* drawn);
+    // Writes the drawn parts alone into `bytes` (replacing what it held), one after the
+    // other, as DrawnState::take lays them out.
+    bool writeDrawnParts(QByteArray* bytes);
     void readBody(BinaryReader& in, qint32 version);
     bool readFrom(BinaryReader& in);
     // Draws the picture and thumbnail at `stem` again when one of them is missing; false

@@ -51,17 +51,12 @@ bool TGraphicPractise::writeTo(QByteArray* bytes, const QString& name, DrawnPart
     return true;
 }
 
-bool TGraphicPractise::writeDrawnParts(QByteArray* bytes, DrawnParts* drawn) {
+bool TGraphicPractise::writeDrawnParts(QByteArray* bytes) {
     bytes->resize(0);
     BinaryWriter out(bytes);
     writeDrawing(out);
-    const qsizetype pictureStart = bytes->size();
     writeOwnGround(out);
-    if (!out.ok())
-        return false;
-    drawn->drawing = QByteArrayView(*bytes).first(pictureStart);
-    drawn->ownGround = QByteArrayView(*bytes).sliced(pictureStart);
-    return true;
+    return out.ok();
 }
 
 void TGraphicPractise::writeDrawing(BinaryWriter& out) {
