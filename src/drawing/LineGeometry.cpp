@@ -104,6 +104,15 @@ std::vector<QPointF> straightPath(const std::vector<QPoint>& controlPoints) {
     double density = 3.0;
     if (density * totalMajor + segments > kMaxStraightSamples)
         density = std::max(0.0, kMaxStraightSamples - segments) / std::max(1.0, totalMajor);
+    // The samples of each segment, counted first so the path is allocated once.
+    const auto samplesOf = [density](QPoint a, QPoint b) {
+        const QPoint d = b - a;
+        return int(density * std::max(std::abs(d.x()), std::abs(d.y()))) + 1;
+    };
+    size_t total = 0;
+    for (size_t i = 0; i + 1 < controlPoints.size(); ++i)
+        total += size_t(samplesOf(controlPoints[i], controlPoints[i + 1]));
+    path.reserve(total);
     for (size_t i = 0; i + 1 < controlPoints.size(); ++i) {
         const QPoint a = controlPoints[i];
         const QPoint b = controlPoints[i + 1];
@@ -111,7 +120,7 @@ std::vector<QPointF> straightPath(const std::vector<QPoint>& controlPoints) {
         const int dy = b.y() - a.y();
         const bool alongX = std::abs(dx) > std::abs(dy);
         const int major = alongX ? dx : dy;
-        const int samples = int(density * std::abs(major)) + 1;
+        const int samples = samplesOf(a, b);
         const double sign = major < 0 ? -1.0 : 1.0;
         for (int s = 0; s < samples; ++s) {
             const double m = s == 0 ? 0.0 : sign * s / density;
