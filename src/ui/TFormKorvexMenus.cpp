@@ -317,10 +317,8 @@ void TFormKorvex::createMenus() {
              6);
     exitItem(tu, "mmTUExit");
 
-    // The tactics menu is the mode's File menu, shown in the tactics mode; it stands before Edit as
-    // the graphic File menu does.
+    // The tactics menu is the mode's File menu, shown in the tactics mode.
     QMenu* ta = addTopMenu("acticspractise1", QStringLiteral("&File"));
-    menuBar()->insertAction(action("mmEdit"), ta->menuAction());
     ta->menuAction()->setVisible(false);
     viewItem(ta, "mmTANew", QStringLiteral("&New"), ViewCommand::New, 7);
     viewItem(ta, "mmTADeleteFrame", QStringLiteral("&Delete frame"), ViewCommand::DeleteRecord, 7);
@@ -329,6 +327,10 @@ void TFormKorvex::createMenus() {
     shareItem(ta, "mmTAShare");
     ta->addSeparator();
     exitItem(ta, "mmTAExit");
+
+    // Edit follows every mode's File menu, so whichever of them shows stands first.
+    menuBar()->removeAction(edit->menuAction());
+    menuBar()->addAction(edit->menuAction());
 
     QMenu* view = addTopMenu("mmView", QStringLiteral("&View"));
     for (const ModeDescriptor& row : modeTable()) {

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -51,6 +52,16 @@ protected:
                                  "mmDRMode", "mmPCMode", "mmTUMode", "acticspractise1"}) {
             if (item(name)->isVisible())
                 visible.append(QString::fromLatin1(name));
+        }
+        return visible;
+    }
+
+    // The menus of the bar a coach sees, left to right.
+    QStringList visibleBarMenus() const {
+        QStringList visible;
+        for (QAction* action : window->menuBar()->actions()) {
+            if (action->isVisible())
+                visible.append(action->objectName());
         }
         return visible;
     }
@@ -143,6 +154,9 @@ TEST_F(MainWindowTest, EveryModeOfTheTableIsReachableAndWiredAlike) {
         ASSERT_EQ(window->currentMode(), number) << row.viewItem;
         ASSERT_NE(window->currentView(), nullptr) << row.viewItem;
         EXPECT_EQ(visibleModeMenus(), QStringList{QString::fromLatin1(row.fileMenu)});
+        // The mode's File menu comes first whatever the mode, then Edit.
+        EXPECT_EQ(visibleBarMenus().join(QLatin1Char(' ')).toStdString(),
+                  std::string(row.fileMenu) + " mmEdit mmView mmTools mmHelp");
         EXPECT_EQ(checkedViewItems(), QStringList{QString::fromLatin1(row.viewItem)});
         EXPECT_TRUE(button(row.toolButton)->isChecked());
         EXPECT_EQ(window->windowTitle(),
@@ -150,8 +164,9 @@ TEST_F(MainWindowTest, EveryModeOfTheTableIsReachableAndWiredAlike) {
         EXPECT_EQ(button(row.toolButton)->toolTip(), window->language().Text(row.captionKey));
         EXPECT_EQ(item(row.viewItem)->text(), window->language().Text(row.viewItemKey));
         EXPECT_EQ(button("spbNewChange")->isVisible(), row.editSwitch) << row.viewItem;
-        if (row.printItem != nullptr && row.shortcuts)
+        if (row.printItem != nullptr && row.shortcuts) {
             EXPECT_EQ(item(row.printItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        }
     }
 }
 

@@ -88,6 +88,8 @@ void TfrmGraphicMode::createControls() {
     m_lblCourt = label("lblGMCourt");
     m_lblDrawingTools = label("lblGMDrawingTools");
     m_lblDevel = label("lblGMDevel");
+    // Beside the tool panel the line is narrower than its text in every language.
+    m_lblDevel->setWordWrap(true);
     m_lblWww = label("lblGMwww");
     m_lblWww->setTextFormat(Qt::RichText);
     connect(m_lblWww, &QLabel::linkActivated, this,
@@ -114,8 +116,8 @@ void TfrmGraphicMode::applyLayout() {
             {m_editor, {2, 2, 450, 280}, {2, 2, 675, 420}},
             {m_lblDrawingTools, {304, 310, 300, 16}, {330, 450, 300, 16}},
             {m_tools, {304, 326, 454, 64}, {330, 466, 454, 64}},
-            {m_lblDevel, {6, 478, 440, 16}, {790, 472, 220, 16}},
-            {m_lblWww, {452, 478, 306, 16}, {790, 492, 220, 16}},
+            {m_lblDevel, {6, 478, 440, 16}, {790, 466, 220, 34}},
+            {m_lblWww, {452, 478, 306, 16}, {790, 502, 220, 16}},
         },
         large);
     m_lblWww->setAlignment(large ? Qt::AlignLeft | Qt::AlignVCenter
