@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <QtEndian>
+
 #include <gtest/gtest.h>
 
 using namespace korvex;
@@ -141,7 +143,7 @@ TEST(FullBackupTest, DamagedBundleRestoresTheKindsBeforeTheDamageAndSaysSo) {
     QMap<QString, QByteArray> sourceFiles = filesBelow(source);
     qint64 offset = 8;
     for (int i = 0; i < 2; ++i) {
-        const qint32 size = *reinterpret_cast<const qint32*>(whole.constData() + offset);
+        const qint32 size = qFromLittleEndian<qint32>(whole.constData() + offset);
         offset += 4 + size;
     }
     ASSERT_TRUE(writeFile(file, whole.left(offset + 10)));
