@@ -12,7 +12,6 @@
 #include <QDirIterator>
 #include <QImage>
 #include <QTemporaryDir>
-
 #include <QtEndian>
 
 #include <gtest/gtest.h>
