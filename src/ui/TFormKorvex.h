@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 
 #include <array>
 #include <memory>
@@ -89,6 +90,8 @@ private:
     void onGraphicMenuShow();
     void onPlanMenuShow();
     void onEditMenuShow();
+    void gatePractiseItems(const QMenu* menu);
+    void onCommandMenuHide();
     QIcon glyph(const QString& fileName) const;
 
     // Commands (TFormKorvexCommands.cpp).
@@ -96,6 +99,12 @@ private:
     void onViewCommand();
     void onNewChange();
     void onPlaceToPlan();
+    // The commands of the practise views that act on the chosen practise.
+    static bool actsOnPractise(ViewCommand command);
+    // True in a practise view (graphic, text, tactics) while no practise is chosen.
+    bool practiseMissing() const;
+    // When the practise is missing, says so in the status bar and returns true.
+    bool saidPractiseMissing();
     void onCreateArchive();
     // The explorer's gestures: open a practise in the graphic view, place one into the plan.
     void onExplorerOpen(int categoryIndex, int subcategoryIndex, int practiseIndex);
@@ -127,6 +136,8 @@ private:
     QStackedLayout* m_clientLayout = nullptr;
     QWidget* m_coolBar = nullptr;
     QHash<QAction*, ViewCommand> m_viewCommands;
+    // The items beside the view commands that act on the chosen practise (edit switch, share).
+    QSet<QAction*> m_practiseItems;
     // Menu items (a menu's item is named like the menu) and tool-bar buttons by object name,
     // recorded as they are made: looking one up by name would otherwise walk every widget of
     // the window, the mode view's included.

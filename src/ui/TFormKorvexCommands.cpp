@@ -12,6 +12,7 @@
 #include "ui/dialogs/TFormSettings.h"
 
 #include <QAction>
+#include <QStatusBar>
 #include <QFileInfo>
 #include <QToolButton>
 
@@ -34,14 +35,52 @@ void TFormKorvex::onModeItem() {
     SwitchMode(tagOf(sender()));
 }
 
+bool TFormKorvex::actsOnPractise(ViewCommand command) {
+    switch (command) {
+    case ViewCommand::DeleteObject:
+    case ViewCommand::PlaceToPlan:
+    case ViewCommand::Export:
+    case ViewCommand::ExportToHtml:
+    case ViewCommand::ExportToZip:
+    case ViewCommand::ExportPicture:
+    case ViewCommand::ChangePlayground:
+    case ViewCommand::Print:
+    case ViewCommand::PrintPreview:
+    case ViewCommand::Copy:
+    case ViewCommand::Paste:
+    case ViewCommand::Duplicate:
+    case ViewCommand::MirrorLeftRight:
+    case ViewCommand::MirrorTopBottom:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TFormKorvex::practiseMissing() const {
+    const int mode = currentMode();
+    if (!isMode(mode, Mode::Graphic) && !isMode(mode, Mode::Text) && !isMode(mode, Mode::Tactics))
+        return false;
+    const TModeView* view = currentView();
+    return view == nullptr || isBlank(view->itemName());
+}
+
+bool TFormKorvex::saidPractiseMissing() {
+    if (!practiseMissing())
+        return false;
+    statusBar()->showMessage(m_language->Text(LK("ChoosePractiseFirst")), 5000);
+    return true;
+}
+
 void TFormKorvex::onViewCommand() {
     auto* item = qobject_cast<QAction*>(sender());
     TModeView* view = currentView();
     if (item == nullptr || view == nullptr || !m_viewCommands.contains(item))
         return;
     const ViewCommand command = m_viewCommands.value(item);
-    if (view->supports(command))
-        view->run(command, tagOf(item));
+    if (!view->supports(command) || (actsOnPractise(command) && saidPractiseMissing()))
+        return;
+    view->run(command, tagOf(item));
 }
 
 void TFormKorvex::onNewChange() {
@@ -55,7 +94,7 @@ void TFormKorvex::onNewChange() {
 
 void TFormKorvex::onPlaceToPlan() {
     TModeView* view = currentView();
-    if (view == nullptr || !view->supports(ViewCommand::PlaceToPlan))
+    if (view == nullptr || !view->supports(ViewCommand::PlaceToPlan) || saidPractiseMissing())
         return;
     const QString path = view->pathForPlan();
     if (path.isEmpty())
@@ -105,6 +144,9 @@ void TFormKorvex::SetEditMode(bool on) {
 }
 
 void TFormKorvex::ToggleEditMode() {
+    // Editing needs a practise; going back to viewing never does.
+    if (!m_settings->EditFlag() && modeHasSwitch(currentMode()) && saidPractiseMissing())
+        return;
     SetEditMode(!m_settings->EditFlag());
 }
 

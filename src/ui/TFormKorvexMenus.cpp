@@ -99,10 +99,13 @@ void TFormKorvex::createMenus() {
         connect(item, &QAction::triggered, this, &QWidget::close);
     };
     const auto shareItem = [this](QMenu* menu, const char* objectName) {
-        connect(addItem(menu, objectName, QStringLiteral("Share as one page...")),
-                &QAction::triggered, this, [this] {
-                    shareCurrentItem(this, currentView(), currentMode(), *m_settings, *m_language);
-                });
+        QAction* item = addItem(menu, objectName, QStringLiteral("Share as one page..."));
+        m_practiseItems.insert(item);
+        connect(item, &QAction::triggered, this, [this] {
+            if (saidPractiseMissing())
+                return;
+            shareCurrentItem(this, currentView(), currentMode(), *m_settings, *m_language);
+        });
     };
     const auto noAction = [this](QMenu* menu, const char* objectName, const QString& caption,
                                  int tag = 0) {
@@ -117,9 +120,11 @@ void TFormKorvex::createMenus() {
 
     QMenu* gm = addTopMenu("mmGPMode", QStringLiteral("&File"));
     connect(gm, &QMenu::aboutToShow, this, &TFormKorvex::onGraphicMenuShow);
+    connect(gm, &QMenu::aboutToHide, this, &TFormKorvex::onCommandMenuHide);
     viewItem(gm, "mmGMNew", QStringLiteral("&New"), ViewCommand::New, 1);
     connect(addItem(gm, "mmGMChangeViewMode", QStringLiteral("&Edit")), &QAction::triggered, this,
             &TFormKorvex::ToggleEditMode);
+    m_practiseItems.insert(action("mmGMChangeViewMode"));
     viewItem(gm, "mmUndo", QStringLiteral("&Undo"), ViewCommand::Undo);
     viewItem(gm, "mmGMDeleteObject", QStringLiteral("&Delete object"), ViewCommand::DeleteObject)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
@@ -162,6 +167,7 @@ void TFormKorvex::createMenus() {
 
     QMenu* edit = addTopMenu("mmEdit", QStringLiteral("&Edit"));
     connect(edit, &QMenu::aboutToShow, this, &TFormKorvex::onEditMenuShow);
+    connect(edit, &QMenu::aboutToHide, this, &TFormKorvex::onCommandMenuHide);
     // Find works in every mode; the drawing edits only where a view offers them.
     auto* search = new SearchController(*this);
     QAction* find = addItem(edit, "mmFind", QStringLiteral("&Find..."));
@@ -188,9 +194,12 @@ void TFormKorvex::createMenus() {
              ViewCommand::MirrorTopBottom);
 
     QMenu* tx = addTopMenu("mmTXMode", QStringLiteral("&File"));
+    connect(tx, &QMenu::aboutToShow, this, [this, tx] { gatePractiseItems(tx); });
+    connect(tx, &QMenu::aboutToHide, this, &TFormKorvex::onCommandMenuHide);
     viewItem(tx, "mmTXNew", QStringLiteral("&New"), ViewCommand::New, 2);
     connect(addItem(tx, "mmTXChangeViewMode", QStringLiteral("&Edit")), &QAction::triggered, this,
             &TFormKorvex::ToggleEditMode);
+    m_practiseItems.insert(action("mmTXChangeViewMode"));
     tx->addSeparator();
     connect(addItem(tx, "mmTXPlaceToTP", QStringLiteral("&Place to training plan"), 2),
             &QAction::triggered, this, &TFormKorvex::onPlaceToPlan);
@@ -320,6 +329,8 @@ void TFormKorvex::createMenus() {
     // The tactics menu is the mode's File menu, shown in the tactics mode.
     QMenu* ta = addTopMenu("acticspractise1", QStringLiteral("&File"));
     ta->menuAction()->setVisible(false);
+    connect(ta, &QMenu::aboutToShow, this, [this, ta] { gatePractiseItems(ta); });
+    connect(ta, &QMenu::aboutToHide, this, &TFormKorvex::onCommandMenuHide);
     viewItem(ta, "mmTANew", QStringLiteral("&New"), ViewCommand::New, 7);
     viewItem(ta, "mmTADeleteFrame", QStringLiteral("&Delete frame"), ViewCommand::DeleteRecord, 7);
     viewItem(ta, "mmTAExportAnimation", QStringLiteral("Export animation..."),
@@ -486,17 +497,32 @@ void TFormKorvex::updateCommandItems() {
         ->setEnabled(newItem != nullptr && action(newItem)->isEnabled());
 }
 
-void TFormKorvex::onGraphicMenuShow() {
+void TFormKorvex::gatePractiseItems(const QMenu* menu) {
+    // While the menu shows, what acts on the practise is greyed out when none is chosen;
+    // onCommandMenuHide brings the items back, so their shortcuts still reach the window,
+    // which then says why nothing happens.
+    const bool missing = practiseMissing();
     TModeView* view = currentView();
-    // Without a practise there is no picture to export.
-    action("mmGmExportPicture")
-        ->setEnabled(view != nullptr && view->supports(ViewCommand::ExportPicture) &&
-                     !isBlank(view->itemName()));
+    for (QAction* item : menu->actions()) {
+        const auto command = m_viewCommands.constFind(item);
+        if (command != m_viewCommands.cend() && actsOnPractise(*command))
+            item->setEnabled(!missing && view != nullptr && view->supports(*command));
+        else if (m_practiseItems.contains(item))
+            item->setEnabled(!missing);
+    }
+}
+
+void TFormKorvex::onCommandMenuHide() {
+    updateCommandItems();
+    for (QAction* item : std::as_const(m_practiseItems))
+        item->setEnabled(true);
+}
+
+void TFormKorvex::onGraphicMenuShow() {
+    gatePractiseItems(action("mmGPMode")->menu());
+    TModeView* view = currentView();
     const int fieldMode = view != nullptr ? view->customFieldMode() : 0;
     action("mmGMCustomField")->setEnabled(fieldMode != 0);
-    action("mmGMChangePlayground")
-        ->setEnabled(view != nullptr && view->supports(ViewCommand::ChangePlayground) &&
-                     !isBlank(view->itemName()));
     action("mmGMCustomFieldFit")->setChecked(fieldMode == 1);
     action("mmGMCustomFieldFill")->setChecked(fieldMode == 2);
     action("mmGMCustomFieldCenter")->setChecked(fieldMode == 3);
@@ -513,10 +539,7 @@ void TFormKorvex::onEditMenuShow() {
     action("mmEditRedo")
         ->setText(m_language->Text(LK("mmEditRedo")) +
                   (redo.isEmpty() ? QString() : QLatin1Char(' ') + redo));
-    const bool hasPractise = view != nullptr && !isBlank(view->itemName());
-    for (const char* item : {"mmEditCopy", "mmEditPaste", "mmEditDuplicate", "mmEditDelete",
-                             "mmEditMirrorLeftRight", "mmEditMirrorTopBottom"})
-        action(item)->setEnabled(hasPractise && view->supports(ViewCommand::Copy));
+    gatePractiseItems(action("mmEdit")->menu());
 }
 
 void TFormKorvex::onPlanMenuShow() {

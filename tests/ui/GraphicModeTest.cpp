@@ -248,6 +248,12 @@ TEST_F(GraphicEditorTest, KeysAndClicksAsACoachExpectsThem) {
     EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mmEditUndo"))
                     ->text()
                     .endsWith(window->language().Text(QStringLiteral("CmdPaste"))));
+    // With a practise chosen, every item that acts on it is offered.
+    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mmEditDuplicate"))->isEnabled());
+    Q_EMIT window->findChild<QMenu*>(QStringLiteral("mmGPMode"))->aboutToShow();
+    for (const char* name : {"mmGMChangeViewMode", "mmGMPlaceToTP", "mmGMExportToHTML",
+                             "mmGmExportPicture", "mmGMShare", "mmGMPrint"})
+        EXPECT_TRUE(window->findChild<QAction*>(QLatin1String(name))->isEnabled()) << name;
 }
 
 TEST_F(GraphicEditorTest, RightClickOnAPlayerUnderALinePointActsOnThePlayer) {

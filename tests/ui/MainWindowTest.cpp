@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -206,6 +207,55 @@ TEST_F(MainWindowTest, ModesWithTheSwitchAreEnteredInViewState) {
     }
     window->SwitchMode(5);
     EXPECT_FALSE(button("spbChangePractiseViewMode")->isVisible());
+}
+
+TEST_F(MainWindowTest, PractiseCommandsWithoutAPractiseAreGreyedAndSayWhy) {
+    // The copied installation has no practise, so nothing is chosen in either view.
+    const auto shown = [this](const char* menu) {
+        Q_EMIT window->findChild<QMenu*>(QLatin1String(menu))->aboutToShow();
+    };
+    const auto hidden = [this](const char* menu) {
+        Q_EMIT window->findChild<QMenu*>(QLatin1String(menu))->aboutToHide();
+    };
+    shown("mmGPMode");
+    for (const char* name : {"mmGMChangeViewMode", "mmGMPlaceToTP", "mmGMExport",
+                             "mmGMExportToHTML", "mmGMExportToZip", "mmGmExportPicture",
+                             "mmGMShare", "mmGMChangePlayground", "mmGMPrint", "mmGMPrintPreview"})
+        EXPECT_FALSE(item(name)->isEnabled()) << name;
+    for (const char* name : {"mmGMNew", "mmGMImport", "mmGMExit"})
+        EXPECT_TRUE(item(name)->isEnabled()) << name;
+    // Closed, the menu gives its items back, so a shortcut still reaches the window, which
+    // says what is missing instead of doing nothing.
+    hidden("mmGPMode");
+    ASSERT_TRUE(item("mmGMPrint")->isEnabled());
+    ASSERT_TRUE(item("mmGMShare")->isEnabled());
+    for (const char* name : {"mmGMPrint", "mmGMPlaceToTP", "mmGMShare", "mmGMChangeViewMode"}) {
+        window->statusBar()->clearMessage();
+        item(name)->trigger();
+        EXPECT_EQ(window->statusBar()->currentMessage(), text("ChoosePractiseFirst")) << name;
+    }
+    EXPECT_EQ(window->currentMode(), 1);
+    EXPECT_FALSE(window->settings().EditFlag());
+
+    shown("mmEdit");
+    EXPECT_FALSE(item("mmEditCopy")->isEnabled());
+    EXPECT_TRUE(item("mmFind")->isEnabled());
+    hidden("mmEdit");
+    window->statusBar()->clearMessage();
+    item("mmEditDuplicate")->trigger();
+    EXPECT_EQ(window->statusBar()->currentMessage(), text("ChoosePractiseFirst"));
+
+    window->SwitchMode(2);
+    shown("mmTXMode");
+    EXPECT_FALSE(item("mmTXPrint")->isEnabled());
+    EXPECT_TRUE(item("mmTXLoadBackUp")->isEnabled());
+    hidden("mmTXMode");
+    window->statusBar()->clearMessage();
+    item("mmTXPlaceToTP")->trigger();
+    EXPECT_EQ(window->statusBar()->currentMessage(), text("ChoosePractiseFirst"));
+    EXPECT_EQ(window->currentMode(), 2);
+    EXPECT_TRUE(dialogs.informations.isEmpty());
+    EXPECT_TRUE(dialogs.forms.isEmpty());
 }
 
 TEST_F(MainWindowTest, NewButtonInArchiveModeDoesNothing) {
