@@ -90,7 +90,7 @@ private:
     void onGraphicMenuShow();
     void onPlanMenuShow();
     void onEditMenuShow();
-    void gatePractiseItems(const QMenu* menu);
+    void greyOutItemCommands(const QMenu* menu);
     void onCommandMenuHide();
     QIcon glyph(const QString& fileName) const;
 
@@ -99,12 +99,14 @@ private:
     void onViewCommand();
     void onNewChange();
     void onPlaceToPlan();
-    // The commands of the practise views that act on the chosen practise.
-    static bool actsOnPractise(ViewCommand command);
-    // True in a practise view (graphic, text, tactics) while no practise is chosen.
-    bool practiseMissing() const;
-    // When the practise is missing, says so in the status bar and returns true.
-    bool saidPractiseMissing();
+    // The commands that act on the item chosen in the view (the practise, the plan).
+    static bool actsOnItem(ViewCommand command);
+    bool actsOnItem(const QAction* entry) const;
+    // The language key of the message asking to choose the current view's item first, while
+    // the view has none chosen; empty when it has one or needs none.
+    QString missingItemKey() const;
+    // When the item is missing, says so in the status bar and returns true.
+    bool saidItemMissing();
     void onCreateArchive();
     // The explorer's gestures: open a practise in the graphic view, place one into the plan.
     void onExplorerOpen(int categoryIndex, int subcategoryIndex, int practiseIndex);
@@ -136,8 +138,10 @@ private:
     QStackedLayout* m_clientLayout = nullptr;
     QWidget* m_coolBar = nullptr;
     QHash<QAction*, ViewCommand> m_viewCommands;
-    // The items beside the view commands that act on the chosen practise (edit switch, share).
-    QSet<QAction*> m_practiseItems;
+    // The items beside the view commands that act on the chosen item (edit switch, share).
+    QSet<QAction*> m_itemBoundEntries;
+    // What greyOutItemCommands disabled while its menu shows, enabled again when it closes.
+    QList<QPointer<QAction>> m_greyedOut;
     // Menu items (a menu's item is named like the menu) and tool-bar buttons by object name,
     // recorded as they are made: looking one up by name would otherwise walk every widget of
     // the window, the mode view's included.

@@ -12,9 +12,12 @@
 #include "ui/dialogs/TFormSettings.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QStatusBar>
 #include <QFileInfo>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace korvex {
 
@@ -35,10 +38,12 @@ void TFormKorvex::onModeItem() {
     SwitchMode(tagOf(sender()));
 }
 
-bool TFormKorvex::actsOnPractise(ViewCommand command) {
+bool TFormKorvex::actsOnItem(ViewCommand command) {
     switch (command) {
     case ViewCommand::DeleteObject:
     case ViewCommand::PlaceToPlan:
+    case ViewCommand::Place:
+    case ViewCommand::CreateArchive:
     case ViewCommand::Export:
     case ViewCommand::ExportToHtml:
     case ViewCommand::ExportToZip:
@@ -57,18 +62,42 @@ bool TFormKorvex::actsOnPractise(ViewCommand command) {
     }
 }
 
-bool TFormKorvex::practiseMissing() const {
-    const int mode = currentMode();
-    if (!isMode(mode, Mode::Graphic) && !isMode(mode, Mode::Text) && !isMode(mode, Mode::Tactics))
-        return false;
-    const TModeView* view = currentView();
-    return view == nullptr || isBlank(view->itemName());
+bool TFormKorvex::actsOnItem(const QAction* entry) const {
+    // A submenu acts on the item when everything in it does (Print > Basic, Advanced).
+    if (const QMenu* submenu = entry->menu()) {
+        const QList<QAction*> entries = submenu->actions();
+        return std::any_of(entries.cbegin(), entries.cend(),
+                           [](const QAction* e) { return !e->isSeparator(); }) &&
+               std::all_of(entries.cbegin(), entries.cend(), [this](const QAction* e) {
+                   return e->isSeparator() || actsOnItem(e);
+               });
+    }
+    const auto command = m_viewCommands.constFind(const_cast<QAction*>(entry));
+    if (command != m_viewCommands.cend())
+        return actsOnItem(*command);
+    return m_itemBoundEntries.contains(const_cast<QAction*>(entry));
 }
 
-bool TFormKorvex::saidPractiseMissing() {
-    if (!practiseMissing())
+QString TFormKorvex::missingItemKey() const {
+    const int mode = currentMode();
+    QString key;
+    if (isMode(mode, Mode::Graphic) || isMode(mode, Mode::Text) || isMode(mode, Mode::Tactics))
+        key = LK("ChoosePractiseFirst");
+    else if (isMode(mode, Mode::Plans))
+        key = LK("ChoosePlanFirst");
+    else if (isMode(mode, Mode::Archive))
+        key = LK("ChooseArchivedPlanFirst");
+    else
+        return QString();
+    const TModeView* view = currentView();
+    return view == nullptr || isBlank(view->itemName()) ? key : QString();
+}
+
+bool TFormKorvex::saidItemMissing() {
+    const QString key = missingItemKey();
+    if (key.isEmpty())
         return false;
-    statusBar()->showMessage(m_language->Text(LK("ChoosePractiseFirst")), 5000);
+    statusBar()->showMessage(m_language->Text(key), 5000);
     return true;
 }
 
@@ -78,7 +107,7 @@ void TFormKorvex::onViewCommand() {
     if (item == nullptr || view == nullptr || !m_viewCommands.contains(item))
         return;
     const ViewCommand command = m_viewCommands.value(item);
-    if (!view->supports(command) || (actsOnPractise(command) && saidPractiseMissing()))
+    if (!view->supports(command) || (actsOnItem(command) && saidItemMissing()))
         return;
     view->run(command, tagOf(item));
 }
@@ -94,7 +123,7 @@ void TFormKorvex::onNewChange() {
 
 void TFormKorvex::onPlaceToPlan() {
     TModeView* view = currentView();
-    if (view == nullptr || !view->supports(ViewCommand::PlaceToPlan) || saidPractiseMissing())
+    if (view == nullptr || !view->supports(ViewCommand::PlaceToPlan) || saidItemMissing())
         return;
     const QString path = view->pathForPlan();
     if (path.isEmpty())
@@ -145,7 +174,7 @@ void TFormKorvex::SetEditMode(bool on) {
 
 void TFormKorvex::ToggleEditMode() {
     // Editing needs a practise; going back to viewing never does.
-    if (!m_settings->EditFlag() && modeHasSwitch(currentMode()) && saidPractiseMissing())
+    if (!m_settings->EditFlag() && modeHasSwitch(currentMode()) && saidItemMissing())
         return;
     SetEditMode(!m_settings->EditFlag());
 }

@@ -100,9 +100,9 @@ void TFormKorvex::createMenus() {
     };
     const auto shareItem = [this](QMenu* menu, const char* objectName) {
         QAction* item = addItem(menu, objectName, QStringLiteral("Share as one page..."));
-        m_practiseItems.insert(item);
+        m_itemBoundEntries.insert(item);
         connect(item, &QAction::triggered, this, [this] {
-            if (saidPractiseMissing())
+            if (saidItemMissing())
                 return;
             shareCurrentItem(this, currentView(), currentMode(), *m_settings, *m_language);
         });
@@ -124,7 +124,7 @@ void TFormKorvex::createMenus() {
     viewItem(gm, "mmGMNew", QStringLiteral("&New"), ViewCommand::New, 1);
     connect(addItem(gm, "mmGMChangeViewMode", QStringLiteral("&Edit")), &QAction::triggered, this,
             &TFormKorvex::ToggleEditMode);
-    m_practiseItems.insert(action("mmGMChangeViewMode"));
+    m_itemBoundEntries.insert(action("mmGMChangeViewMode"));
     viewItem(gm, "mmUndo", QStringLiteral("&Undo"), ViewCommand::Undo);
     viewItem(gm, "mmGMDeleteObject", QStringLiteral("&Delete object"), ViewCommand::DeleteObject)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
@@ -194,12 +194,12 @@ void TFormKorvex::createMenus() {
              ViewCommand::MirrorTopBottom);
 
     QMenu* tx = addTopMenu("mmTXMode", QStringLiteral("&File"));
-    connect(tx, &QMenu::aboutToShow, this, [this, tx] { gatePractiseItems(tx); });
+    connect(tx, &QMenu::aboutToShow, this, [this, tx] { greyOutItemCommands(tx); });
     connect(tx, &QMenu::aboutToHide, this, &TFormKorvex::onCommandMenuHide);
     viewItem(tx, "mmTXNew", QStringLiteral("&New"), ViewCommand::New, 2);
     connect(addItem(tx, "mmTXChangeViewMode", QStringLiteral("&Edit")), &QAction::triggered, this,
             &TFormKorvex::ToggleEditMode);
-    m_practiseItems.insert(action("mmTXChangeViewMode"));
+    m_itemBoundEntries.insert(action("mmTXChangeViewMode"));
     tx->addSeparator();
     connect(addItem(tx, "mmTXPlaceToTP", QStringLiteral("&Place to training plan"), 2),
             &QAction::triggered, this, &TFormKorvex::onPlaceToPlan);
@@ -230,6 +230,7 @@ void TFormKorvex::createMenus() {
 
     QMenu* tp = addTopMenu("mmTPMode", QStringLiteral("&File"));
     connect(tp, &QMenu::aboutToShow, this, &TFormKorvex::onPlanMenuShow);
+    connect(tp, &QMenu::aboutToHide, this, &TFormKorvex::onCommandMenuHide);
     viewItem(tp, "mmTPNew", QStringLiteral("&New"), ViewCommand::New, 3);
     viewItem(tp, "mmTPPlace", QStringLiteral("&Place practise"), ViewCommand::Place, 3);
     tp->addSeparator();
@@ -329,7 +330,7 @@ void TFormKorvex::createMenus() {
     // The tactics menu is the mode's File menu, shown in the tactics mode.
     QMenu* ta = addTopMenu("acticspractise1", QStringLiteral("&File"));
     ta->menuAction()->setVisible(false);
-    connect(ta, &QMenu::aboutToShow, this, [this, ta] { gatePractiseItems(ta); });
+    connect(ta, &QMenu::aboutToShow, this, [this, ta] { greyOutItemCommands(ta); });
     connect(ta, &QMenu::aboutToHide, this, &TFormKorvex::onCommandMenuHide);
     viewItem(ta, "mmTANew", QStringLiteral("&New"), ViewCommand::New, 7);
     viewItem(ta, "mmTADeleteFrame", QStringLiteral("&Delete frame"), ViewCommand::DeleteRecord, 7);
@@ -497,29 +498,29 @@ void TFormKorvex::updateCommandItems() {
         ->setEnabled(newItem != nullptr && action(newItem)->isEnabled());
 }
 
-void TFormKorvex::gatePractiseItems(const QMenu* menu) {
-    // While the menu shows, what acts on the practise is greyed out when none is chosen;
-    // onCommandMenuHide brings the items back, so their shortcuts still reach the window,
-    // which then says why nothing happens.
-    const bool missing = practiseMissing();
-    TModeView* view = currentView();
-    for (QAction* item : menu->actions()) {
-        const auto command = m_viewCommands.constFind(item);
-        if (command != m_viewCommands.cend() && actsOnPractise(*command))
-            item->setEnabled(!missing && view != nullptr && view->supports(*command));
-        else if (m_practiseItems.contains(item))
-            item->setEnabled(!missing);
+void TFormKorvex::greyOutItemCommands(const QMenu* menu) {
+    // While the menu shows, what acts on the view's item is greyed out when none is chosen;
+    // onCommandMenuHide gives the entries back, so their shortcuts still reach the window,
+    // which then says what to choose.
+    if (missingItemKey().isEmpty())
+        return;
+    for (QAction* entry : menu->actions()) {
+        if (entry->isEnabled() && !entry->isSeparator() && actsOnItem(entry)) {
+            entry->setEnabled(false);
+            m_greyedOut.append(entry);
+        }
     }
 }
 
 void TFormKorvex::onCommandMenuHide() {
-    updateCommandItems();
-    for (QAction* item : std::as_const(m_practiseItems))
-        item->setEnabled(true);
+    for (const QPointer<QAction>& entry : std::as_const(m_greyedOut))
+        if (entry)
+            entry->setEnabled(true);
+    m_greyedOut.clear();
 }
 
 void TFormKorvex::onGraphicMenuShow() {
-    gatePractiseItems(action("mmGPMode")->menu());
+    greyOutItemCommands(action("mmGPMode")->menu());
     TModeView* view = currentView();
     const int fieldMode = view != nullptr ? view->customFieldMode() : 0;
     action("mmGMCustomField")->setEnabled(fieldMode != 0);
@@ -539,7 +540,7 @@ void TFormKorvex::onEditMenuShow() {
     action("mmEditRedo")
         ->setText(m_language->Text(LK("mmEditRedo")) +
                   (redo.isEmpty() ? QString() : QLatin1Char(' ') + redo));
-    gatePractiseItems(action("mmEdit")->menu());
+    greyOutItemCommands(action("mmEdit")->menu());
 }
 
 void TFormKorvex::onPlanMenuShow() {
@@ -554,6 +555,7 @@ void TFormKorvex::onPlanMenuShow() {
         ->setEnabled(team && view->supports(ViewCommand::RenameArchiveTeam));
     action("mmTPDeleteArchive")->setEnabled(plan && view->supports(ViewCommand::DeleteArchive));
     action("mmTPRenameArchive")->setEnabled(plan && view->supports(ViewCommand::RenameArchive));
+    greyOutItemCommands(action("mmTPMode")->menu());
 }
 
 } // namespace korvex

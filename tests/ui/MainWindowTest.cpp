@@ -209,7 +209,7 @@ TEST_F(MainWindowTest, ModesWithTheSwitchAreEnteredInViewState) {
     EXPECT_FALSE(button("spbChangePractiseViewMode")->isVisible());
 }
 
-TEST_F(MainWindowTest, PractiseCommandsWithoutAPractiseAreGreyedAndSayWhy) {
+TEST_F(MainWindowTest, CommandsNeedingAPractiseOrPlanAreGreyedWithoutOneAndSayWhy) {
     // The copied installation has no practise, so nothing is chosen in either view.
     const auto shown = [this](const char* menu) {
         Q_EMIT window->findChild<QMenu*>(QLatin1String(menu))->aboutToShow();
@@ -254,6 +254,20 @@ TEST_F(MainWindowTest, PractiseCommandsWithoutAPractiseAreGreyedAndSayWhy) {
     item("mmTXPlaceToTP")->trigger();
     EXPECT_EQ(window->statusBar()->currentMessage(), text("ChoosePractiseFirst"));
     EXPECT_EQ(window->currentMode(), 2);
+
+    // The plan view, with no plan chosen: a submenu whose entries all need one is greyed too.
+    window->SwitchMode(3);
+    shown("mmTPMode");
+    for (const char* name : {"mmTPPlace", "mmTPCreateArchive", "mmTPExportToHTML", "mmTPShare",
+                             "mmTPPrint", "mmTPPrintPreview"})
+        EXPECT_FALSE(item(name)->isEnabled()) << name;
+    EXPECT_TRUE(item("mmTPNew")->isEnabled());
+    EXPECT_TRUE(item("mmTPExit")->isEnabled());
+    hidden("mmTPMode");
+    EXPECT_TRUE(item("mmTPPrint")->isEnabled());
+    window->statusBar()->clearMessage();
+    item("mmTPAdvancedPrint")->trigger();
+    EXPECT_EQ(window->statusBar()->currentMessage(), text("ChoosePlanFirst"));
     EXPECT_TRUE(dialogs.informations.isEmpty());
     EXPECT_TRUE(dialogs.forms.isEmpty());
 }
