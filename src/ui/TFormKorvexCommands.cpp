@@ -56,6 +56,9 @@ bool TFormKorvex::actsOnItem(ViewCommand command) {
     case ViewCommand::Duplicate:
     case ViewCommand::MirrorLeftRight:
     case ViewCommand::MirrorTopBottom:
+    case ViewCommand::DeleteTeam:
+    case ViewCommand::RenameTeam:
+    case ViewCommand::DeleteRecord:
         return true;
     default:
         return false;
@@ -87,6 +90,8 @@ QString TFormKorvex::missingItemKey() const {
         key = LK("ChoosePlanFirst");
     else if (isMode(mode, Mode::Archive))
         key = LK("ChooseArchivedPlanFirst");
+    else if (isMode(mode, Mode::Diary))
+        key = LK("TeamNotSelected");
     else
         return QString();
     const TModeView* view = currentView();

@@ -264,6 +264,8 @@ void TFormKorvex::createMenus() {
     exitItem(tp, "mmTPExit");
 
     QMenu* dr = addTopMenu("mmDRMode", QStringLiteral("&File"));
+    connect(dr, &QMenu::aboutToShow, this, [this, dr] { greyOutItemCommands(dr); });
+    connect(dr, &QMenu::aboutToHide, this, &TFormKorvex::onCommandMenuHide);
     viewItem(dr, "mmDRNewTeam", QStringLiteral("&New team"), ViewCommand::NewTeam, 1);
     viewItem(dr, "mmDRDeleteTeam", QStringLiteral("&Delete team"), ViewCommand::DeleteTeam, 2);
     viewItem(dr, "mmDRRenameTeam", QStringLiteral("Rename team"), ViewCommand::RenameTeam, 3);

@@ -209,7 +209,7 @@ TEST_F(MainWindowTest, ModesWithTheSwitchAreEnteredInViewState) {
     EXPECT_FALSE(button("spbChangePractiseViewMode")->isVisible());
 }
 
-TEST_F(MainWindowTest, CommandsNeedingAPractiseOrPlanAreGreyedWithoutOneAndSayWhy) {
+TEST_F(MainWindowTest, CommandsNeedingAPractisePlanOrTeamAreGreyedWithoutOneAndSayWhy) {
     // The copied installation has no practise, so nothing is chosen in either view.
     const auto shown = [this](const char* menu) {
         Q_EMIT window->findChild<QMenu*>(QLatin1String(menu))->aboutToShow();
@@ -268,6 +268,17 @@ TEST_F(MainWindowTest, CommandsNeedingAPractiseOrPlanAreGreyedWithoutOneAndSayWh
     window->statusBar()->clearMessage();
     item("mmTPAdvancedPrint")->trigger();
     EXPECT_EQ(window->statusBar()->currentMessage(), text("ChoosePlanFirst"));
+
+    // The diary without a team: its team and record commands wait for one.
+    window->SwitchMode(4);
+    shown("mmDRMode");
+    for (const char* name : {"mmDRDeleteTeam", "mmDRRenameTeam", "mmDRDeleteRecord", "mmDRPrint"})
+        EXPECT_FALSE(item(name)->isEnabled()) << name;
+    EXPECT_TRUE(item("mmDRNewTeam")->isEnabled());
+    hidden("mmDRMode");
+    window->statusBar()->clearMessage();
+    item("mmDRDeleteTeam")->trigger();
+    EXPECT_EQ(window->statusBar()->currentMessage(), text("TeamNotSelected"));
     EXPECT_TRUE(dialogs.informations.isEmpty());
     EXPECT_TRUE(dialogs.forms.isEmpty());
 }

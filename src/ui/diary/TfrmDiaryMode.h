@@ -45,6 +45,8 @@ public:
     bool supports(ViewCommand command) const override;
     bool run(ViewCommand command, int tag) override;
     QString titleKey() const override;
+    // The chosen team; empty when none is.
+    QString itemName() const override;
 
     const TDiary& diary() const { return *m_diary; }
     bool isEditing() const;

@@ -22,6 +22,10 @@ QStringList TfrmDiaryMode::teamList() const {
     return teams;
 }
 
+QString TfrmDiaryMode::itemName() const {
+    return m_diary ? m_diary->team() : QString();
+}
+
 void TfrmDiaryMode::fillTeams(const QString& select) {
     const QSignalBlocker blocker(m_cmbTeam);
     m_cmbTeam->clear();
