@@ -254,6 +254,11 @@ TEST_F(MainWindowTest, CommandsNeedingAPractisePlanOrTeamAreGreyedWithoutOneAndS
     item("mmTXPlaceToTP")->trigger();
     EXPECT_EQ(window->statusBar()->currentMessage(), text("ChoosePractiseFirst"));
     EXPECT_EQ(window->currentMode(), 2);
+    // A backup of the category needs one chosen; it asks for it before any file dialog.
+    item("mmTXBackUpCategory")->trigger();
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_EQ(dialogs.informations.last(), text("BackUpNeedsCategory"));
+    EXPECT_TRUE(dialogs.fileDialogs.isEmpty());
 
     // The plan view, with no plan chosen: a submenu whose entries all need one is greyed too.
     window->SwitchMode(3);
@@ -279,7 +284,7 @@ TEST_F(MainWindowTest, CommandsNeedingAPractisePlanOrTeamAreGreyedWithoutOneAndS
     window->statusBar()->clearMessage();
     item("mmDRDeleteTeam")->trigger();
     EXPECT_EQ(window->statusBar()->currentMessage(), text("TeamNotSelected"));
-    EXPECT_TRUE(dialogs.informations.isEmpty());
+    EXPECT_EQ(dialogs.informations.size(), 1);
     EXPECT_TRUE(dialogs.forms.isEmpty());
 }
 

@@ -154,13 +154,17 @@ void TfrmTextMode::saveBackup(int tag) {
     // Tag 0 backs up every text practise, 1 the current category, 2 the subcategory.
     QString walk = settings().TXSaveDir();
     if (tag >= 1) {
-        if (m_practise->category().isEmpty())
+        if (m_practise->category().isEmpty()) {
+            dialogs().information(this, language().Text(LK("BackUpNeedsCategory")));
             return;
+        }
         walk = joinPath(walk, m_practise->category());
     }
     if (tag >= 2) {
-        if (m_practise->subcategory().isEmpty())
+        if (m_practise->subcategory().isEmpty()) {
+            dialogs().information(this, language().Text(LK("BackUpNeedsSubcategory")));
             return;
+        }
         walk = joinPath(walk, m_practise->subcategory());
     }
     if (!saveOrSay())
