@@ -177,10 +177,11 @@ TEST_F(CardsModeTest, HeadingsSortTheGridAndDeleteWorksOnlyOnAPlayerRow) {
                       QPoint(header->sectionViewportPosition(3) + 5, 5));
     EXPECT_EQ(column(3), QStringLiteral("02,09,10"));
 
-    // The entry row: nothing is asked and nothing deleted.
+    // The entry row: nothing is asked and nothing deleted; the coach is told to pick a player.
     grid->setCurrentCell(3, 0);
     trigger("mmPCDeleteRecord");
     EXPECT_TRUE(dialogs.confirmations.isEmpty());
+    EXPECT_EQ(dialogs.informations.last(), text("PlayerNotSelected"));
     grid->setCurrentCell(0, 0); // Bureš, number 02
     dialogs.answerConfirm(true);
     trigger("mmPCDeleteRecord");
@@ -226,8 +227,16 @@ TEST_F(CardsModeTest, PlayerFilesAddTheirPlayerEveryTimeUpToAFullTeam) {
 }
 
 TEST_F(CardsModeTest, PrintingNeedsATeamAndAPlayerAndPrintsTheGridOrder) {
-    trigger("mmPCPrintPlayerList");
-    EXPECT_EQ(dialogs.informations.last(), text("TeamNotSelected"));
+    // Without a team, every command on a team or its players says so rather than nothing.
+    for (const char* name :
+         {"mmPCPrintPlayerList", "mmPCDeleteTeam", "mmPCRenameTeam", "mmPCDeleteRecord"}) {
+        dialogs.informations.clear();
+        trigger(name);
+        ASSERT_EQ(dialogs.informations.size(), 1) << name;
+        EXPECT_EQ(dialogs.informations.last(), text("TeamNotSelected")) << name;
+    }
+    EXPECT_TRUE(dialogs.confirmations.isEmpty());
+    EXPECT_TRUE(dialogs.forms.isEmpty());
     makeTeam(QStringLiteral("U15"), {player("Zeman", "Petr", "1"), player("Adam", "Jan", "2")});
     trigger("mmPCPrintPlayer"); // no player chosen
     EXPECT_EQ(dialogs.informations.last(), text("PlayerNotSelected"));

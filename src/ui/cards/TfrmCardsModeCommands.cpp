@@ -105,9 +105,9 @@ void TfrmCardsMode::newTeam() {
 }
 
 void TfrmCardsMode::deleteTeam() {
-    const QString team = m_cards->team();
-    if (team.isEmpty())
+    if (!requireTeam())
         return;
+    const QString team = m_cards->team();
     if (!dialogs().confirm(this, language().Text(LK("RemTeam")) + QLatin1Char(' ') + team +
                                      QLatin1Char('?')))
         return;
@@ -119,9 +119,9 @@ void TfrmCardsMode::deleteTeam() {
 }
 
 void TfrmCardsMode::renameTeam() {
-    const QString team = m_cards->team();
-    if (team.isEmpty())
+    if (!requireTeam())
         return;
+    const QString team = m_cards->team();
     // The archive keeps its place and caption; renaming it would turn it into a team.
     if (m_cards->isArchive(team)) {
         dialogs().information(this, language().Text(LK("ReservedWordArchive")));
@@ -214,9 +214,13 @@ void TfrmCardsMode::cancelEdit() {
 }
 
 void TfrmCardsMode::deletePlayer() {
-    const int card = currentCard();
-    if (card < 0)
+    if (!requireTeam())
         return;
+    const int card = currentCard();
+    if (card < 0) {
+        dialogs().information(this, language().Text(LK("PlayerNotSelected")));
+        return;
+    }
     const QString question = language().Text(LK("DelPlayer")) + QLatin1Char(' ') +
                              m_cards->field(card, TCardPractise::FirstName) + QLatin1Char(' ') +
                              m_cards->field(card, TCardPractise::Surname) + QLatin1Char('?');
