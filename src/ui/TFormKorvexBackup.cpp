@@ -15,8 +15,10 @@
 #include "ui/dialogs/TFormBackUp.h"
 
 #include <QAction>
+#include <QDate>
 #include <QProgressDialog>
 
+#include <iterator>
 #include <memory>
 
 namespace korvex {
@@ -50,6 +52,26 @@ FileDialogOptions backupFileOptions(TFormKorvex* window, const QString& backupEx
     options.filter = QStringLiteral("*%1 (*%1)").arg(backupExtension);
     options.defaultSuffix = backupExtension.mid(1);
     return options;
+}
+
+// The name a new backup is offered under: the program, what it holds (the caption of the
+// menu item that asked) and today's date, so backups of different days sit side by side
+// ("Korvex - Graphic practises - 2026-12-10.gbp"). Characters no file name may hold become
+// spaces.
+QString suggestedBackupName(TFormKorvex* window, int tag, const QString& backupExtension) {
+    static const char* const kItems[] = {"mmSaveBUAll", "mmSaveBUGM",  "mmSaveBUTX", "mmSaveBUTP",
+                                         "mmSaveBUDR",  "mmSaveBUPC",  "mmSaveBUTPA"};
+    const QAction* item = tag >= 0 && tag < int(std::size(kItems)) ? window->action(kItems[tag])
+                                                                   : nullptr;
+    QString what = item != nullptr ? item->text().remove(QLatin1Char('&')).trimmed() : QString();
+    for (QChar& c : what)
+        if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 0x20)
+            c = QLatin1Char(' ');
+    QStringList parts{QStringLiteral("Korvex")};
+    if (!what.isEmpty())
+        parts.append(what);
+    parts.append(QDate::currentDate().toString(Qt::ISODate));
+    return parts.join(QStringLiteral(" - ")) + backupExtension;
 }
 
 // A progress dialog that appears when the work takes more than a moment.
@@ -168,8 +190,9 @@ void saveBackupCommand(TFormKorvex* window, int tag) {
     const InstallationFolders folders = InstallationFolders::fromSettings(settings);
     QString error;
     if (tag == 0) {
-        const QString file =
-            dialogs().saveFileName(window, backupFileOptions(window, QStringLiteral(".abp")));
+        FileDialogOptions options = backupFileOptions(window, QStringLiteral(".abp"));
+        options.fileName = suggestedBackupName(window, 0, QStringLiteral(".abp"));
+        const QString file = dialogs().saveFileName(window, options);
         if (file.isEmpty())
             return;
         Progress progress(window, window->language().Text(LK("BackUpSaving")));
@@ -188,8 +211,9 @@ void saveBackupCommand(TFormKorvex* window, int tag) {
     const auto kind = static_cast<BackupKind>(tag);
     if (startMode != tag)
         window->SwitchMode(tag);
-    const QString file =
-        dialogs().saveFileName(window, backupFileOptions(window, kindBackupExtension(kind)));
+    FileDialogOptions options = backupFileOptions(window, kindBackupExtension(kind));
+    options.fileName = suggestedBackupName(window, tag, kindBackupExtension(kind));
+    const QString file = dialogs().saveFileName(window, options);
     bool ok = true;
     if (!file.isEmpty()) {
         Progress progress(window, window->language().Text(LK("BackUpSaving")));

@@ -11,6 +11,7 @@
 #include "ui/dialogs/TFormBackUp.h"
 
 #include <QAction>
+#include <QDate>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -104,6 +105,15 @@ TEST_F(BackUpTest, CommandsKeepTheModeAndAskOnlyAboutExistingItems) {
     // Cancelling the file dialog of a single kind still comes back to the mode.
     item("mmSaveBUPC")->trigger();
     EXPECT_EQ(window->currentMode(), 2);
+
+    // Each backup is offered a name saying what it holds and when it was made.
+    ASSERT_GE(dialogs.fileDialogs.size(), 3);
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    EXPECT_EQ(dialogs.fileDialogs.first().fileName,
+              QStringLiteral("Korvex - All data - %1.abp").arg(today));
+    EXPECT_EQ(dialogs.fileDialogs.last().fileName,
+              QStringLiteral("Korvex - %1 - %2.cbp")
+                  .arg(item("mmSaveBUPC")->text().remove(QLatin1Char('&')), today));
 }
 
 TEST_F(BackUpTest, RefusedVersionsAndEscapingRecordsAreReportedToTheUser) {
