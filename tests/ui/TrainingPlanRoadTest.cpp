@@ -7,6 +7,7 @@
 #include "ui/graphic/TfrmGraphicMode.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QListWidget>
 
 using namespace korvex;
@@ -56,9 +57,18 @@ protected:
 TEST_F(CoachRoad, FromDrawingToAnEvaluatedArchivedPlanAndBackAfterARestart) {
     // No plan exists yet: placing the first practise opens the category editor, where the
     // coach makes the plan.
-    dialogs.answerForm([](QDialog* form) {
+    dialogs.answerForm([this](QDialog* form) {
         auto* editor = qobject_cast<TFormEditPractises*>(form);
         ASSERT_NE(editor, nullptr);
+        // The plans' own folder is chosen and left out of sight; it cannot be renamed or
+        // deleted from here (that would hide every plan).
+        EXPECT_TRUE(form->findChild<QListWidget*>(QStringLiteral("lbxCategoryList"))->isHidden());
+        EXPECT_FALSE(
+            form->findChild<QPushButton*>(QStringLiteral("btnCategoryRename"))->isEnabled());
+        editor->deleteLevel(TreeLevel::Category);
+        EXPECT_TRUE(QFileInfo::exists(app.file(QStringLiteral("TrainingPlans/Archive"))));
+        EXPECT_TRUE(
+            QFileInfo::exists(app.file(QStringLiteral("TrainingPlans/TrainingPlanCategory"))));
         form->findChild<QLineEdit*>(QStringLiteral("edtNewSubCategory"))
             ->setText(QStringLiteral("Week 2"));
         QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("btnSubCategoryNew")),

@@ -28,6 +28,17 @@ TFormEditPractises::TFormEditPractises(TLanguage& language, TSettings& settings,
     setObjectName(QStringLiteral("FormEditPractises"));
     createControls();
     applyCaptions();
+    if (categoryFixed()) {
+        // The fixed folder is chosen already and is not the coach's to change: its column
+        // is left out, and what remains reads as the plan view's own lists.
+        for (const char* name : {"lblCategoryList", "lbxCategoryList", "edtNewCategory",
+                                 "btnCategoryNew", "btnCategoryRename", "btnCategoryDelete",
+                                 "cmbCategoryS", "cmbCategoryP"}) {
+            QWidget* control = findChild<QWidget*>(QLatin1String(name));
+            control->setEnabled(false);
+            control->hide();
+        }
+    }
     refillAll();
 }
 
@@ -121,6 +132,9 @@ void TFormEditPractises::createControls() {
     auto* lblSub2 = new QLabel(second);
     lblSub2->setObjectName(QStringLiteral("lblTPANewTeam"));
     grid2->addWidget(lblSub2, 0, 0);
+    auto* lblPractise2 = new QLabel(second);
+    lblPractise2->setObjectName(QStringLiteral("lblPractiseList2"));
+    grid2->addWidget(lblPractise2, 0, 1);
     grid2->addWidget(m_cmbCategoryS, 1, 0);
     grid2->addWidget(m_second.subList, 3, 0);
     grid2->addWidget(m_second.subEdit, 4, 0);
@@ -178,14 +192,24 @@ void TFormEditPractises::createControls() {
 void TFormEditPractises::applyCaptions() {
     const TLanguage& l = m_language;
     const bool archive = m_mode == 6;
+    const bool plans = m_mode == 3;
     const struct {
         const char* name;
         QString key;
     } captions[] = {
         {"lblCategoryList", LK("lblCategoryList")},
-        {"lblSubCategoryList", archive ? LK("shtTPATeam") : LK("lblSubCategoryList")},
-        {"lblPractiseList", archive ? LK("shtTPANumber") : LK("lblPractiseList")},
-        {"lblTPANewTeam", archive ? LK("lblTPANewTeam") : LK("lblSubCategoryList")},
+        {"lblSubCategoryList", archive ? LK("shtTPATeam")
+                               : plans ? LK("lblCategoryList")
+                                       : LK("lblSubCategoryList")},
+        {"lblPractiseList", archive ? LK("shtTPANumber")
+                            : plans ? LK("lblPlanList")
+                                    : LK("lblPractiseList")},
+        {"lblPractiseList2", archive ? LK("shtTPANumber")
+                             : plans ? LK("lblPlanList")
+                                     : LK("lblPractiseList")},
+        {"lblTPANewTeam", archive ? LK("lblTPANewTeam")
+                          : plans ? LK("lblCategoryList")
+                                  : LK("lblSubCategoryList")},
         {"btnCategoryNew", LK("btnCategoryNew")},
         {"btnSubCategoryNew", LK("btnCategoryNew")},
         {"btnPractiseNew", LK("btnCategoryNew")},
@@ -207,7 +231,7 @@ void TFormEditPractises::applyCaptions() {
         else if (auto* button = qobject_cast<QPushButton*>(widget))
             button->setText(l.Text(c.key));
     }
-    m_pclNew->setTabText(0, l.Text(LK("shtEditAll")));
+    m_pclNew->setTabText(0, plans ? l.Text(LK("shtEditPlans")) : l.Text(LK("shtEditAll")));
     m_pclNew->setTabText(1, archive ? l.Text(LK("shtTPATeam")) + QStringLiteral(" / ") +
                                           l.Text(LK("shtTPANumber"))
                                     : l.Text(LK("shtNew")));
@@ -222,7 +246,10 @@ QStringList TFormEditPractises::listOf(TreeLevel level) {
     QStringList list;
     switch (level) {
     case TreeLevel::Category:
-        m_item.ListCategories(list, false);
+        if (categoryFixed())
+            list = QStringList{m_item.category()};
+        else
+            m_item.ListCategories(list, false);
         break;
     case TreeLevel::Subcategory:
         if (!m_item.category().isEmpty())
@@ -373,6 +400,8 @@ void TFormEditPractises::onButton() {
 }
 
 void TFormEditPractises::newCategory() {
+    if (categoryFixed())
+        return;
     const QString name = m_edtCategory->text();
     const QString refusal = newNameRefusal(TreeLevel::Category, name, listOf(TreeLevel::Category),
                                            maxNameBytes(TreeLevel::Category));
@@ -448,7 +477,7 @@ void TFormEditPractises::newPractise(bool second) {
 
 void TFormEditPractises::renameLevel(TreeLevel level) {
     const QString current = m_item.levelValue(int(level));
-    if (current.isEmpty())
+    if (current.isEmpty() || (level == TreeLevel::Category && categoryFixed()))
         return;
     if (level != TreeLevel::Practise && !confirmReferences())
         return;
@@ -482,7 +511,7 @@ void TFormEditPractises::renameLevel(TreeLevel level) {
 
 void TFormEditPractises::deleteLevel(TreeLevel level) {
     const QString name = m_item.levelValue(int(level));
-    if (name.isEmpty())
+    if (name.isEmpty() || (level == TreeLevel::Category && categoryFixed()))
         return;
     if (level != TreeLevel::Practise && !confirmReferences())
         return;

@@ -73,6 +73,9 @@ private:
     // the longest file of the practise's file set.
     int maxNameBytes(TreeLevel level) const;
     const ControlSet& set(bool second) const { return second ? m_second : m_first; }
+    // Plans and archived plans live in one fixed category folder each, which the coach
+    // neither sees renamed nor deleted: renaming it would hide every plan.
+    bool categoryFixed() const { return m_mode == 3 || m_mode == 6; }
 
     TLanguage& m_language;
     TSettings& m_settings;
