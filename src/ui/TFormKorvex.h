@@ -91,6 +91,7 @@ private:
     void onPlanMenuShow();
     void onEditMenuShow();
     void greyOutItemCommands(const QMenu* menu);
+    void greyOutUndoRedo();
     void onCommandMenuHide();
     QIcon glyph(const QString& fileName) const;
 

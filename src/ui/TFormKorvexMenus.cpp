@@ -523,6 +523,7 @@ void TFormKorvex::onCommandMenuHide() {
 
 void TFormKorvex::onGraphicMenuShow() {
     greyOutItemCommands(action("mmGPMode")->menu());
+    greyOutUndoRedo();
     TModeView* view = currentView();
     const int fieldMode = view != nullptr ? view->customFieldMode() : 0;
     action("mmGMCustomField")->setEnabled(fieldMode != 0);
@@ -543,6 +544,21 @@ void TFormKorvex::onEditMenuShow() {
         ->setText(m_language->Text(LK("mmEditRedo")) +
                   (redo.isEmpty() ? QString() : QLatin1Char(' ') + redo));
     greyOutItemCommands(action("mmEdit")->menu());
+    greyOutUndoRedo();
+}
+
+void TFormKorvex::greyOutUndoRedo() {
+    // Undo and Redo are greyed out while there is no step to take, as long as a menu shows.
+    const TModeView* view = currentView();
+    const auto greyOut = [this](QAction* entry, bool can) {
+        if (!can && entry->isEnabled()) {
+            entry->setEnabled(false);
+            m_greyedOut.append(entry);
+        }
+    };
+    greyOut(action("mmUndo"), view != nullptr && view->canUndo());
+    greyOut(action("mmEditUndo"), view != nullptr && view->canUndo());
+    greyOut(action("mmEditRedo"), view != nullptr && view->canRedo());
 }
 
 void TFormKorvex::onPlanMenuShow() {

@@ -86,6 +86,9 @@ public:
     // The names of the steps Undo and Redo would take ("move figure"), empty when none.
     virtual QString undoText() const { return QString(); }
     virtual QString redoText() const { return QString(); }
+    // Whether Undo and Redo have a step to take.
+    virtual bool canUndo() const { return false; }
+    virtual bool canRedo() const { return false; }
     // Custom-field mode of the current practise (0 = the practise uses none).
     virtual int customFieldMode() const { return 0; }
 

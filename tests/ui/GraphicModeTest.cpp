@@ -248,8 +248,12 @@ TEST_F(GraphicEditorTest, KeysAndClicksAsACoachExpectsThem) {
     EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mmEditUndo"))
                     ->text()
                     .endsWith(window->language().Text(QStringLiteral("CmdPaste"))));
-    // With a practise chosen, every item that acts on it is offered.
+    // With a practise chosen, every item that acts on it is offered; Redo has no step yet.
     EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mmEditDuplicate"))->isEnabled());
+    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mmEditUndo"))->isEnabled());
+    EXPECT_FALSE(window->findChild<QAction*>(QStringLiteral("mmEditRedo"))->isEnabled());
+    Q_EMIT edit->aboutToHide();
+    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mmEditRedo"))->isEnabled());
     Q_EMIT window->findChild<QMenu*>(QStringLiteral("mmGPMode"))->aboutToShow();
     for (const char* name : {"mmGMChangeViewMode", "mmGMPlaceToTP", "mmGMExportToHTML",
                              "mmGmExportPicture", "mmGMShare", "mmGMPrint"})

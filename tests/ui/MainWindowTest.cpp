@@ -239,6 +239,7 @@ TEST_F(MainWindowTest, CommandsNeedingAPractisePlanOrTeamAreGreyedWithoutOneAndS
 
     shown("mmEdit");
     EXPECT_FALSE(item("mmEditCopy")->isEnabled());
+    EXPECT_FALSE(item("mmEditUndo")->isEnabled());
     EXPECT_TRUE(item("mmFind")->isEnabled());
     hidden("mmEdit");
     window->statusBar()->clearMessage();

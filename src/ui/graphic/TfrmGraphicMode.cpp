@@ -222,6 +222,14 @@ QString TfrmGraphicMode::redoText() const {
     return m_document ? m_document->undoStack().redoText() : QString();
 }
 
+bool TfrmGraphicMode::canUndo() const {
+    return m_document && m_document->undoStack().canUndo();
+}
+
+bool TfrmGraphicMode::canRedo() const {
+    return m_document && m_document->undoStack().canRedo();
+}
+
 bool TfrmGraphicMode::setEditMode(bool on) {
     if (m_practise == nullptr || m_practise->name().isEmpty()) {
         settings().setEditFlag(false);

@@ -46,6 +46,8 @@ public:
 
     QString undoText() const override;
     QString redoText() const override;
+    bool canUndo() const override;
+    bool canRedo() const override;
 
     TGraphicPractise& practise() const { return *m_practise; }
     GraphicDocument& document() const { return *m_document; }

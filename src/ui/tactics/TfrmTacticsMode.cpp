@@ -312,6 +312,14 @@ QString TfrmTacticsMode::redoText() const {
     return m_document ? m_document->undoStack().redoText() : QString();
 }
 
+bool TfrmTacticsMode::canUndo() const {
+    return m_document && m_document->undoStack().canUndo();
+}
+
+bool TfrmTacticsMode::canRedo() const {
+    return m_document && m_document->undoStack().canRedo();
+}
+
 QString TfrmTacticsMode::errorString() const {
     return m_practise ? m_practise->errorString() : QString();
 }

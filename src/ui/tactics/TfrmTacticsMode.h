@@ -51,6 +51,8 @@ public:
     QString titleKey() const override;
     QString undoText() const override;
     QString redoText() const override;
+    bool canUndo() const override;
+    bool canRedo() const override;
     // Saves the practise and names its file (for sharing it).
     QString pathForPlan() override;
 
