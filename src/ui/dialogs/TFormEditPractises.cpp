@@ -193,23 +193,21 @@ void TFormEditPractises::applyCaptions() {
     const TLanguage& l = m_language;
     const bool archive = m_mode == 6;
     const bool plans = m_mode == 3;
+    // The two lower levels are teams and numbers in the archive, categories and plans in
+    // the plans.
+    const QString itemList = archive ? LK("shtTPANumber")
+                             : plans ? LK("lblPlanList")
+                                     : LK("lblPractiseList");
+    const QString subList = plans ? LK("lblCategoryList") : LK("lblSubCategoryList");
     const struct {
         const char* name;
         QString key;
     } captions[] = {
         {"lblCategoryList", LK("lblCategoryList")},
-        {"lblSubCategoryList", archive ? LK("shtTPATeam")
-                               : plans ? LK("lblCategoryList")
-                                       : LK("lblSubCategoryList")},
-        {"lblPractiseList", archive ? LK("shtTPANumber")
-                            : plans ? LK("lblPlanList")
-                                    : LK("lblPractiseList")},
-        {"lblPractiseList2", archive ? LK("shtTPANumber")
-                             : plans ? LK("lblPlanList")
-                                     : LK("lblPractiseList")},
-        {"lblTPANewTeam", archive ? LK("lblTPANewTeam")
-                          : plans ? LK("lblCategoryList")
-                                  : LK("lblSubCategoryList")},
+        {"lblSubCategoryList", archive ? LK("shtTPATeam") : subList},
+        {"lblPractiseList", itemList},
+        {"lblPractiseList2", itemList},
+        {"lblTPANewTeam", archive ? LK("lblTPANewTeam") : subList},
         {"btnCategoryNew", LK("btnCategoryNew")},
         {"btnSubCategoryNew", LK("btnCategoryNew")},
         {"btnPractiseNew", LK("btnCategoryNew")},
