@@ -12,9 +12,9 @@
 #include "ui/dialogs/TFormSettings.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
-#include <QFileInfo>
 #include <QToolButton>
 
 #include <algorithm>
