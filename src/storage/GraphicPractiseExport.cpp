@@ -6,12 +6,11 @@
 #include "core/SafeSave.h"
 #include "storage/HtmlPage.h"
 #include "storage/TGraphicPractise.h"
+#include "storage/ZipLibrary.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <zip.h>
 
 namespace korvex {
 
@@ -20,44 +19,48 @@ namespace {
 const QString kPictureName = QStringLiteral("Picture.jpg");
 
 // Adds the file `path` to the open archive under `entry`.
-bool addToZip(zip_t* archive, const QString& path, const QString& entry, QString* error) {
-    zip_source_t* source = zip_source_file(archive, QFile::encodeName(path).constData(), 0, -1);
-    if (source != nullptr && zip_file_add(archive, entry.toUtf8().constData(), source,
-                                          ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) >= 0)
+bool addToZip(const ZipLibrary& zip, zip_t* archive, const QString& path, const QString& entry,
+              QString* error) {
+    zip_source_t* source = zip.sourceFile(archive, QFile::encodeName(path).constData(), 0, -1);
+    if (source != nullptr && zip.fileAdd(archive, entry.toUtf8().constData(), source,
+                                         ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) >= 0)
         return true;
     if (source != nullptr)
-        zip_source_free(source);
+        zip.sourceFree(source);
     *error = QStringLiteral("%1: cannot be added to the archive: %2")
-                 .arg(QDir::toNativeSeparators(path), QString::fromUtf8(zip_strerror(archive)));
+                 .arg(QDir::toNativeSeparators(path), QString::fromUtf8(zip.strerror(archive)));
     return false;
 }
 
 // Writes the archive `zipPath` holding `files` (path, entry name) pairs.
 bool writeZip(const QString& zipPath, const QList<std::pair<QString, QString>>& files,
               QString* error) {
+    const ZipLibrary* zip = zipLibrary(error);
+    if (zip == nullptr)
+        return false;
     int code = 0;
     zip_t* archive =
-        zip_open(QFile::encodeName(zipPath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+        zip->open(QFile::encodeName(zipPath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     if (archive == nullptr) {
         zip_error_t zipError;
-        zip_error_init_with_code(&zipError, code);
+        zip->errorInitWithCode(&zipError, code);
         *error = QStringLiteral("%1: the archive cannot be made: %2")
                      .arg(QDir::toNativeSeparators(zipPath),
-                          QString::fromUtf8(zip_error_strerror(&zipError)));
-        zip_error_fini(&zipError);
+                          QString::fromUtf8(zip->errorStrerror(&zipError)));
+        zip->errorFini(&zipError);
         return false;
     }
     for (const auto& [path, entry] : files) {
-        if (!addToZip(archive, path, entry, error)) {
-            zip_discard(archive);
+        if (!addToZip(*zip, archive, path, entry, error)) {
+            zip->discard(archive);
             return false;
         }
     }
-    if (zip_close(archive) != 0) {
-        *error =
-            QStringLiteral("%1: the archive cannot be written: %2")
-                .arg(QDir::toNativeSeparators(zipPath), QString::fromUtf8(zip_strerror(archive)));
-        zip_discard(archive);
+    if (zip->close(archive) != 0) {
+        *error = QStringLiteral("%1: the archive cannot be written: %2")
+                     .arg(QDir::toNativeSeparators(zipPath),
+                          QString::fromUtf8(zip->strerror(archive)));
+        zip->discard(archive);
         return false;
     }
     return true;

@@ -8,9 +8,12 @@
 #include "storage/TTrainingPlan.h"
 #include "storage/TextPractiseHtml.h"
 #include "storage/TrainingPlanHtml.h"
+#include "storage/ZipLibrary.h"
 
 #include <QDirIterator>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <zip.h>
 
@@ -134,6 +137,27 @@ TEST_F(ExportTest, ZipLeavesOnlyTheArchiveAndNeverTouchesTheCoachsFiles) {
         writeGraphicPractiseZip(*practise, inst.dir.path(), out(QStringLiteral("Q.zip")), &error));
     EXPECT_TRUE(QFileInfo::exists(out(QStringLiteral("Q.zip"))));
     EXPECT_FALSE(QFileInfo::exists(out(QStringLiteral("Q.html"))));
+}
+
+TEST(ZipLibraryLoading, TheProgramsStartWithoutItAndTheExportLoadsIt) {
+    // libzip (and the libcrypto it brings) is not among what the programs load to start.
+    const QString objdump = QStandardPaths::findExecutable(QStringLiteral("objdump"));
+    if (objdump.isEmpty())
+        GTEST_SKIP() << "objdump is needed to read the programs' dynamic sections";
+    for (const char* program : {"korvex", "korvex-cli"}) {
+        QProcess dump;
+        dump.start(objdump, {QStringLiteral("-p"),
+                             QStringLiteral(KORVEX_APP_DIR "/") + QLatin1String(program)});
+        ASSERT_TRUE(dump.waitForFinished(30000));
+        const QByteArray headers = dump.readAllStandardOutput();
+        ASSERT_TRUE(headers.contains("NEEDED")) << program;
+        EXPECT_FALSE(headers.contains("libzip")) << program;
+    }
+    QString error;
+    const ZipLibrary* zip = zipLibrary(&error);
+    ASSERT_NE(zip, nullptr) << error.toStdString();
+    EXPECT_NE(zip->open, nullptr);
+    EXPECT_EQ(zipLibrary(&error), zip); // loaded once
 }
 
 TEST_F(ExportTest, MissingTemplateAndBlockedFolderAreErrorsThatNameTheFile) {
