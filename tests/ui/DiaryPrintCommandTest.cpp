@@ -53,11 +53,14 @@ TEST_F(DiaryPrintTest, PrintingARowPrintsTheRecordADoubleClickOpens) {
     item("mmDRPrint")->trigger();
     EXPECT_EQ(dialogs.printDialogs, 1);
     EXPECT_TRUE(isPdf(pdf));
-    // The empty last row is no record: no print dialog.
+    // The empty last row is no record: no print dialog, but a word on what to choose.
     view->selectRow(4);
     EXPECT_FALSE(view->recordPrintBody());
     item("mmDRPrint")->trigger();
     EXPECT_EQ(dialogs.printDialogs, 1);
+    ASSERT_FALSE(dialogs.informations.isEmpty());
+    EXPECT_EQ(dialogs.informations.last(),
+              window->language().Text(QStringLiteral("RecordNotSelected")));
 }
 
 TEST_F(DiaryPrintTest, TheDiaryPrintsAllRecordsOrADateRange) {

@@ -97,6 +97,11 @@ TEST_F(DiaryModeTest, SaveRefusesABlankDateAndKeepsTheRecordWhenTheFileCannotBeW
 
 TEST_F(DiaryModeTest, DeleteRecordAsksWithDateAndHeadlineOfTheSelectedRow) {
     createTeam(QStringLiteral("Alpha"));
+    // A team without records has no diary to print; it says so rather than nothing.
+    item("mmDRPrintTeam")->trigger();
+    ASSERT_FALSE(dialogs.informations.isEmpty());
+    EXPECT_EQ(dialogs.informations.last(), text("DiaryHasNoRecords"));
+    EXPECT_TRUE(dialogs.forms.isEmpty());
     addRecord(QStringLiteral("1.9.2026"), QStringLiteral("Skating"));
     addRecord(QStringLiteral("3.9.2026"), QStringLiteral("Passing"));
     addRecord(QStringLiteral("5.9.2026"), QStringLiteral("Shooting"));
@@ -118,11 +123,12 @@ TEST_F(DiaryModeTest, DeleteRecordAsksWithDateAndHeadlineOfTheSelectedRow) {
     ASSERT_TRUE(stored.loadTeam(QStringLiteral("Alpha")));
     EXPECT_EQ(stored.count(), 2);
 
-    // The empty last row is no record: nothing is asked.
+    // The empty last row is no record: nothing is asked, and the coach is told to pick one.
     const int asked = dialogs.confirmations.size();
     view->selectRow(3);
     item("mmDRDeleteRecord")->trigger();
     EXPECT_EQ(dialogs.confirmations.size(), asked);
+    EXPECT_EQ(dialogs.informations.last(), text("RecordNotSelected"));
 }
 
 TEST_F(DiaryModeTest, LeavingAsksOnlyWhenTheRecordInTheEditPanelWasChanged) {

@@ -28,6 +28,10 @@ PrintBody TfrmDiaryMode::recordPrintBody() const {
 
 void TfrmDiaryMode::printRecord(bool preview) {
     const PrintBody body = recordPrintBody();
+    if (!body && !m_diary->team().isEmpty()) {
+        dialogs().information(this, language().Text(LK("RecordNotSelected")));
+        return;
+    }
     const QString title = QStringLiteral("Korvex - ") + m_diary->team();
     if (body && preview)
         runPrintPreview(this, language(), title, body);
@@ -37,8 +41,12 @@ void TfrmDiaryMode::printRecord(bool preview) {
 
 void TfrmDiaryMode::printTeam() {
     const QString team = m_diary->team();
-    if (team.isEmpty() || m_diary->count() == 0)
+    if (team.isEmpty())
         return;
+    if (m_diary->count() == 0) {
+        dialogs().information(this, language().Text(LK("DiaryHasNoRecords")));
+        return;
+    }
     TFormDiaryPrint form(language(), *m_diary, this);
     if (dialogs().exec(&form) != QDialog::Accepted)
         return;

@@ -151,8 +151,12 @@ void TfrmDiaryMode::cancelRecord() {
 void TfrmDiaryMode::deleteRecord() {
     const int row = selectedRow();
     const int record = m_diary->recordOfRow(row);
-    if (m_diary->team().isEmpty() || record < 0)
+    if (m_diary->team().isEmpty())
         return;
+    if (record < 0) {
+        dialogs().information(this, language().Text(LK("RecordNotSelected")));
+        return;
+    }
     const QString question = language().Text(LK("DelRec")) + QLatin1Char(' ') +
                              m_diary->field(record, TDiary::Date) + QStringLiteral(": ") +
                              m_diary->field(record, TDiary::HeadLine) + QLatin1Char('?');
