@@ -2,25 +2,29 @@
 
 #include <QLibrary>
 
+#include <memory>
 #include <optional>
+#include <type_traits>
 
 namespace korvex {
 
 namespace {
 
 struct Loaded {
+    // Kept until the program ends; a QLibrary does not unload its library when destroyed, so
+    // the functions stay valid to the last.
+    std::unique_ptr<QLibrary> library;
     std::optional<ZipLibrary> functions;
     QString error;
 };
 
 Loaded load() {
     Loaded loaded;
-    // Never unloaded: the functions stay valid until the program ends.
-    auto* library = new QLibrary(QStringLiteral(KORVEX_LIBZIP_SONAME));
+    loaded.library = std::make_unique<QLibrary>(QStringLiteral(KORVEX_LIBZIP_SONAME));
+    QLibrary* library = loaded.library.get();
     if (!library->load()) {
         loaded.error = QStringLiteral("The ZIP library (%1) could not be loaded: %2")
                            .arg(QStringLiteral(KORVEX_LIBZIP_SONAME), library->errorString());
-        delete library;
         return loaded;
     }
     ZipLibrary zip{};
