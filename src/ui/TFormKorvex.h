@@ -92,6 +92,8 @@ private:
     void onEditMenuShow();
     void greyOutItemCommands(const QMenu* menu);
     void greyOutUndoRedo();
+    // Disables an enabled entry until the menu showing it closes.
+    void greyOut(QAction* entry);
     void onCommandMenuHide();
     QIcon glyph(const QString& fileName) const;
 

@@ -5,6 +5,7 @@
 // mode shown after it.
 #include "ui/TFormKorvexBackup.h"
 
+#include "core/Paths.h"
 #include "core/TLanguage.h"
 #include "core/TSettings.h"
 #include "storage/FullBackup.h"
@@ -18,7 +19,6 @@
 #include <QDate>
 #include <QProgressDialog>
 
-#include <iterator>
 #include <memory>
 
 namespace korvex {
@@ -54,24 +54,29 @@ FileDialogOptions backupFileOptions(TFormKorvex* window, const QString& backupEx
     return options;
 }
 
+// The Save backup and Restore backup items, in menu order; each item's Tag names its kind.
+constexpr const char* kSaveItems[] = {"mmSaveBUAll", "mmSaveBUGM",  "mmSaveBUTX", "mmSaveBUTP",
+                                      "mmSaveBUTPA", "mmSaveBUDR", "mmSaveBUPC"};
+constexpr const char* kLoadItems[] = {"mmLoadBUAll", "mmLoadBUGM",  "mmLoadBUTX", "mmLoadBUTP",
+                                      "mmLoadBUTPA", "mmLoadBUDR", "mmLoadBUPC"};
+
 // The name a new backup is offered under: the program, what it holds (the caption of the
-// menu item that asked) and today's date, so backups of different days sit side by side
-// ("Korvex - Graphic practises - 2026-12-10.gbp"). Characters no file name may hold become
-// spaces.
+// Save backup item of `tag`) and today's date, so backups of different days sit side by side
+// ("Korvex - Graphic practises - 2026-12-10.gbp"). A caption that would not make a plain file
+// name (a language file may say anything) is left out.
 QString suggestedBackupName(TFormKorvex* window, int tag, const QString& backupExtension) {
-    static const char* const kItems[] = {"mmSaveBUAll", "mmSaveBUGM",  "mmSaveBUTX", "mmSaveBUTP",
-                                         "mmSaveBUDR",  "mmSaveBUPC",  "mmSaveBUTPA"};
-    const QAction* item = tag >= 0 && tag < int(std::size(kItems)) ? window->action(kItems[tag])
-                                                                   : nullptr;
-    QString what = item != nullptr ? item->text().remove(QLatin1Char('&')).trimmed() : QString();
-    for (QChar& c : what)
-        if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 0x20)
-            c = QLatin1Char(' ');
-    QStringList parts{QStringLiteral("Korvex")};
-    if (!what.isEmpty())
-        parts.append(what);
-    parts.append(QDate::currentDate().toString(Qt::ISODate));
-    return parts.join(QStringLiteral(" - ")) + backupExtension;
+    const QString date = QDate::currentDate().toString(Qt::ISODate);
+    for (const char* name : kSaveItems) {
+        const QAction* item = window->action(name);
+        if (item == nullptr || item->property("Tag").toInt() != tag)
+            continue;
+        const QString named = QStringLiteral("Korvex - %1 - %2%3")
+                                  .arg(item->text().remove(QLatin1Char('&')).trimmed(), date,
+                                       backupExtension);
+        if (isPlainName(named))
+            return named;
+    }
+    return QStringLiteral("Korvex - %1%2").arg(date, backupExtension);
 }
 
 // A progress dialog that appears when the work takes more than a moment.
@@ -162,11 +167,7 @@ void reportFailure(TFormKorvex* window, const QString& error) {
 } // namespace
 
 void installBackupCommands(TFormKorvex* window) {
-    static const char* const kSave[] = {"mmSaveBUAll", "mmSaveBUGM", "mmSaveBUTX", "mmSaveBUTP",
-                                        "mmSaveBUTPA", "mmSaveBUDR", "mmSaveBUPC"};
-    static const char* const kLoad[] = {"mmLoadBUAll", "mmLoadBUGM", "mmLoadBUTX", "mmLoadBUTP",
-                                        "mmLoadBUTPA", "mmLoadBUDR", "mmLoadBUPC"};
-    for (const char* name : kSave) {
+    for (const char* name : kSaveItems) {
         if (QAction* item = window->action(name)) {
             item->setEnabled(true);
             QObject::connect(item, &QAction::triggered, window, [window, item] {
@@ -174,7 +175,7 @@ void installBackupCommands(TFormKorvex* window) {
             });
         }
     }
-    for (const char* name : kLoad) {
+    for (const char* name : kLoadItems) {
         if (QAction* item = window->action(name)) {
             item->setEnabled(true);
             QObject::connect(item, &QAction::triggered, window, [window, item] {

@@ -506,12 +506,16 @@ void TFormKorvex::greyOutItemCommands(const QMenu* menu) {
     // which then says what to choose.
     if (missingItemKey().isEmpty())
         return;
-    for (QAction* entry : menu->actions()) {
-        if (entry->isEnabled() && !entry->isSeparator() && actsOnItem(entry)) {
-            entry->setEnabled(false);
-            m_greyedOut.append(entry);
-        }
-    }
+    for (QAction* entry : menu->actions())
+        if (!entry->isSeparator() && actsOnItem(entry))
+            greyOut(entry);
+}
+
+void TFormKorvex::greyOut(QAction* entry) {
+    if (!entry->isEnabled())
+        return;
+    entry->setEnabled(false);
+    m_greyedOut.append(entry);
 }
 
 void TFormKorvex::onCommandMenuHide() {
@@ -550,15 +554,12 @@ void TFormKorvex::onEditMenuShow() {
 void TFormKorvex::greyOutUndoRedo() {
     // Undo and Redo are greyed out while there is no step to take, as long as a menu shows.
     const TModeView* view = currentView();
-    const auto greyOut = [this](QAction* entry, bool can) {
-        if (!can && entry->isEnabled()) {
-            entry->setEnabled(false);
-            m_greyedOut.append(entry);
-        }
-    };
-    greyOut(action("mmUndo"), view != nullptr && view->canUndo());
-    greyOut(action("mmEditUndo"), view != nullptr && view->canUndo());
-    greyOut(action("mmEditRedo"), view != nullptr && view->canRedo());
+    if (view == nullptr || !view->canUndo()) {
+        greyOut(action("mmUndo"));
+        greyOut(action("mmEditUndo"));
+    }
+    if (view == nullptr || !view->canRedo())
+        greyOut(action("mmEditRedo"));
 }
 
 void TFormKorvex::onPlanMenuShow() {

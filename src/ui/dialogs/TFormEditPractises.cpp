@@ -244,10 +244,10 @@ QStringList TFormEditPractises::listOf(TreeLevel level) {
     QStringList list;
     switch (level) {
     case TreeLevel::Category:
-        if (categoryFixed())
-            list = QStringList{m_item.category()};
-        else
+        if (!categoryFixed())
             m_item.ListCategories(list, false);
+        else if (!m_item.category().isEmpty())
+            list.append(m_item.category());
         break;
     case TreeLevel::Subcategory:
         if (!m_item.category().isEmpty())
